@@ -1,0 +1,47 @@
+#include "COwnMacDlg.h"
+
+#include "AdapterChoice.h"
+#include "OwnMacQuery.h"
+#include "app/LocalizedTexts.h"
+#include "common/CSystemInfo.h"
+#include "res/resource.h"
+
+const MessageMapEntry COwnMacDlg::messageEntries[] = {
+    {WM_COMMAND, BN_CLICKED, IDC_OWN_MAC_OK, msg::Command<&COwnMacDlg::OnOkButton>},
+};
+const MessageMap COwnMacDlg::messageMap{&CDialog::messageMap, messageEntries};
+
+namespace {
+void LocalAddress(std::wstring& text) {
+    CSystemInfo systemInfo;
+    systemInfo.GetLocalAddress(text);
+}
+}  // namespace
+
+COwnMacDlg::COwnMacDlg(CWnd* pParentWnd) : CDialog(IDD_OWN_MAC, pParentWnd) {}
+
+std::wstring COwnMacDlg::GetOwnMacAddress() {
+    return QueryOwnMacAddress(&::GetAdaptersInfo, &LocalAddress);
+}
+
+void COwnMacDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_OWN_MAC_EDIT, m_editMac);
+}
+
+BOOL COwnMacDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_editMac.SetForeColor(RGB(0, 0, 255));
+    m_editMac.SetReadOnly(TRUE);
+    m_editMac.SetWindowText(FormatMacDisplay(GetOwnMacAddress()));
+
+    SetWindowText(LocalizedCaption());
+    SetDlgItemText(IDC_OWN_MAC_TITLE, LocalizedText(L"MAC_DLG_TITLE"));
+    SetDlgItemText(IDC_OWN_MAC_CAPTION, LocalizedText(L"MAC_DLG_CAPTION"));
+    return TRUE;  // the field gets the focus with its whole text selected
+}
+
+void COwnMacDlg::OnOkButton() {
+    ::SendMessageW(GetDlgItem(IDC_OWN_MAC_EDIT), WM_COPY, 0, 0);
+    OnOK();
+}

@@ -1,0 +1,74 @@
+#include "CWakeApp.h"
+
+#include "LineBreaks.h"
+#include "LocaleTable.h"
+#include "common/CSystemInfo.h"
+#include "framework/CFile.h"
+#include "res/resource.h"
+#include "wol/CWakeDlg.h"
+
+CWakeApp theApp;
+
+namespace {
+const wchar_t kLangFileName[] = L"BRVT.lng";
+}
+
+CWakeApp::CWakeApp() : CWinApp(nullptr) {}
+
+const void* LoadEmbeddedResource(unsigned id, unsigned type, unsigned long& size, const void*& data) {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC info = ::FindResourceW(module, MAKEINTRESOURCEW(id & 0xFFFF), MAKEINTRESOURCEW(type & 0xFFFF));
+    const HGLOBAL loaded = info ? ::LoadResource(module, info) : nullptr;
+    size = info ? ::SizeofResource(module, info) : 0;
+    data = loaded ? ::LockResource(loaded) : nullptr;
+    return data;
+}
+
+bool CWakeApp::ExtractLangFile(const std::wstring& path) const {
+    unsigned long size = 0;
+    const void* data = nullptr;
+    LoadEmbeddedResource(IDR_LANGFILE, RT_LANGFILE, size, data);
+
+    CFile file;
+    if (!file.OpenForWriting(path)) return false;
+    const bool written = file.Write(data, size);
+    if (file.Close() && written) return true;
+    // A truncated language file would show wrong texts; better none at all.
+    ::DeleteFileW(path.c_str());
+    return false;
+}
+
+BOOL CWakeApp::InitInstance() {
+    // The path is built as a string, so a long temporary directory cannot
+    // overflow anything; a path the system refuses ends start-up below.
+    wchar_t tempDir[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, tempDir);
+    const std::wstring path = std::wstring(tempDir) + kLangFileName;
+
+    if (!ExtractLangFile(path)) return FALSE;
+    m_strLangFile = path;
+
+    CSystemInfo systemInfo;
+    wchar_t languageName[32] = {};
+    systemInfo.GetLanguageName(languageName);
+    m_strLangSection = LanguageSectionFor(languageName);
+
+    ::OutputDebugStringW(m_strLangFile.c_str());
+    ::OutputDebugStringW(m_strLangSection.c_str());
+
+    CWakeDlg dlg;
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    return FALSE;
+}
+
+int CWakeApp::ExitInstance() {
+    if (!m_strLangFile.empty()) ::DeleteFileW(m_strLangFile.c_str());
+    return CWinApp::ExitInstance();
+}
+
+std::wstring CWakeApp::GetLangText(std::wstring key) const {
+    wchar_t text[256] = {};
+    ::GetPrivateProfileStringW(m_strLangSection.c_str(), key.c_str(), key.c_str(), text, 256, m_strLangFile.c_str());
+    return ExpandLineBreaks(text);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+#include "framework/CWinApp.h"
+
+class CWakeApp final : public CWinApp {
+public:
+    CWakeApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // The text of a key in the chosen language section, with "\n" made a line
+    // feed; the key itself when the key, the section or the file is missing.
+    std::wstring GetLangText(std::wstring key) const;
+
+    // Writes the embedded language file; false when it could not be written
+    // whole (a partly written file is removed again).
+    bool ExtractLangFile(const std::wstring& path) const;
+
+    std::wstring m_strLangFile;
+    std::wstring m_strLangSection;
+};
+
+extern CWakeApp theApp;
+
+// The bytes of one of this executable's resources (only the low 16 bits of id
+// and type count). Checks nothing: an absent resource gives size 0.
+const void* LoadEmbeddedResource(unsigned id, unsigned type, unsigned long& size, const void*& data);

@@ -1,0 +1,10 @@
+# The platform-free logic's tests, built with the machine's own compiler.
+if(QUORVANE_SANITIZE)
+  set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(quorvane_core PUBLIC ${sanitizers})
+  target_link_options(quorvane_core PUBLIC ${sanitizers})
+endif()
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+add_subdirectory(tests/native)

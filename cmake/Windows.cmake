@@ -1,0 +1,44 @@
+# Quorvane.exe and the Win32 tests, cross-compiled with MinGW-w64.
+enable_language(RC)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+
+# Static runtime: the executable needs nothing but Windows' own DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+
+# Everything that needs Win32, shared by the program and its tests.
+add_library(quorvane_win OBJECT
+  adapters/COwnMacDlg.cpp
+  adapters/OwnMacQuery.cpp
+  app/CWakeApp.cpp
+  app/LocalizedTexts.cpp
+  common/AnsiText.cpp
+  common/CSystemInfo.cpp
+  common/WinsockResolver.cpp
+  controls/CLinkStatic.cpp
+  controls/CMacEdit.cpp
+  controls/ClipboardText.cpp
+  framework/CDialog.cpp
+  framework/CWinApp.cpp
+  framework/CWnd.cpp
+  framework/MessageMap.cpp
+  wol/CMacErrorDlg.cpp
+  wol/CNoticeDlg.cpp
+  wol/CSendErrorDlg.cpp
+  wol/CSentNoticeDlg.cpp
+  wol/CWakeDlg.cpp
+  wol/WinsockLayer.cpp
+)
+target_include_directories(quorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
+
+set(QUORVANE_RC ${CMAKE_SOURCE_DIR}/res/Quorvane.rc)
+set_property(SOURCE ${QUORVANE_RC} APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_SOURCE_DIR}/res/BRVT.lng ${CMAKE_SOURCE_DIR}/res/Quorvane.ico
+  ${CMAKE_SOURCE_DIR}/res/resource.h ${CMAKE_SOURCE_DIR}/res/version.h)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
+
+add_executable(Quorvane WIN32 framework/AppEntry.cpp ${QUORVANE_RC})
+target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
+
+if(BUILD_TESTING OR NOT DEFINED BUILD_TESTING)
+  add_subdirectory(tests/wine)
+endif()

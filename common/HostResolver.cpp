@@ -1,0 +1,50 @@
+#include "HostResolver.h"
+
+namespace {
+
+// Ends the socket layer exactly once, on every way out of a query.
+class StartedSockets {
+public:
+    explicit StartedSockets(HostResolver& resolver) : m_resolver(resolver) {}
+    StartedSockets(const StartedSockets&) = delete;
+    StartedSockets& operator=(const StartedSockets&) = delete;
+    ~StartedSockets() { m_resolver.Cleanup(); }
+
+private:
+    HostResolver& m_resolver;
+};
+
+}  // namespace
+
+bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
+    text.clear();
+    if (!resolver.Startup(0x0101)) return false;
+    StartedSockets started(resolver);
+
+    std::string host;
+    if (!resolver.HostName(host, 80)) return true;
+
+    std::wstring dotted;
+    if (resolver.FirstIPv4(host, dotted) != HostResolver::Lookup::Found || dotted.empty()) return false;
+    text = dotted;
+    return true;
+}
+
+bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text) {
+    if (!resolver.Startup(0x0202)) return false;
+    StartedSockets started(resolver);
+    text.clear();
+
+    std::string host;
+    if (!resolver.HostName(host, 256)) return false;
+
+    std::wstring address;
+    if (resolver.LastIPv6(host, address) != 0 || address.empty()) return false;
+    text = address;
+    return true;
+}
+
+void QueryLocalAddress(HostResolver& resolver, std::wstring& text) {
+    if (QueryHostIPv4Address(resolver, text) && text != L"127.0.0.1") return;
+    QueryHostIPv6Address(resolver, text);
+}

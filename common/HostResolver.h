@@ -1,0 +1,37 @@
+#pragma once
+// The socket-layer calls behind the local-address queries, as one small
+// interface so that the order of calls and every failure can be exercised
+// without a network. Texts come back already converted to UTF-16.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class HostResolver {
+public:
+    enum class Lookup { NoHost, NoAddress, Found };
+
+    virtual ~HostResolver() = default;
+    virtual bool Startup(std::uint16_t version) = 0;  // WSAStartup
+    virtual void Cleanup() = 0;                       // WSACleanup
+    // gethostname into a buffer of `capacity` bytes.
+    virtual bool HostName(std::string& name, std::size_t capacity) = 0;
+    // gethostbyname, then inet_ntoa of the first address.
+    virtual Lookup FirstIPv4(const std::string& host, std::wstring& dotted) = 0;
+    // getaddrinfo for IPv6; its result code (0 on success, stored with
+    // WSASetLastError). On success `text` is the last entry as text, or empty
+    // when that entry could not be turned into text.
+    virtual int LastIPv6(const std::string& host, std::wstring& text) = 0;
+};
+
+// The first IPv4 address of this host's name. False when the socket layer
+// cannot start or the name does not resolve to an address; an unreadable
+// host name counts as success with empty text.
+bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text);
+
+// The last IPv6 address of this host's name; false when none was written
+// (`text` is then left empty, or untouched if the socket layer did not start).
+bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text);
+
+// The address this computer's own name resolves to: IPv4 first, IPv6 when
+// that fails or gives exactly "127.0.0.1". Empty when none is known.
+void QueryLocalAddress(HostResolver& resolver, std::wstring& text);

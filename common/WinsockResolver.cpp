@@ -1,0 +1,61 @@
+#include "WinsockResolver.h"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <vector>
+
+#include "AnsiText.h"
+
+bool WinsockResolver::Startup(std::uint16_t version) {
+    WSADATA data{};
+    return ::WSAStartup(version, &data) == 0;
+}
+
+void WinsockResolver::Cleanup() {
+    ::WSACleanup();
+}
+
+bool WinsockResolver::HostName(std::string& name, std::size_t capacity) {
+    std::vector<char> buffer(capacity, '\0');
+    if (::gethostname(buffer.data(), static_cast<int>(capacity)) != 0) return false;
+    buffer.back() = '\0';
+    name = buffer.data();
+    return true;
+}
+
+HostResolver::Lookup WinsockResolver::FirstIPv4(const std::string& host, std::wstring& dotted) {
+    const hostent* entry = ::gethostbyname(host.c_str());
+    if (!entry) return Lookup::NoHost;
+    // An entry without an address, or of another family, gives no IPv4 text.
+    if (entry->h_addrtype != AF_INET || entry->h_length != 4 || !entry->h_addr_list || !entry->h_addr_list[0])
+        return Lookup::NoAddress;
+    in_addr address{};
+    memcpy(&address, entry->h_addr_list[0], sizeof address);
+    const char* text = ::inet_ntoa(address);
+    if (!text) return Lookup::NoAddress;
+    dotted = FromAnsi(text);
+    return Lookup::Found;
+}
+
+int WinsockResolver::LastIPv6(const std::string& host, std::wstring& text) {
+    addrinfo hints{};
+    hints.ai_flags = AI_PASSIVE;
+    hints.ai_family = AF_INET6;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_protocol = IPPROTO_TCP;
+    addrinfo* list = nullptr;
+    const int code = ::getaddrinfo(host.c_str(), nullptr, &hints, &list);
+    ::WSASetLastError(code);
+    if (code != 0) return code;
+
+    const addrinfo* last = list;
+    while (last && last->ai_next) last = last->ai_next;
+
+    char buffer[256] = {};
+    DWORD length = 255;
+    if (last && ::WSAAddressToStringA(last->ai_addr, static_cast<DWORD>(last->ai_addrlen), nullptr, buffer, &length) == 0)
+        text = FromAnsi(buffer);
+    ::freeaddrinfo(list);
+    return 0;
+}

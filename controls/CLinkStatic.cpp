@@ -1,0 +1,26 @@
+#include "CLinkStatic.h"
+
+const MessageMapEntry CLinkStatic::messageEntries[] = {
+    {WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0, msg::CtlColor<&CLinkStatic::CtlColor>},
+};
+const MessageMap CLinkStatic::messageMap{&CWnd::messageMap, messageEntries};
+
+void CLinkStatic::PreSubclassWindow() {
+    // Without SS_NOTIFY a static control keeps its clicks to itself.
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(GetStyle() | SS_NOTIFY));
+
+    LOGFONTW logFont{};
+    const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    // A control without a font of its own draws with the system font.
+    if (!font || !::GetObjectW(font, sizeof logFont, &logFont))
+        ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);
+    logFont.lfUnderline = TRUE;
+    m_fontLink.CreateFontIndirect(&logFont);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)), TRUE);
+}
+
+HBRUSH CLinkStatic::CtlColor(HDC hdc) {
+    ::SetTextColor(hdc, RGB(0, 0, 255));
+    ::SetBkMode(hdc, TRANSPARENT);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A static text that looks like a link: underlined, blue, on the dialog's own
+// background. Clicks reach the parent as STN_CLICKED.
+#include "framework/CGdiObject.h"
+#include "framework/CStatic.h"
+
+class CLinkStatic final : public CStatic {
+public:
+    CLinkStatic() = default;
+    ~CLinkStatic() override = default;
+
+    CFont m_fontLink;  // outlives every paint: destroyed with the control object
+
+protected:
+    void PreSubclassWindow() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HBRUSH CtlColor(HDC hdc);
+};

@@ -1,0 +1,46 @@
+#pragma once
+// A modal dialog built from a numbered dialog template.
+#include "CWnd.h"
+
+class CDialog;
+
+// What DoDataExchange works on: the dialog and the direction of the exchange.
+struct CDataExchange {
+    CDialog* m_pDlgWnd;
+    BOOL m_bSaveAndValidate;
+};
+
+// Binds a control object to the dialog's control with that id, once.
+void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+
+class CDialog : public CWnd {
+public:
+    // Without a parent the dialog is owned by the application's main window.
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+
+    // Runs the dialog until EndDialog; the window is destroyed on return.
+    virtual INT_PTR DoModal();
+    void EndDialog(int nResult);
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void DoDataExchange(CDataExchange*) {}
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    // Inside a dialog procedure the default processing is the dialog
+    // manager's, which runs after we answer FALSE.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    HWND OwnerWindow() const;
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+    bool m_bPassedOn = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include "CWnd.h"
+
+// An edit control.
+class CEdit : public CWnd {
+public:
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, bReadOnly)); }
+    void GetSel(int& nStart, int& nEnd) const {
+        DWORD start = 0, end = 0;
+        SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        nStart = static_cast<int>(start);
+        nEnd = static_cast<int>(end);
+    }
+    void SetSel(int nStart, int nEnd) { SendMessage(EM_SETSEL, nStart, nEnd); }
+};

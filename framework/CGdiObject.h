@@ -1,0 +1,42 @@
+#pragma once
+// Owners of one GDI object each: the object is deleted when replaced and when
+// the owner dies. Stock objects are never put in here.
+#include <windows.h>
+
+class CGdiObject {
+public:
+    CGdiObject() = default;
+    CGdiObject(const CGdiObject&) = delete;
+    CGdiObject& operator=(const CGdiObject&) = delete;
+    ~CGdiObject() { DeleteObject(); }
+
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    BOOL DeleteObject() {
+        if (!m_hObject) return FALSE;
+        const BOOL deleted = ::DeleteObject(m_hObject);
+        m_hObject = nullptr;
+        return deleted;
+    }
+
+protected:
+    BOOL Attach(HGDIOBJ hObject) {
+        DeleteObject();
+        m_hObject = hObject;
+        return hObject != nullptr;
+    }
+
+private:
+    HGDIOBJ m_hObject = nullptr;
+};
+
+class CBrush : public CGdiObject {
+public:
+    BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
+    operator HBRUSH() const { return static_cast<HBRUSH>(GetSafeHandle()); }
+};
+
+class CFont : public CGdiObject {
+public:
+    BOOL CreateFontIndirect(const LOGFONTW* logFont) { return Attach(::CreateFontIndirectW(logFont)); }
+    operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
+};

@@ -1,0 +1,5 @@
+#pragma once
+#include "CWnd.h"
+
+// A static control.
+class CStatic : public CWnd {};

@@ -1,0 +1,37 @@
+#pragma once
+// Every resource and control id of Quorvane, once.
+
+// Resources
+#define IDR_MAINFRAME 128   // application icon
+#define IDR_LANGFILE 200    // the language file, BRVT.lng
+#define RT_LANGFILE 256     // its resource type
+
+// Dialog templates
+#define IDD_WAKE_DIALOG 102
+#define IDD_SENT_NOTICE 130
+#define IDD_MAC_ERROR 131
+#define IDD_SEND_ERROR 132
+#define IDD_OWN_MAC 133
+
+// Main dialog
+#define IDC_POWER_ON 1000
+#define IDC_MAC_EDIT 1002
+#define IDC_MAIN_CAPTION 1003
+#define IDC_MAC_CAPTION 1004
+#define IDC_GET_MAC_CAPTION 1005
+#define IDC_MAC_NAME 1009
+#define IDC_GET_MAC_NOTIFY 1016
+
+// Notices
+#define IDC_NOTICE_OK 1004
+#define IDC_WOL_SUCCESS 1010
+#define IDC_WOL_CAPTION 1011
+#define IDC_WOL_NOTE 1012
+#define IDC_WOL_ERROR 1013
+#define IDC_MAC_ERROR 1014
+
+// Own-MAC dialog
+#define IDC_OWN_MAC_EDIT 1002
+#define IDC_OWN_MAC_CAPTION 1004
+#define IDC_OWN_MAC_OK 1008
+#define IDC_OWN_MAC_TITLE 1015

@@ -1,0 +1,3 @@
+#pragma once
+#define QUORVANE_VERSION_BINARY 1,0,0,0
+#define QUORVANE_VERSION_TEXT "1.0.0"

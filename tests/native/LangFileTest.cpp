@@ -1,0 +1,165 @@
+// The embedded language file, byte by byte: what every dialog's texts come from.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<unsigned char> ReadLangFile() {
+    std::ifstream in(QUORVANE_LANG_FILE, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// UTF-16LE (after the byte-order mark) to UTF-8.
+std::string DecodeUtf16(const std::vector<unsigned char>& bytes, size_t from) {
+    std::string out;
+    for (size_t i = from; i + 1 < bytes.size(); i += 2) {
+        unsigned cp = bytes[i] | (bytes[i + 1] << 8);
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 3 < bytes.size()) {
+            const unsigned low = bytes[i + 2] | (bytes[i + 3] << 8);
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+            i += 2;
+        }
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+const char* const kKeys[16] = {"PRODUCT_NAME", "PRODUCT_TITLE", "MAIN_CAPTION", "MAC_CAPTION",
+                               "MAC_NAME",     "WOL_NAME",      "WOL_SUCCESS",  "WOL_CAPTION",
+                               "WOL_NOTE",     "WOL_OK",        "MAC_ERROR",    "WOL_ERROR",
+                               "MAC_DLG_TITLE", "MAC_DLG_CAPTION", "GET_MAC_CAPTION", "GET_MAC_NOTIFY"};
+
+const char* const kEnglish[16] = {
+    "Brevinta",
+    "WOL Tester",
+    "This app will check if your PC is compatible with WOL.",
+    "Enter your Mac address and press \u201cPower ON\u201d button.",
+    "Mac address",
+    "Power ON",
+    "Power on request has been sent.\\nCheck if the PC has powered on.",
+    "If PC is powered on, WOL is working correctly.",
+    "<Note>\\nPC\u2019s BIOS and NIC must be configured properly to work with WOL.\\nVerify this to be correct.",
+    "Ok",
+    "Enter the correct Mac address.",
+    "Failed to turn ON the power.\\nPlease, try again later.",
+    "<Current PC\u2019s Mac address>",
+    "Get the Mac address of the PC to be powered on.",
+    "Please, get the Mac address of the PC to be powered on.",
+    "View current PC\u2019s Mac address",
+};
+
+const char* const kKorean[16] = {
+    "Brevinta",
+    "WOL 기능 테스트",
+    "고객님의 PC를 켤 수 있는지 확인할 수 있습니다. ",
+    "전원을 켤 PC의  Mac Address 를 입력 후 \u201c전원 켜기 테스트\u201d 버튼을 클릭해 주세요",
+    "Mac address",
+    "전원 켜기 테스트",
+    "전원 켜기 기능을 실행하였습니다.\\n해당 PC가  켜지는지 확인해 주세요.",
+    "PC가 켜진다면 WOL 기능을 정상적으로 사용할 수 있습니다.",
+    "<주의>\\n전원을 켤 PC의 메인보드와 랜카드 설정이 되어 있어야 정상 동작합니다. 설정하지 않으신 분은 먼저 설정부터 해 주세요.",
+    "확인",
+    "정확한 Mac Address 정보를 입력해 주세요.",
+    "전원 켜기 실행에 실패하였습니다.\\n잠시 후 다시 시도해 주세요.",
+    "<현재 PC의 Mac Address>",
+    "전원을 켤 PC에서 Mac Address를 확인해 주세요.",
+    "먼저 전원을 켤 원격지 PC의 Mac Address를 확인해 주세요. ",
+    "현재 PC Mac Address 확인",
+};
+
+const char* const kJapanese[16] = {
+    "Brevinta",
+    "WOL機能テスト",
+    "ご利用中のパソコンが電源起動に対応しているか確認することができます。",
+    "MACアドレスを入力後、「電源起動テスト」をクリックしてください。",
+    "MACアドレス",
+    "電源起動テスト",
+    "電源起動を実行しました。\\nパソコンの電源が起動されたか確認してください。",
+    "パソコンの電源が正常に起動された場合、WOL機能をお使いいただけます。",
+    "<注意>\\n電源起動するパソコンのBIOS設定とネットワークアダプターの設定が行われている必要があります。\\n設定がされていない場合は、設定後、テストを行ってください。",
+    "確認",
+    "正しいMACアドレス情報を入力してください。",
+    "電源起動に失敗しました。\\nしばらくたってから、再度実行してください。",
+    "<使用中のPCのMACアドレス>",
+    "まず、電源起動するPCのMACアドレスを確認してください。",
+    "電源起動する遠隔地PCのMACアドレスを確認してください。",
+    "使用中のPCのMACアドレスを確認",
+};
+
+void ExpectSection(const std::vector<std::string>& lines, size_t first, const std::string& name,
+                   const char* const (&values)[16]) {
+    ASSERT_GE(lines.size(), first + 17);
+    EXPECT_EQ("[" + name + "]", lines[first]);
+    for (size_t k = 0; k < 16; ++k)
+        EXPECT_EQ(std::string(kKeys[k]) + "=" + values[k], lines[first + 1 + k]) << name << " " << kKeys[k];
+}
+
+TEST(LanguageFile, IsUtf16WithByteOrderMarkAndCrLfLines) {
+    const std::vector<unsigned char> bytes = ReadLangFile();
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(0xFF, bytes[0]);
+    EXPECT_EQ(0xFE, bytes[1]);
+    EXPECT_EQ(0u, bytes.size() % 2);
+    const std::string text = DecodeUtf16(bytes, 2);
+    EXPECT_EQ(std::string::npos, text.find('\0'));
+    // No bare line feeds or carriage returns, and no line end after the last line.
+    size_t lf = 0, crlf = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') ++lf;
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++crlf;
+    }
+    EXPECT_EQ(52u, lf);
+    EXPECT_EQ(52u, crlf);
+    EXPECT_NE('\n', text.back());
+}
+
+TEST(LanguageFile, HoldsThreeSectionsWithEveryTextExactly) {
+    const std::vector<std::string> lines = SplitCrLf(DecodeUtf16(ReadLangFile(), 2));
+    ASSERT_EQ(53u, lines.size());
+    ExpectSection(lines, 0, "ENGLISH.BRVT", kEnglish);
+    EXPECT_EQ("", lines[17]);
+    ExpectSection(lines, 18, "KOREAN.BRVT", kKorean);
+    EXPECT_EQ("", lines[35]);
+    ExpectSection(lines, 36, "JAPANESE.BRVT", kJapanese);
+}
+
+TEST(LanguageFile, LongestValueFitsTheLookupBuffer) {
+    for (const std::string& line : SplitCrLf(DecodeUtf16(ReadLangFile(), 2))) {
+        const size_t eq = line.find('=');
+        if (eq == std::string::npos) continue;
+        // Count code points, not bytes: the lookup buffer counts UTF-16 units
+        // and every text here lies in the basic plane.
+        size_t units = 0;
+        for (size_t i = eq + 1; i < line.size(); ++i) units += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
+        EXPECT_LE(units, 255u) << line;
+    }
+}
+
+}  // namespace

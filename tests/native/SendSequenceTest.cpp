@@ -1,0 +1,104 @@
+// The socket-layer calls of one "Power ON", with each call made to fail.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "wol/SocketLayer.h"
+
+namespace {
+
+class RecordingLayer : public SocketLayer {
+public:
+    std::string failAt;
+    std::vector<std::string> calls;
+    MagicPacket sent{};
+    std::uint32_t sentAddress = 0;
+    std::uint16_t sentPort = 0;
+    std::uint32_t resolveTo = 0xFFFFFFFF;
+
+    bool Startup() override { return Call("startup"); }
+    void Cleanup() override { Call("cleanup"); }
+    bool OpenUdpSocket() override { return Call("socket"); }
+    void CloseSocket() override { Call("close"); }
+    bool Resolve(const std::string& host, std::uint32_t& address) override {
+        calls.push_back("resolve " + host);
+        address = resolveTo;
+        return failAt != "resolve";
+    }
+    bool EnableBroadcast() override { return Call("broadcast"); }
+    bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) override {
+        sent = packet;
+        sentAddress = address;
+        sentPort = port;
+        return Call("sendto");
+    }
+    void ShowError(const wchar_t* text) override {
+        const std::wstring wide(text);
+        calls.push_back("message " + std::string(wide.begin(), wide.end()));
+    }
+
+private:
+    bool Call(const std::string& name) {
+        calls.push_back(name);
+        return failAt != name;
+    }
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
+    RecordingLayer layer;
+    EXPECT_EQ(0, SendMagicPacketVia(layer, "0A1B2C3D4E5F", "255.255.255.255"));
+    EXPECT_EQ((Calls{"startup", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "close", "cleanup"}),
+              layer.calls);
+    EXPECT_EQ(BuildMagicPacket({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}), layer.sent);
+    EXPECT_EQ(0xFFFFFFFFu, layer.sentAddress);
+    EXPECT_EQ(40000, layer.sentPort);
+}
+
+TEST(SendMagicPacket, DestinationIsWidenedToTheBroadcastOfItsNetwork) {
+    RecordingLayer layer;
+    layer.resolveTo = 0xC0A80005;  // 192.168.0.5
+    EXPECT_EQ(0, SendMagicPacketVia(layer, "001122334455", "192.168.0.5"));
+    EXPECT_EQ(0xC0A801FFu, layer.sentAddress);
+}
+
+TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
+    struct Case {
+        const char* failAt;
+        Calls calls;
+    };
+    const Case cases[] = {
+        {"startup", {"startup", "message Error: Socket initialization failed."}},
+        {"socket", {"startup", "socket", "message Error: client socket not created", "cleanup"}},
+        {"resolve",
+         {"startup", "socket", "resolve 255.255.255.255", "message Error: gethostbyname call failed", "close",
+          "cleanup"}},
+        {"broadcast",
+         {"startup", "socket", "resolve 255.255.255.255", "broadcast", "close",
+          "message Error: setsockopt call failed", "cleanup"}},
+        {"sendto",
+         {"startup", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "message Error: sendto call failed",
+          "close", "cleanup"}},
+    };
+    for (const Case& c : cases) {
+        RecordingLayer layer;
+        layer.failAt = c.failAt;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
+        EXPECT_EQ(c.calls, layer.calls) << c.failAt;
+    }
+}
+
+TEST(SendMagicPacket, RefusesAnAddressThatGivesFewerThanSixBytes) {
+    for (const char* mac : {"0A1B2C3D4E", "0A1B2C3D4E5", "", "0A1B2C3D4EZZ"}) {
+        RecordingLayer layer;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, mac, "255.255.255.255")) << mac;
+        EXPECT_EQ((Calls{"startup", "socket", "resolve 255.255.255.255", "broadcast",
+                         "message Error: MAC address incomplete", "close", "cleanup"}),
+                  layer.calls)
+            << mac;
+    }
+}
+
+}  // namespace

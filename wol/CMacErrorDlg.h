@@ -1,0 +1,11 @@
+#pragma once
+#include "CNoticeDlg.h"
+
+// The typed address is not complete.
+class CMacErrorDlg final : public CNoticeDlg {
+public:
+    explicit CMacErrorDlg(CWnd* pParentWnd = nullptr);
+
+protected:
+    BOOL OnInitDialog() override;
+};

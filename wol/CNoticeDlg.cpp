@@ -1,0 +1,26 @@
+#include "CNoticeDlg.h"
+
+#include "app/LocalizedTexts.h"
+#include "res/resource.h"
+
+const MessageMapEntry CNoticeDlg::messageEntries[] = {
+    {WM_PAINT, 0, 0, msg::Paint<&CNoticeDlg::OnPaint>},
+    {WM_COMMAND, BN_CLICKED, IDC_NOTICE_OK, msg::Command<&CNoticeDlg::OnOK>},
+};
+const MessageMap CNoticeDlg::messageMap{&CDialog::messageMap, messageEntries};
+
+CNoticeDlg::CNoticeDlg(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(nIDTemplate, pParentWnd), m_nIconId(32516 /* IDI_ASTERISK */) {}
+
+void CNoticeDlg::SetTexts(const TextItem* items, size_t count) {
+    SetWindowText(LocalizedCaption());
+    for (size_t i = 0; i < count; ++i) SetDlgItemText(items[i].controlId, LocalizedText(items[i].key));
+}
+
+void CNoticeDlg::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(m_hWnd, &paint);
+    // A system icon is shared: drawn, never destroyed.
+    ::DrawIcon(dc, 15, 10, ::LoadIconW(nullptr, MAKEINTRESOURCEW(m_nIconId)));
+    ::EndPaint(m_hWnd, &paint);
+}

@@ -1,0 +1,100 @@
+#include "CWakeDlg.h"
+
+#include "CMacErrorDlg.h"
+#include "CSendErrorDlg.h"
+#include "CSentNoticeDlg.h"
+#include "WinsockLayer.h"
+#include "adapters/COwnMacDlg.h"
+#include "app/LocalizedTexts.h"
+#include "common/AnsiText.h"
+#include "res/resource.h"
+
+const MessageMapEntry CWakeDlg::messageEntries[] = {
+    {WM_PAINT, 0, 0, msg::Paint<&CWakeDlg::OnPaint>},
+    {WM_QUERYDRAGICON, 0, 0, msg::QueryDragIcon<&CWakeDlg::OnQueryDragIcon>},
+    {WM_COMMAND, BN_CLICKED, IDC_POWER_ON, msg::Command<&CWakeDlg::OnPowerOn>},
+    {WM_COMMAND, STN_CLICKED, IDC_GET_MAC_NOTIFY, msg::Command<&CWakeDlg::OnViewOwnMac>},
+};
+const MessageMap CWakeDlg::messageMap{&CDialog::messageMap, messageEntries};
+
+namespace {
+const wchar_t kBroadcastDestination[] = L"255.255.255.255";
+}
+
+CWakeDlg::CWakeDlg(CWnd* pParentWnd)
+    : CDialog(IDD_WAKE_DIALOG, pParentWnd),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+void CWakeDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_GET_MAC_NOTIFY, m_linkOwnMac);
+    DDX_Control(pDX, IDC_MAC_EDIT, m_editMac);
+}
+
+BOOL CWakeDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_editMac.SetReadOnly(FALSE);
+
+    SetWindowText(LocalizedCaption());
+    SetDlgItemText(IDC_MAIN_CAPTION, LocalizedText(L"MAIN_CAPTION"));
+    SetDlgItemText(IDC_MAC_CAPTION, LocalizedText(L"MAC_CAPTION"));
+    SetDlgItemText(IDC_MAC_NAME, LocalizedText(L"MAC_NAME"));
+    SetDlgItemText(IDC_POWER_ON, LocalizedText(L"WOL_NAME"));
+    SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
+    SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
+    return TRUE;  // the focus goes to the first tab stop, the MAC field
+}
+
+void CWakeDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+}
+
+HICON CWakeDlg::OnQueryDragIcon() {
+    return m_hIcon;
+}
+
+void CWakeDlg::OnPowerOn() {
+    // The field only ever holds hex digits and separators, so the length is
+    // the one thing left to check.
+    const std::wstring mac = m_editMac.GetMacText();
+    if (mac.size() != 12) {
+        CMacErrorDlg notice;
+        notice.SetNoticeIcon(32515 /* IDI_EXCLAMATION */);
+        notice.DoModal();
+        return;
+    }
+    if (SendMagicPacket(mac, kBroadcastDestination) == 0) {
+        CSentNoticeDlg notice;
+        notice.DoModal();
+    } else {
+        CSendErrorDlg notice;
+        notice.SetNoticeIcon(32513 /* IDI_HAND */);
+        notice.DoModal();
+    }
+}
+
+void CWakeDlg::OnViewOwnMac() {
+    COwnMacDlg dlg;
+    dlg.DoModal();
+}
+
+int CWakeDlg::SendMagicPacket(const std::wstring& macText, const std::wstring& destination) {
+    WinsockLayer layer;
+    return SendMagicPacketVia(layer, ToAnsi(macText), ToAnsi(destination));
+}

@@ -1,0 +1,80 @@
+#include "SocketLayer.h"
+
+const wchar_t kErrorStartup[] = L"Error: Socket initialization failed.";
+const wchar_t kErrorSocket[] = L"Error: client socket not created";
+const wchar_t kErrorResolve[] = L"Error: gethostbyname call failed";
+const wchar_t kErrorSetsockopt[] = L"Error: setsockopt call failed";
+const wchar_t kErrorMacText[] = L"Error: MAC address incomplete";
+const wchar_t kErrorSendto[] = L"Error: sendto call failed";
+
+namespace {
+
+// Releases the socket layer once it has started.
+class StartedLayer {
+public:
+    explicit StartedLayer(SocketLayer& layer) : m_layer(layer) {}
+    StartedLayer(const StartedLayer&) = delete;
+    StartedLayer& operator=(const StartedLayer&) = delete;
+    ~StartedLayer() { m_layer.Cleanup(); }
+
+private:
+    SocketLayer& m_layer;
+};
+
+// Closes the socket once, early when a failure wants it closed before its
+// message, otherwise on the way out.
+class OpenSocket {
+public:
+    explicit OpenSocket(SocketLayer& layer) : m_layer(layer) {}
+    OpenSocket(const OpenSocket&) = delete;
+    OpenSocket& operator=(const OpenSocket&) = delete;
+    ~OpenSocket() { Close(); }
+    void Close() {
+        if (m_open) m_layer.CloseSocket();
+        m_open = false;
+    }
+
+private:
+    SocketLayer& m_layer;
+    bool m_open = true;
+};
+
+}  // namespace
+
+int SendMagicPacketVia(SocketLayer& layer, const std::string& macText, const std::string& destination) {
+    if (!layer.Startup()) {
+        layer.ShowError(kErrorStartup);
+        return -1;
+    }
+    StartedLayer started(layer);
+
+    if (!layer.OpenUdpSocket()) {
+        layer.ShowError(kErrorSocket);
+        return -1;
+    }
+    OpenSocket socket(layer);
+
+    std::uint32_t resolved = 0;
+    if (!layer.Resolve(destination, resolved)) {
+        layer.ShowError(kErrorResolve);
+        return -1;
+    }
+
+    if (!layer.EnableBroadcast()) {
+        socket.Close();
+        layer.ShowError(kErrorSetsockopt);
+        return -1;
+    }
+
+    MacAddress mac{};
+    if (ParseMacText(mac.data(), mac.size(), macText.c_str()) != static_cast<int>(kMacBytes)) {
+        layer.ShowError(kErrorMacText);
+        return -1;
+    }
+
+    if (!layer.SendTo(BuildMagicPacket(mac), BroadcastDestination(resolved), kWakePort)) {
+        layer.ShowError(kErrorSendto);
+        return -1;
+    }
+    return 0;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The socket-layer calls of one "Power ON", as one small interface so that
+// each can be made to fail and the calls that followed can be seen.
+#include <cstdint>
+#include <string>
+
+#include "MagicPacket.h"
+
+class SocketLayer {
+public:
+    virtual ~SocketLayer() = default;
+    virtual bool Startup() = 0;                // WSAStartup 2.2
+    virtual void Cleanup() = 0;                // WSACleanup
+    virtual bool OpenUdpSocket() = 0;          // socket(AF_INET, SOCK_DGRAM, 0)
+    virtual void CloseSocket() = 0;            // closesocket
+    // gethostbyname: the first IPv4 address, host byte order.
+    virtual bool Resolve(const std::string& host, std::uint32_t& address) = 0;
+    virtual bool EnableBroadcast() = 0;        // setsockopt SO_BROADCAST = 1
+    virtual bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) = 0;
+    // The user is told of a failure in a modal message box.
+    virtual void ShowError(const wchar_t* text) = 0;
+};
+
+// The fixed texts of the failures, in English whatever the language.
+extern const wchar_t kErrorStartup[];
+extern const wchar_t kErrorSocket[];
+extern const wchar_t kErrorResolve[];
+extern const wchar_t kErrorSetsockopt[];
+extern const wchar_t kErrorMacText[];
+extern const wchar_t kErrorSendto[];
+
+// Sends one magic packet for the MAC text to the destination host, both ANSI.
+// 0 when the datagram was handed to the socket layer, -1 after any failure
+// (already shown to the user). The socket is closed and the socket layer
+// released on every way out.
+int SendMagicPacketVia(SocketLayer& layer, const std::string& macText, const std::string& destination);

@@ -1,0 +1,52 @@
+#include "WinsockLayer.h"
+
+#include <cstring>
+
+#include "framework/CWinApp.h"
+
+bool WinsockLayer::Startup() {
+    WSADATA data{};
+    return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+}
+
+void WinsockLayer::Cleanup() {
+    ::WSACleanup();
+}
+
+bool WinsockLayer::OpenUdpSocket() {
+    m_socket = ::socket(AF_INET, SOCK_DGRAM, 0);
+    return m_socket != INVALID_SOCKET;
+}
+
+void WinsockLayer::CloseSocket() {
+    ::closesocket(m_socket);
+    m_socket = INVALID_SOCKET;
+}
+
+bool WinsockLayer::Resolve(const std::string& host, std::uint32_t& address) {
+    const hostent* entry = ::gethostbyname(host.c_str());
+    if (!entry || entry->h_addrtype != AF_INET || entry->h_length != 4 || !entry->h_addr_list[0]) return false;
+    u_long networkOrder = 0;
+    std::memcpy(&networkOrder, entry->h_addr_list[0], sizeof networkOrder);
+    address = ::ntohl(networkOrder);
+    return true;
+}
+
+bool WinsockLayer::EnableBroadcast() {
+    const int enable = 1;
+    return ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&enable),
+                        sizeof enable) != SOCKET_ERROR;
+}
+
+bool WinsockLayer::SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) {
+    sockaddr_in destination{};
+    destination.sin_family = AF_INET;
+    destination.sin_port = ::htons(port);
+    destination.sin_addr.s_addr = ::htonl(address);
+    return ::sendto(m_socket, reinterpret_cast<const char*>(packet.data()), static_cast<int>(packet.size()), 0,
+                    reinterpret_cast<const sockaddr*>(&destination), sizeof destination) != SOCKET_ERROR;
+}
+
+void WinsockLayer::ShowError(const wchar_t* text) {
+    AfxMessageBox(text, MB_OK, 0);
+}

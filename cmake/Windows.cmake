@@ -3,7 +3,7 @@ enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
 
 # Static runtime: the executable needs nothing but Windows' own DLLs.
-add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+add_link_options(-static -static-libgcc -static-libstdc++)
 
 # Everything that needs Win32, shared by the program and its tests.
 add_library(quorvane_win OBJECT
@@ -38,6 +38,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 
 add_executable(Quorvane WIN32 framework/AppEntry.cpp ${QUORVANE_RC})
 target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
+target_link_options(Quorvane PRIVATE -municode)
 
 if(BUILD_TESTING OR NOT DEFINED BUILD_TESTING)
   add_subdirectory(tests/wine)

@@ -1,0 +1,92 @@
+#include "TestDialog.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/ClipboardText.h"
+
+namespace {
+constexpr UINT WM_RUN_TEST = WM_APP + 1;
+}
+
+const MessageMapEntry TestDialog::messageEntries[] = {
+    {WM_RUN_TEST, 0, 0, msg::Command<&TestDialog::OnRun>},
+    {WM_COMMAND, STN_CLICKED, 1016, msg::Command<&TestDialog::OnLinkClicked>},
+};
+const MessageMap TestDialog::messageMap{&CDialog::messageMap, messageEntries};
+
+void TestDialog::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, 1002, m_edit);
+    DDX_Control(pDX, 1016, m_link);
+}
+
+BOOL TestDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    ::PostMessageW(m_hWnd, WM_RUN_TEST, 0, 0);
+    return TRUE;
+}
+
+void TestDialog::OnRun() {
+    ::ShowWindow(m_hWnd, SW_SHOW);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    m_body(*this);
+    EndDialog(IDOK);
+}
+
+void PumpMessages() {
+    MSG message;
+    for (int round = 0; round < 20; ++round) {
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(10);
+    }
+}
+
+COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY) {
+    POINT point{clientX, clientY};
+    ::ClientToScreen(hWnd, &point);
+    const HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
+    ::ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+bool ClientHasColour(HWND hWnd, COLORREF colour) {
+    RECT client{};
+    ::GetClientRect(hWnd, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(hWnd, &origin);
+    const HDC screen = ::GetDC(nullptr);
+    bool found = false;
+    for (int y = 0; y < client.bottom && !found; ++y)
+        for (int x = 0; x < client.right && !found; ++x) found = ::GetPixel(screen, origin.x + x, origin.y + y) == colour;
+    ::ReleaseDC(nullptr, screen);
+    return found;
+}
+
+void PutClipboardText(HWND owner, const std::wstring& text) {
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto* data = static_cast<wchar_t*>(::GlobalLock(block));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, data);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_UNICODETEXT, block);
+    ::CloseClipboard();
+}
+
+std::wstring ClipboardText(HWND owner) {
+    std::wstring text;
+    ReadClipboardText(owner, text);
+    return text;
+}
+
+void SetControlKey(bool down) {
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = down ? 0x80 : 0;
+    keys[VK_LCONTROL] = keys[VK_CONTROL];
+    ::SetKeyboardState(keys);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// A modal dialog that runs a test body once it is up, then closes itself, so
+// controls can be exercised inside a real dialog and its message loop.
+#include <functional>
+
+#include "controls/CLinkStatic.h"
+#include "controls/CMacEdit.h"
+#include "framework/CDialog.h"
+
+class TestDialog final : public CDialog {
+public:
+    using Body = std::function<void(TestDialog&)>;
+    TestDialog(UINT templateId, Body body) : CDialog(templateId), m_body(std::move(body)) {}
+
+    CMacEdit m_edit;        // bound to 1002
+    CLinkStatic m_link;     // bound to 1016
+    int m_linkClicks = 0;   // STN_CLICKED from 1016
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void OnRun();
+    void OnLinkClicked() { ++m_linkClicks; }
+    Body m_body;
+};
+
+// Helpers for reading what a real window shows.
+void PumpMessages();
+COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY);
+// True when some pixel of the client rectangle has exactly this colour.
+bool ClientHasColour(HWND hWnd, COLORREF colour);
+void PutClipboardText(HWND owner, const std::wstring& text);
+std::wstring ClipboardText(HWND owner);
+void SetControlKey(bool down);

@@ -1,0 +1,21 @@
+#pragma once
+// Puts the language file where the application object looks for it.
+#include <windows.h>
+
+#include <string>
+
+#include "app/CWakeApp.h"
+
+inline std::wstring TempPath(const wchar_t* name) {
+    wchar_t dir[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
+}
+
+// Extracts the embedded language file and selects a section, as start-up does.
+inline void UseLanguage(const wchar_t* section) {
+    const std::wstring path = TempPath(L"quorvane-test.lng");
+    theApp.ExtractLangFile(path);
+    theApp.m_strLangFile = path;
+    theApp.m_strLangSection = section;
+}

@@ -1,0 +1,42 @@
+# Shared by the Wine test scripts: a private, prepared Wine prefix.
+# Usage: source wine-env.sh PREFIX_DIR
+#
+# The prefix is made once (wineboot takes seconds) under a lock, so that tests
+# started in parallel never race to create it.
+
+export WINEPREFIX="$1"
+export WINEDLLOVERRIDES="mscoree,mshtml="  # never offer to install Mono or Gecko
+export WINEARCH=win32
+: "${WINEDEBUG:=-all}"
+export WINEDEBUG
+
+quorvane_prepare_prefix() {
+  local prefix="$WINEPREFIX"
+  mkdir -p "$(dirname "$prefix")"
+  (
+    flock 9
+    if [ ! -f "$prefix/.quorvane-ready" ]; then
+      rm -rf "$prefix"
+      wineboot --init >/dev/null 2>&1
+      # One shared virtual desktop: real keyboard input reaches the controls
+      # there, and every window of the prefix appears inside it.
+      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+      # The dialogs name a Korean font that Debian does not have.
+      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '굴림' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1
+      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Gulim' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1
+      wineserver -w
+      touch "$prefix/.quorvane-ready"
+    fi
+  ) 9>"$prefix.lock"
+  # A wineserver that outlives single test programs saves seconds per test.
+  wineserver -p30 </dev/null >/dev/null 2>&1 || true
+}
+
+# A private copy of the prepared prefix, for a test whose wineserver must run
+# elsewhere (inside a network namespace): one prefix, one wineserver.
+quorvane_copy_prefix() {
+  local from="$1" to="$2"
+  rm -rf "$to"
+  cp -a "$from" "$to"
+}

@@ -1,0 +1,206 @@
+// Looks at the dialogs of another Wine process for the shell tests: what they
+// show, where a control is, which icon a notice paints, the clipboard.
+// Output is UTF-8, one fact a line.
+//   probe dump                 every visible dialog: caption, then each control
+//   probe wait COUNT SECONDS   until exactly COUNT dialogs are visible
+//   probe center ID            screen centre of control ID in the active dialog
+//   probe icon                 which system icon the active dialog paints at (15, 10)
+//   probe colours ID           "blue", "black" (text) and the background of control ID
+//   probe clipboard            the clipboard's Unicode text
+//   probe set-clipboard TEXT   puts ASCII text on the clipboard
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintUtf8(const std::wstring& text) {
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> out(static_cast<size_t>(bytes));
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), bytes, nullptr, nullptr);
+    std::fputs(out.data(), stdout);
+}
+
+std::wstring Escaped(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        if (c == L'\n') out += L"\\n";
+        else if (c == L'\r') out += L"\\r";
+        else out += c;
+    }
+    return out;
+}
+
+// WM_GETTEXT, not GetWindowText: across processes only the message reaches
+// the text an edit control keeps for itself.
+std::wstring TextOf(HWND hWnd) {
+    wchar_t text[1024] = {};
+    ::SendMessageW(hWnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::wstring ClassOf(HWND hWnd) {
+    wchar_t name[64] = {};
+    ::GetClassNameW(hWnd, name, 64);
+    return name;
+}
+
+BOOL CALLBACK CollectDialog(HWND hWnd, LPARAM list) {
+    if (ClassOf(hWnd) == L"#32770" && ::IsWindowVisible(hWnd))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(hWnd);
+    return TRUE;
+}
+
+std::vector<HWND> VisibleDialogs() {
+    std::vector<HWND> dialogs;
+    ::EnumWindows(&CollectDialog, reinterpret_cast<LPARAM>(&dialogs));
+    return dialogs;
+}
+
+// The dialog the user can act on: visible and not disabled by a nested one.
+HWND ActiveDialog() {
+    for (HWND hWnd : VisibleDialogs())
+        if (::IsWindowEnabled(hWnd)) return hWnd;
+    return nullptr;
+}
+
+BOOL CALLBACK PrintChild(HWND hWnd, LPARAM) {
+    std::printf("  %d %s ", ::GetDlgCtrlID(hWnd), ::IsWindowVisible(hWnd) ? "visible" : "hidden");
+    PrintUtf8(ClassOf(hWnd) + L" [" + Escaped(TextOf(hWnd)) + L"]");
+    std::printf(" style=%08lx\n", static_cast<unsigned long>(::GetWindowLongW(hWnd, GWL_STYLE)));
+    return TRUE;
+}
+
+int Dump() {
+    for (HWND dialog : VisibleDialogs()) {
+        std::printf("dialog %s ", ::IsWindowEnabled(dialog) ? "enabled" : "disabled");
+        PrintUtf8(L"[" + TextOf(dialog) + L"]\n");
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
+        std::printf("  focus %d\n", info.hwndFocus ? ::GetDlgCtrlID(info.hwndFocus) : -1);
+        ::EnumChildWindows(dialog, &PrintChild, 0);
+    }
+    return 0;
+}
+
+int Wait(int count, int seconds) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (static_cast<int>(VisibleDialogs().size()) == count) {
+            ::Sleep(300);  // let the dialog finish painting
+            return 0;
+        }
+        ::Sleep(100);
+    }
+    std::printf("timeout waiting for %d dialogs\n", count);
+    return 1;
+}
+
+int Center(int id) {
+    const HWND control = ::GetDlgItem(ActiveDialog(), id);
+    if (!control) return 1;
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return 0;
+}
+
+COLORREF ScreenPixel(const HDC screen, HWND hWnd, int x, int y) {
+    POINT point{x, y};
+    ::ClientToScreen(hWnd, &point);
+    return ::GetPixel(screen, point.x, point.y);
+}
+
+int Icon() {
+    const HWND dialog = ActiveDialog();
+    if (!dialog) return 1;
+    const HDC screen = ::GetDC(nullptr);
+    const int width = ::GetSystemMetrics(SM_CXICON), height = ::GetSystemMetrics(SM_CYICON);
+    const struct {
+        const wchar_t* name;
+        LPCWSTR id;
+    } icons[] = {{L"information", IDI_ASTERISK}, {L"warning", IDI_EXCLAMATION}, {L"error", IDI_HAND}};
+    const wchar_t* found = L"none";
+    for (const auto& icon : icons) {
+        const HDC memory = ::CreateCompatibleDC(screen);
+        const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+        const HGDIOBJ old = ::SelectObject(memory, bitmap);
+        RECT all{0, 0, width, height};
+        ::FillRect(memory, &all, ::GetSysColorBrush(COLOR_BTNFACE));
+        ::DrawIcon(memory, 0, 0, ::LoadIconW(nullptr, icon.id));
+        bool same = true;
+        for (int y = 0; y < height && same; ++y)
+            for (int x = 0; x < width && same; ++x)
+                same = ::GetPixel(memory, x, y) == ScreenPixel(screen, dialog, 15 + x, 10 + y);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        if (same) found = icon.name;
+    }
+    ::ReleaseDC(nullptr, screen);
+    PrintUtf8(std::wstring(found) + L"\n");
+    return 0;
+}
+
+int Colours(int id) {
+    const HWND control = ::GetDlgItem(ActiveDialog(), id);
+    if (!control) return 1;
+    RECT client{};
+    ::GetClientRect(control, &client);
+    const HDC screen = ::GetDC(nullptr);
+    bool blue = false, black = false;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF c = ScreenPixel(screen, control, x, y);
+            blue = blue || c == RGB(0, 0, 255);
+            black = black || c == RGB(0, 0, 0);
+        }
+    }
+    const COLORREF back = ScreenPixel(screen, control, client.right - 3, client.bottom / 2);
+    ::ReleaseDC(nullptr, screen);
+    std::printf("blue=%d black=%d background=%s\n", blue, black,
+                back == RGB(255, 255, 255) ? "white" : back == ::GetSysColor(COLOR_BTNFACE) ? "buttonface" : "other");
+    return 0;
+}
+
+int Clipboard() {
+    if (!::OpenClipboard(nullptr)) return 1;
+    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
+    std::wstring text;
+    if (data) {
+        text = static_cast<const wchar_t*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    PrintUtf8(L"[" + text + L"]\n");
+    return 0;
+}
+
+int SetClipboard(const wchar_t* text) {
+    if (!::OpenClipboard(nullptr)) return 1;
+    ::EmptyClipboard();
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(::GlobalLock(block), text, bytes);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_UNICODETEXT, block);
+    ::CloseClipboard();
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"dump") return Dump();
+    if (command == L"wait" && argc > 3) return Wait(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"center" && argc > 2) return Center(_wtoi(argv[2]));
+    if (command == L"icon") return Icon();
+    if (command == L"colours" && argc > 2) return Colours(_wtoi(argv[2]));
+    if (command == L"clipboard") return Clipboard();
+    if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
+    std::fputs("usage: probe dump|wait N S|center ID|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
+    return 2;
+}

@@ -89,3 +89,79 @@ click_control() {  # click the centre of control ID of the active dialog
   xdotool click 1
   sleep 0.3
 }
+
+# Network namespaces of the test's own. Names carry the test's pid, so runs
+# never meet, and everything made is removed on exit, failed or not.
+netns_made=()
+prefixes_made=()
+make_netns() {  # make_netns NAME
+  ip netns add "$1"
+  netns_made+=("$1")
+  ip -n "$1" link set lo up
+}
+# Joins two namespaces by a veth pair: link_netns NS_A ADDR_A NS_B ADDR_B
+# (addresses with prefix length). The interfaces are named eth0 in both.
+link_netns() {
+  local a="v$$a${#netns_made[@]}" b="v$$b${#netns_made[@]}"
+  ip link add "$a" type veth peer name "$b"
+  ip link set "$a" netns "$1"
+  ip link set "$b" netns "$3"
+  ip -n "$1" link set "$a" name eth0
+  ip -n "$3" link set "$b" name eth0
+  ip -n "$1" addr add "$2" dev eth0
+  ip -n "$3" addr add "$4" dev eth0
+  ip -n "$1" link set eth0 up
+  ip -n "$3" link set eth0 up
+}
+# A copy of the test prefix for namespace $1, its path in variable $2. Wine
+# creates sockets in its wineserver, so the server is started inside the
+# namespace before anything else can start it elsewhere; every Wine program of
+# this prefix then runs through in_netns too.
+prefix_for_netns() {
+  local copy="$QUORVANE_SCRATCH/prefix-$1"
+  quorvane_copy_prefix "$WINEPREFIX" "$copy"
+  prefixes_made+=("$copy")
+  ip netns exec "$1" env WINEPREFIX="$copy" wineserver -p60 </dev/null >/dev/null 2>&1
+  printf -v "$2" '%s' "$copy"
+}
+in_netns() {  # in_netns NS PREFIX command...
+  local ns="$1" prefix="$2"
+  shift 2
+  ip netns exec "$ns" env WINEPREFIX="$prefix" "$@"
+}
+probe_in() {  # probe_in NS PREFIX probe-arguments...
+  local ns="$1" prefix="$2"
+  shift 2
+  in_netns "$ns" "$prefix" wine "$QUORVANE_PROBE" "$@" 2>/dev/null | tr -d '\r'
+}
+cleanup_netns() {
+  local ns prefix
+  for prefix in "${prefixes_made[@]}"; do
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  done
+  for ns in "${netns_made[@]}"; do
+    ip netns pids "$ns" 2>/dev/null | xargs -r kill -9 2>/dev/null || true
+    ip netns del "$ns" 2>/dev/null || true
+    rm -rf "/etc/netns/$ns"
+  done
+  for prefix in "${prefixes_made[@]}"; do rm -rf "$prefix"; done
+}
+
+# A UDP listener on port 40000 in namespace $1; one line per datagram in $2.
+start_listener() {
+  rm -f "$2" "$2.ready"
+  ip netns exec "$1" python3 "$here/udp_listener.py" 40000 "$2" &
+  listener_pid=$!
+  local i
+  for ((i = 0; i < 50; i++)); do [ -e "$2.ready" ] && return 0; sleep 0.1; done
+  echo "listener did not start"
+  return 1
+}
+
+# The magic packet for a MAC text, as hex, computed apart from the program.
+expected_packet() {
+  local mac="${1//[-:]/}" out="ffffffffffff" i
+  mac="${mac,,}"
+  for ((i = 0; i < 16; i++)); do out+="$mac"; done
+  echo "$out"
+}

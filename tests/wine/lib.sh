@@ -79,15 +79,14 @@ type_text() {
   sleep 0.5
 }
 desktop_window() { xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1; }
-click_control() {  # click the centre of control ID of the active dialog
-  local x y win
-  read -r x y < <(probe center "$1")
+click_at() {  # click_at X Y, in Wine's screen coordinates
+  local win X Y
   win="$(desktop_window)"
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  xdotool mousemove "$((X + x))" "$((Y + y))"
-  sleep 0.2
-  xdotool click 1
+  eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^[XY]=')"
+  xdotool mousemove "$((X + $1))" "$((Y + $2))"
   sleep 0.3
+  xdotool click 1
+  sleep 0.5
 }
 
 # Network namespaces of the test's own. Names carry the test's pid, so runs

@@ -38,7 +38,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 
 add_executable(Quorvane WIN32 framework/AppEntry.cpp ${QUORVANE_RC})
 target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
-target_link_options(Quorvane PRIVATE -municode)
+target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s>)
 
 if(BUILD_TESTING OR NOT DEFINED BUILD_TESTING)
   add_subdirectory(tests/wine)

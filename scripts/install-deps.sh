@@ -19,7 +19,7 @@ fi
 packages=(
   cmake make g++ googletest libgtest-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386
+  wine wine32:i386 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
   fonts-noto-cjk locales
   iproute2 e2fsprogs wakeonlan python3 procps

@@ -4,6 +4,7 @@
 //   probe dump                 every visible dialog: caption, then each control
 //   probe wait COUNT SECONDS   until exactly COUNT dialogs are visible
 //   probe center ID            screen centre of control ID in the active dialog
+//   probe rect                 the active dialog's screen rectangle: x y width height
 //   probe icon                 which system icon the active dialog paints at (15, 10)
 //   probe colours ID           "blue", "black" (text) and the background of control ID
 //   probe clipboard            the clipboard's Unicode text
@@ -96,6 +97,15 @@ int Wait(int count, int seconds) {
     }
     std::printf("timeout waiting for %d dialogs\n", count);
     return 1;
+}
+
+int Rect() {
+    const HWND dialog = ActiveDialog();
+    if (!dialog) return 1;
+    RECT rect{};
+    ::GetWindowRect(dialog, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    return 0;
 }
 
 int Center(int id) {
@@ -197,10 +207,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"dump") return Dump();
     if (command == L"wait" && argc > 3) return Wait(_wtoi(argv[2]), _wtoi(argv[3]));
     if (command == L"center" && argc > 2) return Center(_wtoi(argv[2]));
+    if (command == L"rect") return Rect();
     if (command == L"icon") return Icon();
     if (command == L"colours" && argc > 2) return Colours(_wtoi(argv[2]));
     if (command == L"clipboard") return Clipboard();
     if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
-    std::fputs("usage: probe dump|wait N S|center ID|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
+    std::fputs("usage: probe dump|wait N S|center ID|rect|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
     return 2;
 }

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Starts Quorvane.exe in a virtual X server in the given locale and saves a
+# picture of its main window. Usage: screenshot.sh LOCALE OUTPUT.png
+# Needs a finished build (scripts/build.sh).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+locale="$1" output="$2"
+if [ -z "${QUORVANE_IN_XVFB:-}" ]; then
+  QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+source "$root/tests/wine/wine-env.sh" "$root/build/win32/wineprefix"
+quorvane_prepare_prefix
+probe() { wine "$root/build/win32/tests/wine/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+
+LANG="$locale" LC_ALL= wine "$root/build/win32/Quorvane.exe" </dev/null >/dev/null 2>&1 &
+probe wait 1 60 >/dev/null
+sleep 1  # CJK glyphs may paint a moment after the window appears
+read -r x y width height < <(probe rect)
+desktop="$(xdotool search --name 'Wine desktop' | head -n 1)"
+import -window "$desktop" -crop "${width}x${height}+${x}+${y}" +repage "$output"
+wineserver -k 2>/dev/null || true

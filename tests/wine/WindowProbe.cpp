@@ -2,7 +2,7 @@
 // show, where a control is, which icon a notice paints, the clipboard.
 // Output is UTF-8, one fact a line.
 //   probe dump                 every visible dialog: caption, then each control
-//   probe wait COUNT SECONDS   until exactly COUNT dialogs are visible
+//   probe wait COUNT SECONDS [SETTLE_MS]  until exactly COUNT dialogs are visible
 //   probe center ID            screen centre of control ID in the active dialog
 //   probe rect                 the active dialog's screen rectangle: x y width height
 //   probe icon                 which system icon the active dialog paints at (15, 10)
@@ -87,13 +87,13 @@ int Dump() {
     return 0;
 }
 
-int Wait(int count, int seconds) {
-    for (int i = 0; i < seconds * 10; ++i) {
+int Wait(int count, int seconds, int settleMs) {
+    for (int i = 0; i < seconds * 100; ++i) {
         if (static_cast<int>(VisibleDialogs().size()) == count) {
-            ::Sleep(300);  // let the dialog finish painting
+            ::Sleep(settleMs);  // let the dialog finish painting
             return 0;
         }
-        ::Sleep(100);
+        ::Sleep(10);
     }
     std::printf("timeout waiting for %d dialogs\n", count);
     return 1;
@@ -205,7 +205,7 @@ int SetClipboard(const wchar_t* text) {
 int wmain(int argc, wchar_t** argv) {
     const std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"dump") return Dump();
-    if (command == L"wait" && argc > 3) return Wait(_wtoi(argv[2]), _wtoi(argv[3]));
+    if (command == L"wait" && argc > 3) return Wait(_wtoi(argv[2]), _wtoi(argv[3]), argc > 4 ? _wtoi(argv[4]) : 300);
     if (command == L"center" && argc > 2) return Center(_wtoi(argv[2]));
     if (command == L"rect") return Rect();
     if (command == L"icon") return Icon();

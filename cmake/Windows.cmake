@@ -40,6 +40,8 @@ add_executable(Quorvane WIN32 framework/AppEntry.cpp ${QUORVANE_RC})
 target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
 target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s>)
 
+add_subdirectory(bench)
+
 set(QUORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Win32 tests")
 if(EXISTS ${QUORVANE_GTEST_SOURCE}/CMakeLists.txt)
   add_subdirectory(tests/wine)

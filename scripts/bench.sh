@@ -32,12 +32,12 @@ startup_ms() {  # median over $runs starts of program $1
   printf '%s\n' "${times[@]}" | sort -n | sed -n "$((runs / 2 + 1))p"
 }
 
-wine "$build/tests/wine/minimal_dialog.exe" </dev/null >/dev/null 2>&1 &  # warm up Wine once
+wine "$build/bench/minimal_dialog.exe" </dev/null >/dev/null 2>&1 &  # warm up Wine once
 probe wait 1 30 0 >/dev/null; kill $! 2>/dev/null || true; wait 2>/dev/null || true
 ours=$(startup_ms "$build/Quorvane.exe")
-base=$(startup_ms "$build/tests/wine/minimal_dialog.exe")
+base=$(startup_ms "$build/bench/minimal_dialog.exe")
 size_ours=$(stat -c %s "$build/Quorvane.exe")
-size_base=$(stat -c %s "$build/tests/wine/minimal_dialog.exe")
+size_base=$(stat -c %s "$build/bench/minimal_dialog.exe")
 echo "start to visible window (median of $runs): Quorvane ${ours} ms, minimal dialog ${base} ms," \
   "ratio $(awk "BEGIN {printf \"%.2f\", $ours / $base}")"
 echo "executable size: Quorvane $size_ours bytes, minimal dialog $size_base bytes," \

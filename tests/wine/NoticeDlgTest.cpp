@@ -1,8 +1,6 @@
 // The three notices, opened for real and inspected while they are up.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "TestDialog.h"
 #include "WineTestSupport.h"
 #include "res/resource.h"
@@ -12,35 +10,8 @@
 
 namespace {
 
-std::function<void(HWND)> g_inspect;
-
-BOOL CALLBACK FindDialog(HWND hWnd, LPARAM found) {
-    wchar_t className[16] = {};
-    ::GetClassNameW(hWnd, className, 16);
-    if (std::wstring(className) == L"#32770" && ::IsWindowVisible(hWnd)) {
-        *reinterpret_cast<HWND*>(found) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-VOID CALLBACK InspectOpenNotice(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND notice = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&notice));
-    if (!notice) return;  // not shown yet: the timer comes again
-    ::KillTimer(nullptr, timer);
-    ::RedrawWindow(notice, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();  // painted pixels reach the display a moment later
-    g_inspect(notice);
-    // The one button closes it.
-    ::SendMessageW(notice, WM_COMMAND, MAKEWPARAM(IDC_NOTICE_OK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(::GetDlgItem(notice, IDC_NOTICE_OK)));
-}
-
-INT_PTR RunAndInspect(CDialog& notice, std::function<void(HWND)> inspect) {
-    g_inspect = std::move(inspect);
-    ::SetTimer(nullptr, 0, 200, &InspectOpenNotice);
-    return notice.DoModal();
+INT_PTR RunNotice(CDialog& notice, std::function<void(HWND)> inspect) {
+    return RunAndInspect(notice, std::move(inspect), IDC_NOTICE_OK);
 }
 
 std::wstring TextOf(HWND dialog, int id) {
@@ -85,7 +56,7 @@ void ExpectIconAt15x10(HWND dialog, LPCWSTR iconId) {
 TEST(Notices, SentNoticeInEnglish) {
     UseLanguage(L"ENGLISH.BRVT");
     CSentNoticeDlg notice;
-    const INT_PTR result = RunAndInspect(notice, [](HWND d) {
+    const INT_PTR result = RunNotice(notice, [](HWND d) {
         EXPECT_EQ(L"Brevinta - WOL Tester", Caption(d));
         EXPECT_EQ(L"Power on request has been sent.\nCheck if the PC has powered on.", TextOf(d, IDC_WOL_SUCCESS));
         EXPECT_EQ(L"If PC is powered on, WOL is working correctly.", TextOf(d, IDC_WOL_CAPTION));
@@ -102,7 +73,7 @@ TEST(Notices, ErrorNoticesCarryTheirIconsAndTexts) {
     UseLanguage(L"ENGLISH.BRVT");
     CMacErrorDlg macError;
     macError.SetNoticeIcon(32515);
-    RunAndInspect(macError, [](HWND d) {
+    RunNotice(macError, [](HWND d) {
         EXPECT_EQ(L"Brevinta - WOL Tester", Caption(d));
         EXPECT_EQ(L"Enter the correct Mac address.", TextOf(d, IDC_MAC_ERROR));
         EXPECT_EQ(L"Ok", TextOf(d, IDC_NOTICE_OK));
@@ -111,7 +82,7 @@ TEST(Notices, ErrorNoticesCarryTheirIconsAndTexts) {
 
     CSendErrorDlg sendError;
     sendError.SetNoticeIcon(32513);
-    RunAndInspect(sendError, [](HWND d) {
+    RunNotice(sendError, [](HWND d) {
         EXPECT_EQ(L"Failed to turn ON the power.\nPlease, try again later.", TextOf(d, IDC_WOL_ERROR));
         ExpectIconAt15x10(d, IDI_HAND);
     });
@@ -120,14 +91,14 @@ TEST(Notices, ErrorNoticesCarryTheirIconsAndTexts) {
 TEST(Notices, FollowTheChosenLanguage) {
     UseLanguage(L"KOREAN.BRVT");
     CSendErrorDlg sendError;
-    RunAndInspect(sendError, [](HWND d) {
+    RunNotice(sendError, [](HWND d) {
         EXPECT_EQ(L"Brevinta - WOL 기능 테스트", Caption(d));
         EXPECT_EQ(L"전원 켜기 실행에 실패하였습니다.\n잠시 후 다시 시도해 주세요.", TextOf(d, IDC_WOL_ERROR));
         EXPECT_EQ(L"확인", TextOf(d, IDC_NOTICE_OK));
     });
     UseLanguage(L"JAPANESE.BRVT");
     CMacErrorDlg macError;
-    RunAndInspect(macError, [](HWND d) {
+    RunNotice(macError, [](HWND d) {
         EXPECT_EQ(L"正しいMACアドレス情報を入力してください。", TextOf(d, IDC_MAC_ERROR));
         EXPECT_EQ(L"確認", TextOf(d, IDC_NOTICE_OK));
     });

@@ -33,6 +33,42 @@ void TestDialog::OnRun() {
     EndDialog(IDOK);
 }
 
+namespace {
+
+std::function<void(HWND)> g_inspect;
+int g_closeId = IDOK;
+
+BOOL CALLBACK FindDialog(HWND hWnd, LPARAM found) {
+    wchar_t className[16] = {};
+    ::GetClassNameW(hWnd, className, 16);
+    if (std::wstring(className) == L"#32770" && ::IsWindowVisible(hWnd) && ::IsWindowEnabled(hWnd)) {
+        *reinterpret_cast<HWND*>(found) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+VOID CALLBACK InspectOpenDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;  // not shown yet: the timer comes again
+    ::KillTimer(nullptr, timer);
+    ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();  // painted pixels reach the display a moment later
+    g_inspect(dialog);
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(g_closeId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, g_closeId)));
+}
+
+}  // namespace
+
+INT_PTR RunAndInspect(CDialog& dialog, std::function<void(HWND)> inspect, int closeId) {
+    g_inspect = std::move(inspect);
+    g_closeId = closeId;
+    ::SetTimer(nullptr, 0, 200, &InspectOpenDialog);
+    return dialog.DoModal();
+}
+
 void PumpMessages() {
     MSG message;
     for (int round = 0; round < 20; ++round) {

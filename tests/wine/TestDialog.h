@@ -27,6 +27,10 @@ private:
     Body m_body;
 };
 
+// Runs a dialog modally; once it is up and painted, `inspect` looks at it,
+// then the dialog is closed through its control `closeId` (BN_CLICKED).
+INT_PTR RunAndInspect(CDialog& dialog, std::function<void(HWND)> inspect, int closeId = IDOK);
+
 // Helpers for reading what a real window shows.
 void PumpMessages();
 COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY);

@@ -4,6 +4,7 @@
 //   probe dump                 every visible dialog: caption, then each control
 //   probe wait COUNT SECONDS [SETTLE_MS]  until exactly COUNT dialogs are visible
 //   probe center ID            screen centre of control ID in the active dialog
+//   probe window               the active dialog's caption buttons and taskbar style
 //   probe rect                 the active dialog's screen rectangle: x y width height
 //   probe icon                 which system icon the active dialog paints at (15, 10)
 //   probe colours ID           "blue", "black" (text) and the background of control ID
@@ -97,6 +98,16 @@ int Wait(int count, int seconds, int settleMs) {
     }
     std::printf("timeout waiting for %d dialogs\n", count);
     return 1;
+}
+
+// The active dialog's caption buttons and taskbar style.
+int Window() {
+    const HWND dialog = ActiveDialog();
+    if (!dialog) return 1;
+    const LONG style = ::GetWindowLongW(dialog, GWL_STYLE);
+    std::printf("minimizebox=%d maximizebox=%d appwindow=%d\n", (style & WS_MINIMIZEBOX) != 0,
+                (style & WS_MAXIMIZEBOX) != 0, (::GetWindowLongW(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0);
+    return 0;
 }
 
 int Rect() {
@@ -208,10 +219,11 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait" && argc > 3) return Wait(_wtoi(argv[2]), _wtoi(argv[3]), argc > 4 ? _wtoi(argv[4]) : 300);
     if (command == L"center" && argc > 2) return Center(_wtoi(argv[2]));
     if (command == L"rect") return Rect();
+    if (command == L"window") return Window();
     if (command == L"icon") return Icon();
     if (command == L"colours" && argc > 2) return Colours(_wtoi(argv[2]));
     if (command == L"clipboard") return Clipboard();
     if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
-    std::fputs("usage: probe dump|wait N S|center ID|rect|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
+    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
     return 2;
 }

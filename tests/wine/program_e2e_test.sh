@@ -37,6 +37,7 @@ prefix_for_netns "$snd" snd_prefix
 open_program "$snd" "$snd_prefix" en_US.UTF-8
 
 check "focus starts in the MAC field" "  focus 1002" "$(active | sed -n 2p)"
+check "fixed size, with a taskbar button" "minimizebox=0 maximizebox=0 appwindow=1" "$(P window)"
 type_text "0a1b2c"
 press Return
 dialogs 2

@@ -43,6 +43,33 @@ for case in "ko_KR.UTF-8|0x12|KOREAN.BRVT|Brevinta - WOL 기능 테스트" \
     "$(debug_lines "$scratch/$locale.trace" | paste -sd '|')"
 done
 
+# Two copies share the one file: the first to end deletes it, and the other
+# shows bare keys from then on.
+start_program "$scratch/first.trace" LANG=en_US.UTF-8 LC_ALL=
+first_pid=$program_pid
+probe wait 1 30 >/dev/null || true
+start_program "$scratch/second.trace" LANG=en_US.UTF-8 LC_ALL=
+probe wait 2 30 >/dev/null || true
+xdotool windowfocus "$(xdotool search --name '^Brevinta' | tail -n 1)"
+sleep 0.5
+press Escape
+wait_program 20
+check "the second copy ended" "0" "$program_status"
+check "and took the shared file with it" "absent" "$([ -e "$lang" ] && echo present || echo absent)"
+program_pid=$first_pid
+focus_program
+type_text "0a"
+press Return
+probe wait 2 30 >/dev/null || true
+notice="$(probe dump | awk '/^dialog enabled/ {on=1} /^dialog disabled/ {on=0} on')"
+check_contains "the first copy's notice shows its caption keys" "[PRODUCT_NAME - PRODUCT_TITLE]" "$notice"
+check_contains "and its text key" "1014 visible Static [MAC_ERROR]" "$notice"
+press Escape
+probe wait 1 30 >/dev/null || true
+press Escape
+wait_program 20
+check "the first copy ends too" "0" "$program_status"
+
 # A language file that cannot be replaced ends the program silently.
 printf 'keep me' >"$lang"
 chattr +i "$lang"

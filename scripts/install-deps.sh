@@ -22,7 +22,7 @@ packages=(
   wine wine32:i386 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
   fonts-noto-cjk locales
-  iproute2 e2fsprogs wakeonlan python3 procps
+  iproute2 e2fsprogs wakeonlan python3 procps hostname
 )
 
 missing=()

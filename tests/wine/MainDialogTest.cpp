@@ -8,27 +8,17 @@
 
 namespace {
 
-std::wstring TextOf(HWND hWnd) {
-    wchar_t text[512] = {};
-    ::GetWindowTextW(hWnd, text, 512);
-    return text;
-}
-
-std::wstring Item(HWND dialog, int id) {
-    return TextOf(::GetDlgItem(dialog, id));
-}
-
 TEST(MainDialog, ComesUpWithItsTextsIconsAndAnEditableField) {
     UseLanguage(L"ENGLISH.BRVT");
     CWakeDlg dialog;
     RunAndInspect(dialog, [](HWND d) {
-        EXPECT_EQ(L"Brevinta - WOL Tester", TextOf(d));
-        EXPECT_EQ(L"This app will check if your PC is compatible with WOL.", Item(d, IDC_MAIN_CAPTION));
-        EXPECT_EQ(L"Please, get the Mac address of the PC to be powered on.", Item(d, IDC_GET_MAC_CAPTION));
-        EXPECT_EQ(L"View current PC\u2019s Mac address", Item(d, IDC_GET_MAC_NOTIFY));
-        EXPECT_EQ(L"Enter your Mac address and press \u201cPower ON\u201d button.", Item(d, IDC_MAC_CAPTION));
-        EXPECT_EQ(L"Mac address", Item(d, IDC_MAC_NAME));
-        EXPECT_EQ(L"Power ON", Item(d, IDC_POWER_ON));
+        EXPECT_EQ(L"Brevinta - WOL Tester", WindowText(d));
+        EXPECT_EQ(L"This app will check if your PC is compatible with WOL.", ItemText(d, IDC_MAIN_CAPTION));
+        EXPECT_EQ(L"Please, get the Mac address of the PC to be powered on.", ItemText(d, IDC_GET_MAC_CAPTION));
+        EXPECT_EQ(L"View current PC\u2019s Mac address", ItemText(d, IDC_GET_MAC_NOTIFY));
+        EXPECT_EQ(L"Enter your Mac address and press \u201cPower ON\u201d button.", ItemText(d, IDC_MAC_CAPTION));
+        EXPECT_EQ(L"Mac address", ItemText(d, IDC_MAC_NAME));
+        EXPECT_EQ(L"Power ON", ItemText(d, IDC_POWER_ON));
 
         const auto appIcon = reinterpret_cast<LRESULT>(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)));
         EXPECT_NE(0, appIcon);
@@ -48,9 +38,9 @@ TEST(MainDialog, FollowsTheChosenLanguage) {
     UseLanguage(L"KOREAN.BRVT");
     CWakeDlg dialog;
     RunAndInspect(dialog, [](HWND d) {
-        EXPECT_EQ(L"Brevinta - WOL 기능 테스트", TextOf(d));
-        EXPECT_EQ(L"전원 켜기 테스트", Item(d, IDC_POWER_ON));
-        EXPECT_EQ(L"현재 PC Mac Address 확인", Item(d, IDC_GET_MAC_NOTIFY));
+        EXPECT_EQ(L"Brevinta - WOL 기능 테스트", WindowText(d));
+        EXPECT_EQ(L"전원 켜기 테스트", ItemText(d, IDC_POWER_ON));
+        EXPECT_EQ(L"현재 PC Mac Address 확인", ItemText(d, IDC_GET_MAC_NOTIFY));
     }, IDCANCEL);
 }
 
@@ -59,8 +49,8 @@ TEST(MainDialog, WithoutTheLanguageFileShowsTheKeys) {
     ::DeleteFileW(theApp.m_strLangFile.c_str());
     CWakeDlg dialog;
     RunAndInspect(dialog, [](HWND d) {
-        EXPECT_EQ(L"PRODUCT_NAME - PRODUCT_TITLE", TextOf(d));
-        EXPECT_EQ(L"WOL_NAME", Item(d, IDC_POWER_ON));
+        EXPECT_EQ(L"PRODUCT_NAME - PRODUCT_TITLE", WindowText(d));
+        EXPECT_EQ(L"WOL_NAME", ItemText(d, IDC_POWER_ON));
     }, IDCANCEL);
 }
 

@@ -80,6 +80,16 @@ void PumpMessages() {
     }
 }
 
+std::wstring WindowText(HWND hWnd) {
+    wchar_t text[512] = {};
+    ::GetWindowTextW(hWnd, text, 512);
+    return text;
+}
+
+std::wstring ItemText(HWND dialog, int id) {
+    return WindowText(::GetDlgItem(dialog, id));
+}
+
 COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY) {
     POINT point{clientX, clientY};
     ::ClientToScreen(hWnd, &point);

@@ -32,6 +32,8 @@ private:
 INT_PTR RunAndInspect(CDialog& dialog, std::function<void(HWND)> inspect, int closeId = IDOK);
 
 // Helpers for reading what a real window shows.
+std::wstring WindowText(HWND hWnd);
+std::wstring ItemText(HWND dialog, int id);
 void PumpMessages();
 COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY);
 // True when some pixel of the client rectangle has exactly this colour.

@@ -1,25 +1,12 @@
 #include "HostResolver.h"
 
-namespace {
+#include "SocketLayerGuard.h"
 
-// Ends the socket layer exactly once, on every way out of a query.
-class StartedSockets {
-public:
-    explicit StartedSockets(HostResolver& resolver) : m_resolver(resolver) {}
-    StartedSockets(const StartedSockets&) = delete;
-    StartedSockets& operator=(const StartedSockets&) = delete;
-    ~StartedSockets() { m_resolver.Cleanup(); }
-
-private:
-    HostResolver& m_resolver;
-};
-
-}  // namespace
 
 bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
     text.clear();
     if (!resolver.Startup(0x0101)) return false;
-    StartedSockets started(resolver);
+    SocketLayerGuard<HostResolver> started(resolver);
 
     std::string host;
     if (!resolver.HostName(host, 80)) return true;
@@ -32,7 +19,7 @@ bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
 
 bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text) {
     if (!resolver.Startup(0x0202)) return false;
-    StartedSockets started(resolver);
+    SocketLayerGuard<HostResolver> started(resolver);
     text.clear();
 
     std::string host;

@@ -1,5 +1,7 @@
 #include "SocketLayer.h"
 
+#include "common/SocketLayerGuard.h"
+
 const wchar_t kErrorStartup[] = L"Error: Socket initialization failed.";
 const wchar_t kErrorSocket[] = L"Error: client socket not created";
 const wchar_t kErrorResolve[] = L"Error: gethostbyname call failed";
@@ -8,18 +10,6 @@ const wchar_t kErrorMacText[] = L"Error: MAC address incomplete";
 const wchar_t kErrorSendto[] = L"Error: sendto call failed";
 
 namespace {
-
-// Releases the socket layer once it has started.
-class StartedLayer {
-public:
-    explicit StartedLayer(SocketLayer& layer) : m_layer(layer) {}
-    StartedLayer(const StartedLayer&) = delete;
-    StartedLayer& operator=(const StartedLayer&) = delete;
-    ~StartedLayer() { m_layer.Cleanup(); }
-
-private:
-    SocketLayer& m_layer;
-};
 
 // Closes the socket once, early when a failure wants it closed before its
 // message, otherwise on the way out.
@@ -46,7 +36,7 @@ int SendMagicPacketVia(SocketLayer& layer, const std::string& macText, const std
         layer.ShowError(kErrorStartup);
         return -1;
     }
-    StartedLayer started(layer);
+    SocketLayerGuard<SocketLayer> started(layer);
 
     if (!layer.OpenUdpSocket()) {
         layer.ShowError(kErrorSocket);

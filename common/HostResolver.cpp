@@ -2,7 +2,6 @@
 
 #include "SocketLayerGuard.h"
 
-
 bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
     text.clear();
     if (!resolver.Startup(0x0101)) return false;

@@ -86,6 +86,13 @@ check "blue on the button face" "blue=1 black=0 background=buttonface" "$(P colo
 press Escape
 dialogs 1
 check "Escape leaves the clipboard alone" "[sentinel]" "$(P clipboard)"
+
+click_link
+dialogs 2
+press End shift+Left shift+Left  # select only the last byte
+press Return
+dialogs 1
+check "OK copies only what is selected" "[5E]" "$(P clipboard)"
 check "the entry field is as it was" "0A-1B-2C-3D-4E-5F" "$(field 1002)"
 
 lang="$snd_prefix/drive_c/users/root/Temp/BRVT.lng"

@@ -38,7 +38,17 @@ open_program "$snd" "$snd_prefix" en_US.UTF-8
 
 check "focus starts in the MAC field" "  focus 1002" "$(active | sed -n 2p)"
 check "fixed size, with a taskbar button" "minimizebox=0 maximizebox=0 appwindow=1" "$(P window)"
-type_text "0a1b2c"
+P set-clipboard "aa:bb:cc:dd:ee:ff"
+press ctrl+v
+check "Ctrl+V pastes through the mask" "AA-BB-CC-DD-EE-FF" "$(field 1002)"
+press Home Delete
+check "Delete inside the address deletes nothing" "AA-BB-CC-DD-EE-FF" "$(field 1002)"
+press Home shift+End Delete
+check "Delete clears the whole selected text" "" "$(field 1002)"
+type_text "g#-z0a1b2cd"
+press BackSpace
+check "typing refuses what does not fit; Backspace takes the last character" "0A-1B-2C-" "$(field 1002)"
+press BackSpace
 press Return
 dialogs 2
 check "incomplete address: the wrong-address notice" "[Enter the correct Mac address.]" "$(active | grep -o '1014 .*' | grep -o '\[.*\]')"

@@ -8,8 +8,8 @@ bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  source "$root/tests/wine/wine-env.sh" "$root/build/win32/wineprefix"
-  quorvane_prepare_prefix
+  source "$root/tests/wine/wine-env.sh" "$root/build/win32/desktop-prefix"
+  QUORVANE_VIRTUAL_DESKTOP=0 quorvane_prepare_prefix
   exec wine "$root/build/win32/Quorvane.exe"
 fi
 shot="$root/build/quorvane-window.png"

@@ -19,9 +19,12 @@ quorvane_prepare_prefix() {
       rm -rf "$prefix"
       wineboot --init >/dev/null 2>&1
       # One shared virtual desktop: real keyboard input reaches the controls
-      # there, and every window of the prefix appears inside it.
-      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-      LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+      # there, and every window of the prefix appears inside it. A prefix for
+      # a person's own desktop (QUORVANE_VIRTUAL_DESKTOP=0) goes without.
+      if [ "${QUORVANE_VIRTUAL_DESKTOP:-1}" = 1 ]; then
+        LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null 2>&1
+      fi
       # The dialogs name a Korean font that Debian does not have.
       LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '굴림' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1
       LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Gulim' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1

@@ -29,6 +29,19 @@ check_contains() {  # check_contains DESCRIPTION NEEDLE HAYSTACK
   fi
 }
 
+# Runs a command until it prints EXPECTED, for five seconds at most, and
+# prints its last output: keystrokes and paints reach Wine a moment later.
+eventually() {  # eventually EXPECTED command...
+  local expected="$1" out="" i
+  shift
+  for ((i = 0; i < 25; i++)); do
+    out="$("$@")"
+    [ "$out" == "$expected" ] && break
+    sleep 0.2
+  done
+  printf '%s' "$out"
+}
+
 finish() {
   echo "$((checks - failures)) passed, $failures failed"
   [ "$failures" -eq 0 ]

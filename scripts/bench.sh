@@ -9,7 +9,12 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 if [ -z "${QUORVANE_IN_XVFB:-}" ]; then
   QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-build="$root/build/win32"
+if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then
+  source "$root/scripts/wine-build.sh"
+  quorvane_choose_wine_build "$root"
+fi
+echo "Benchmarking the $QUORVANE_WINE_ARCH build: $QUORVANE_WINE_WHY."
+build="$root/build/$QUORVANE_WINE_ARCH"
 export QUORVANE_WINEPREFIX="$build/wineprefix" QUORVANE_SCRATCH="$build/scratch"
 export QUORVANE_PROBE="$build/tests/wine/probe.exe"
 source "$root/tests/wine/lib.sh"

@@ -13,13 +13,13 @@ export DEBIAN_FRONTEND=noninteractive
 
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  rm -f /var/lib/apt/lists/lock
 fi
 
 packages=(
   cmake make g++ googletest libgtest-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
   fonts-noto-cjk locales
   iproute2 e2fsprogs wakeonlan python3 procps hostname
@@ -30,8 +30,10 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
+  # Another apt (an unattended upgrade, a second run) may hold the lock:
+  # wait for it rather than break in.
+  apt-get -o DPkg::Lock::Timeout=600 update
+  apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "${missing[@]}"
 fi
 
 # Wine takes the user locale from LANG only when the glibc locale exists.

@@ -8,11 +8,16 @@ locale="$1" output="$2"
 if [ -z "${QUORVANE_IN_XVFB:-}" ]; then
   QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-source "$root/tests/wine/wine-env.sh" "$root/build/win32/wineprefix"
+if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then
+  source "$root/scripts/wine-build.sh"
+  quorvane_choose_wine_build "$root"
+fi
+build="$root/build/$QUORVANE_WINE_ARCH"
+source "$root/tests/wine/wine-env.sh" "$build/wineprefix"
 quorvane_prepare_prefix
-probe() { wine "$root/build/win32/tests/wine/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
+probe() { wine "$build/tests/wine/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
-LANG="$locale" LC_ALL= wine "$root/build/win32/Quorvane.exe" </dev/null >/dev/null 2>&1 &
+LANG="$locale" LC_ALL= wine "$build/Quorvane.exe" </dev/null >/dev/null 2>&1 &
 probe wait 1 60 >/dev/null
 sleep 1  # CJK glyphs may paint a moment after the window appears
 read -r x y width height < <(probe rect)

@@ -134,7 +134,25 @@ prefix_for_netns() {
   quorvane_copy_prefix "$WINEPREFIX" "$copy"
   prefixes_made+=("$copy")
   ip netns exec "$1" env WINEPREFIX="$copy" wineserver -p60 </dev/null >/dev/null 2>&1
+  require_wineserver_in_netns "$1" "$copy"
   printf -v "$2" '%s' "$copy"
+}
+# A wineserver of this prefix outside the namespace would send from the
+# machine's own network: stop the test before anything can send.
+require_wineserver_in_netns() {  # require_wineserver_in_netns NS PREFIX
+  local pid found=0
+  for pid in $(pgrep -x 'wineserver(32|64)?' || true); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$2" || continue
+    found=1
+    if [ "$(ip netns identify "$pid" 2>/dev/null)" != "$1" ]; then
+      echo "FATAL - the wineserver of $2 (pid $pid) runs outside namespace $1"
+      exit 1
+    fi
+  done
+  if [ "$found" -eq 0 ]; then
+    echo "FATAL - no wineserver runs for $2 in namespace $1"
+    exit 1
+  fi
 }
 in_netns() {  # in_netns NS PREFIX command...
   local ns="$1" prefix="$2"

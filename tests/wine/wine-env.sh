@@ -1,12 +1,24 @@
 # Shared by the Wine test scripts: a private, prepared Wine prefix.
 # Usage: source wine-env.sh PREFIX_DIR
+# QUORVANE_WINE_ARCH (win32, the default, or win64) says which build's
+# programs the prefix runs: win64 is the sibling build for kernels that cannot
+# execute 32-bit code.
 #
 # The prefix is made once (wineboot takes seconds) under a lock, so that tests
 # started in parallel never race to create it.
 
 export WINEPREFIX="$1"
 export WINEDLLOVERRIDES="mscoree,mshtml="  # never offer to install Mono or Gecko
-export WINEARCH=win32
+: "${QUORVANE_WINE_ARCH:=win32}"
+export QUORVANE_WINE_ARCH WINEARCH="$QUORVANE_WINE_ARCH"
+if [ "$WINEARCH" = win64 ]; then
+  export WINELOADER=/usr/lib/wine/wine64
+  quorvane_win64_bin="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/win64-bin"
+  case ":$PATH:" in
+    *":$quorvane_win64_bin:"*) ;;
+    *) export PATH="$quorvane_win64_bin:$PATH" ;;
+  esac
+fi
 : "${WINEDEBUG:=-all}"
 export WINEDEBUG
 

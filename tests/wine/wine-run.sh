@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs a Windows test executable under Wine in the project's test prefix.
-# Usage: wine-run.sh PREFIX_DIR program.exe [args...]
+# Usage: wine-run.sh win32|win64 PREFIX_DIR program.exe [args...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/wine-env.sh" "$1"
-shift
+QUORVANE_WINE_ARCH="$1"
+source "$here/wine-env.sh" "$2"
+shift 2
 quorvane_prepare_prefix
 # Wine leaves helper processes (wineserver, the desktop) running after the
 # program ends; they must not inherit our output pipe, or whoever reads it

@@ -33,7 +33,8 @@ BOOL COwnMacDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_editMac.SetForeColor(RGB(0, 0, 255));
     m_editMac.SetReadOnly(TRUE);
-    m_editMac.SetWindowText(FormatMacDisplay(GetOwnMacAddress()));
+    m_strOwnMac = GetOwnMacAddress();
+    m_editMac.SetWindowText(FormatMacDisplay(m_strOwnMac));
 
     SetWindowText(LocalizedCaption());
     SetDlgItemText(IDC_OWN_MAC_TITLE, LocalizedText(L"MAC_DLG_TITLE"));
@@ -42,6 +43,8 @@ BOOL COwnMacDlg::OnInitDialog() {
 }
 
 void COwnMacDlg::OnOkButton() {
-    ::SendMessageW(GetDlgItem(IDC_OWN_MAC_EDIT), WM_COPY, 0, 0);
+    // Without an address the field shows only the hyphens of the layout:
+    // copying them would destroy what the user had on the clipboard.
+    if (!m_strOwnMac.empty()) ::SendMessageW(GetDlgItem(IDC_OWN_MAC_EDIT), WM_COPY, 0, 0);
     OnOK();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Shows this computer's own MAC address, so the user can note it down on the
-// computer that is later to be woken. OK copies the selected text.
+// computer that is later to be woken. OK copies the selected text, when there
+// is an address to copy.
 #include <string>
 
 #include "controls/CMacEdit.h"
@@ -22,4 +23,5 @@ private:
     void OnOkButton();
 
     CMacEdit m_editMac;
+    std::wstring m_strOwnMac;  // as queried at this opening; empty when none
 };

@@ -25,9 +25,14 @@ const void* LoadEmbeddedResource(unsigned id, unsigned type, unsigned long& size
 }
 
 bool CWakeApp::ExtractLangFile(const std::wstring& path) const {
+    return ExtractResource(IDR_LANGFILE, RT_LANGFILE, path);
+}
+
+bool ExtractResource(unsigned id, unsigned type, const std::wstring& path) {
     unsigned long size = 0;
     const void* data = nullptr;
-    LoadEmbeddedResource(IDR_LANGFILE, RT_LANGFILE, size, data);
+    // An empty file would pass for a language file with every text missing.
+    if (!LoadEmbeddedResource(id, type, size, data) || size == 0) return false;
 
     CFile file;
     if (!file.OpenForWriting(path)) return false;

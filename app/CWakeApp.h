@@ -15,7 +15,7 @@ public:
     std::wstring GetLangText(std::wstring key) const;
 
     // Writes the embedded language file; false when it could not be written
-    // whole (a partly written file is removed again).
+    // whole (a partly written file is removed again) or the executable lacks it.
     bool ExtractLangFile(const std::wstring& path) const;
 
     std::wstring m_strLangFile;
@@ -27,3 +27,8 @@ extern CWakeApp theApp;
 // The bytes of one of this executable's resources (only the low 16 bits of id
 // and type count). Checks nothing: an absent resource gives size 0.
 const void* LoadEmbeddedResource(unsigned id, unsigned type, unsigned long& size, const void*& data);
+
+// Writes one of this executable's resources to a file. False, with no file
+// made, when the resource is absent or empty; false, with the partial file
+// removed, when it cannot be written whole.
+bool ExtractResource(unsigned id, unsigned type, const std::wstring& path);

@@ -16,7 +16,7 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 packages=(
-  cmake make g++ googletest libgtest-dev
+  cmake make g++ googletest libgtest-dev clang libclang-rt-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
-#   1. the platform-free logic, natively, with AddressSanitizer and UBSan;
+#   1. the platform-free logic, natively, with AddressSanitizer and UBSan,
+#      and a short fuzzing run of every input rule;
 #   2. the Win32 code and the whole program under Wine, in a virtual X server,
 #      the network tests in namespaces of their own (needs root).
 # Both Windows builds are made. The Wine tests run against the 32-bit product
@@ -15,6 +16,11 @@ export QUORVANE_WERROR=ON
 cmake -S "$root" -B "$root/build/native" -DQUORVANE_SANITIZE=ON -DQUORVANE_WERROR=ON >/dev/null
 cmake --build "$root/build/native" -j"$(nproc)"
 ctest --test-dir "$root/build/native" --output-on-failure
+# A few seconds of coverage-guided fuzzing per input rule (scripts/fuzz.sh
+# makes the long runs).
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build/fuzz" -DQUORVANE_FUZZ=ON -DQUORVANE_WERROR=ON >/dev/null
+cmake --build "$root/build/fuzz" -j"$(nproc)"
+ctest --test-dir "$root/build/fuzz" --output-on-failure
 
 quorvane_choose_wine_build "$root"
 echo "Wine tests run against the $QUORVANE_WINE_ARCH build: $QUORVANE_WINE_WHY."

@@ -85,4 +85,11 @@ TEST(ExtractLangFile, FailsWhenTheFileCannotBeCreated) {
     EXPECT_FALSE(theApp.ExtractLangFile(TempPath(L"") + std::wstring(300, L'a') + L"\\BRVT.lng"));
 }
 
+TEST(ExtractLangFile, AnAbsentResourceFailsAndMakesNoFile) {
+    const std::wstring path = TempPath(L"quorvane-absent.lng");
+    ::DeleteFileW(path.c_str());
+    EXPECT_FALSE(ExtractResource(201, 256, path));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(path.c_str()));
+}
+
 }  // namespace

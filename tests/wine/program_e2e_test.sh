@@ -137,8 +137,10 @@ own="$(active)"
 check_contains "no qualifying adapter: five hyphens" "1002 visible Edit [-----]" "$own"
 check_contains "Korean title" "1015 visible Static [<현재 PC의 Mac Address>]" "$own"
 check_contains "the button still reads OK" "1008 visible Button [OK]" "$own"
-press Escape
+P set-clipboard sentinel
+press Return
 dialogs 1
+check "OK without an address leaves the clipboard alone" "[sentinel]" "$(P clipboard)"
 press Escape
 wait_program 20
 check "Escape ends the program" "0" "$program_status"

@@ -1,0 +1,51 @@
+// The choice of this PC's adapter from whatever list the system reports.
+#include "FuzzInput.h"
+#include "adapters/AdapterChoice.h"
+
+namespace {
+
+std::wstring AddressText(FuzzInput& in) {
+    // Few distinct addresses, so that matches happen; sometimes any text.
+    static const wchar_t* const kAddresses[] = {L"10.1.2.3", L"0.0.0.0", L"127.0.0.1", L"fe80::1", L""};
+    const std::uint8_t b = in.Byte();
+    return b < 224 ? kAddresses[b % 5] : in.Text(20);
+}
+
+bool IsUpperHex(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    const std::wstring local = AddressText(in);
+    std::vector<AdapterRecord> adapters(in.Byte() % 8);
+    for (AdapterRecord& a : adapters) {
+        a.address.resize(in.Byte() % 10);
+        for (std::uint8_t& b : a.address) b = in.Byte();
+        a.ipv4.resize(in.Byte() % 4);
+        for (std::wstring& ip : a.ipv4) ip = AddressText(in);
+    }
+
+    const std::wstring mac = ChooseAdapterMac(adapters, local);
+    FUZZ_CHECK(mac.empty() || mac.size() == 12);
+    for (wchar_t c : mac) FUZZ_CHECK(IsUpperHex(c));
+
+    // The last adapter that lists the local address decides.
+    const AdapterRecord* last = nullptr;
+    for (const AdapterRecord& a : adapters)
+        for (const std::wstring& ip : a.ipv4)
+            if (!local.empty() && ip == local) last = &a;
+    FUZZ_CHECK(mac.empty() == (last == nullptr));
+    if (last) {
+        for (std::size_t i = 0; i < 6; ++i) {
+            const unsigned byte = i < last->address.size() ? last->address[i] : 0;
+            FUZZ_CHECK(std::stoul(mac.substr(2 * i, 2), nullptr, 16) == byte);
+        }
+    }
+
+    const std::wstring display = FormatMacDisplay(mac);
+    FUZZ_CHECK(display.size() == (mac.empty() ? 5u : 17u));
+    return 0;
+}

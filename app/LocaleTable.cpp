@@ -1,7 +1,5 @@
 #include "LocaleTable.h"
 
-#include <cstdio>
-
 namespace {
 
 struct LanguageRow {
@@ -166,10 +164,13 @@ const wchar_t* LanguageNameForLangId(std::uint16_t langId) {
     return L"ENGLISH_US";
 }
 
+// Written by hand: the printf family would link a whole formatter into the
+// program for this one line.
 std::wstring PrimaryLanguageLine(std::uint32_t lcid) {
-    char line[16];
-    std::snprintf(line, sizeof line, "0x%x", static_cast<unsigned>(lcid & 0x3FF));
-    return std::wstring(line, line + std::char_traits<char>::length(line));
+    const unsigned primary = lcid & 0x3FF;
+    std::wstring digits;
+    for (unsigned v = primary; v != 0 || digits.empty(); v >>= 4) digits.insert(digits.begin(), L"0123456789abcdef"[v & 0xF]);
+    return L"0x" + digits;
 }
 
 std::wstring LanguageSectionFor(const std::wstring& languageName) {

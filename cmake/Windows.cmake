@@ -1,8 +1,10 @@
 # Quorvane.exe and the Win32 tests, cross-compiled with MinGW-w64.
 enable_language(RC)
-add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500)
 
-# Static runtime: the executable needs nothing but Windows' own DLLs.
+# Static runtime: the executable needs nothing but Windows' own DLLs. The
+# toolchains use the win32-thread runtime: the posix-thread one imports
+# functions that Windows 2000 and XP lack.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 # Everything that needs Win32, shared by the program and its tests.
@@ -11,6 +13,7 @@ add_library(quorvane_win OBJECT
   adapters/OwnMacQuery.cpp
   app/CWakeApp.cpp
   app/LocalizedTexts.cpp
+  common/AddrInfoCompat.cpp
   common/AnsiText.cpp
   common/CSystemInfo.cpp
   common/WinsockResolver.cpp
@@ -36,11 +39,28 @@ set_property(SOURCE ${QUORVANE_RC} APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/resource.h ${CMAKE_SOURCE_DIR}/res/version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 
-add_executable(Quorvane WIN32 framework/AppEntry.cpp ${QUORVANE_RC})
+add_executable(Quorvane WIN32 framework/AppEntry.cpp framework/LeanRuntime.cpp ${QUORVANE_RC})
 target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
-target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s>)
+target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
+
+# Lean: optimised for size (the program's speed is the system's, not its own
+# code's), every function or datum that nothing uses dropped at the link, and
+# no unwind tables: our code throws nothing and catches nothing, so an
+# exception from the runtime ends the process with or without them.
+foreach(target quorvane_core quorvane_win Quorvane)
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:$<$<CONFIG:Release>:-Os>
+    -ffunction-sections -fdata-sections -fno-exceptions -fno-asynchronous-unwind-tables>)
+endforeach()
 
 add_subdirectory(bench)
+
+# The product's imports, read from the file: needs no Windows to run, so it
+# runs on every build machine.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_test(NAME product_imports
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/imports_test.sh ${CMAKE_OBJDUMP}
+            $<TARGET_FILE:Quorvane> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+endif()
 
 set(QUORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Win32 tests")
 # Off where this build's programs cannot run here: the test programs are still

@@ -1,10 +1,11 @@
-# Cross-compiles for 32-bit Windows with Debian's MinGW-w64. The posix-threads
-# variant: GoogleTest needs std::mutex, which the win32 variant lacks.
+# Cross-compiles for 32-bit Windows with Debian's MinGW-w64, win32-thread
+# variant: the posix-thread runtime imports GetTickCount64, which keeps the
+# program from starting before Windows Vista.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "AddrInfoCompat.h"
 #include "AnsiText.h"
 
 bool WinsockResolver::Startup(std::uint16_t version) {
@@ -45,7 +46,7 @@ int WinsockResolver::LastIPv6(const std::string& host, std::wstring& text) {
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_protocol = IPPROTO_TCP;
     addrinfo* list = nullptr;
-    const int code = ::getaddrinfo(host.c_str(), nullptr, &hints, &list);
+    const int code = AddrInfo().getaddrinfo(host.c_str(), nullptr, &hints, &list);
     ::WSASetLastError(code);
     if (code != 0) return code;
 
@@ -56,6 +57,6 @@ int WinsockResolver::LastIPv6(const std::string& host, std::wstring& text) {
     DWORD length = 255;
     if (last && ::WSAAddressToStringA(last->ai_addr, static_cast<DWORD>(last->ai_addrlen), nullptr, buffer, &length) == 0)
         text = FromAnsi(buffer);
-    ::freeaddrinfo(list);
+    AddrInfo().freeaddrinfo(list);
     return 0;
 }

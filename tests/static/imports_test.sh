@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Keeps the 32-bit product startable on Windows 2000: every function it
+# imports must be in the committed list, and its PE header must ask for no
+# newer system. Runs nothing, so it runs on every build machine.
+# Usage: imports_test.sh OBJDUMP Quorvane.exe allowed-imports.txt
+set -euo pipefail
+objdump="$1" exe="$2" allowed="$3"
+headers="$("$objdump" -p "$exe")"
+failures=0 checks=0
+
+imports="$(awk '/DLL Name:/ {dll = $3; next} dll && /^\t[0-9a-f]+\t/ {print dll "!" $NF}' <<<"$headers" | sort -u)"
+checks=$((checks + 1))
+unlisted="$(comm -23 <(echo "$imports") <(grep -v '^#' "$allowed" | sort -u))"
+if [ -n "$imports" ] && [ -z "$unlisted" ]; then
+  echo "ok   - all $(wc -l <<<"$imports") imports are in $(basename "$allowed")"
+else
+  failures=$((failures + 1))
+  echo "FAIL - imports missing from $(basename "$allowed") (check each exists on Windows 2000, then add it):"
+  echo "${unlisted:-(no imports found at all)}" | sed 's/^/  /'
+fi
+
+for field in MajorSubsystemVersion MajorOSystemVersion; do
+  checks=$((checks + 1))
+  version="$(awk -v f="$field" '$1 == f {print $2}' <<<"$headers")"
+  if [ -n "$version" ] && [ "$version" -le 5 ]; then
+    echo "ok   - $field $version: Windows 2000 (5.0) accepts it"
+  else
+    failures=$((failures + 1))
+    echo "FAIL - $field is '$version'; Windows 2000 refuses anything above 5"
+  fi
+done
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,6 +1,9 @@
 # Quorvane.exe and the Win32 tests, cross-compiled with MinGW-w64.
 enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500)
+# Socket functions called by name, not through import pointers, so that the
+# program's stand-ins in framework/LazyImports.cpp can answer the calls.
+add_compile_definitions(WINSOCK_API_LINKAGE=)
 
 # Static runtime: the executable needs nothing but Windows' own DLLs. The
 # toolchains use the win32-thread runtime: the posix-thread one imports
@@ -35,12 +38,14 @@ target_include_directories(quorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 
 set(QUORVANE_RC ${CMAKE_SOURCE_DIR}/res/Quorvane.rc)
 set_property(SOURCE ${QUORVANE_RC} APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/res/BRVT.lng ${CMAKE_SOURCE_DIR}/res/Quorvane.ico
+  ${CMAKE_SOURCE_DIR}/res/BRVT.lng ${CMAKE_SOURCE_DIR}/res/Quorvane.ico ${CMAKE_SOURCE_DIR}/res/Quorvane.manifest
   ${CMAKE_SOURCE_DIR}/res/resource.h ${CMAKE_SOURCE_DIR}/res/version.h)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 
-add_executable(Quorvane WIN32 framework/AppEntry.cpp framework/LeanRuntime.cpp ${QUORVANE_RC})
-target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core ws2_32 iphlpapi)
+# The program links stand-ins that load ws2_32.dll and iphlpapi.dll at their
+# first call; the tests link the real import libraries.
+add_executable(Quorvane WIN32 framework/AppEntry.cpp framework/LeanRuntime.cpp framework/LazyImports.cpp ${QUORVANE_RC})
+target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core)
 target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
 
 # Lean: optimised for size (the program's speed is the system's, not its own
@@ -54,11 +59,11 @@ endforeach()
 
 add_subdirectory(bench)
 
-# The product's imports, read from the file: needs no Windows to run, so it
-# runs on every build machine.
+# The product's imports and manifest, read from the file: needs no Windows to
+# run, so it runs on every build machine.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  add_test(NAME product_imports
-    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/imports_test.sh ${CMAKE_OBJDUMP}
+  add_test(NAME product_pe_checks
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/pe_test.sh ${CMAKE_OBJDUMP}
             $<TARGET_FILE:Quorvane> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
 endif()
 

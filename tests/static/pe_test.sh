@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Keeps the 32-bit product startable on Windows 2000: every function it
-# imports must be in the committed list, and its PE header must ask for no
-# newer system. Runs nothing, so it runs on every build machine.
-# Usage: imports_test.sh OBJDUMP Quorvane.exe allowed-imports.txt
+# imports must be in the committed list, and its PE header must ask for
+# no newer system; and it carries its application manifest. Runs nothing, so
+# it runs on every build machine.
+# Usage: pe_test.sh OBJDUMP Quorvane.exe allowed-imports.txt
 set -euo pipefail
 objdump="$1" exe="$2" allowed="$3"
 headers="$("$objdump" -p "$exe")"
 failures=0 checks=0
 
-imports="$(awk '/DLL Name:/ {dll = $3; next} dll && /^\t[0-9a-f]+\t/ {print dll "!" $NF}' <<<"$headers" | sort -u)"
+imports="$(awk '/DLL Name:/ {dll = $3; next} dll && /^\t[0-9a-f]+\t/ {print dll "!" $NF}' <<<"$headers" | tr 'A-Z' 'a-z' | sort -u)"
 checks=$((checks + 1))
-unlisted="$(comm -23 <(echo "$imports") <(grep -v '^#' "$allowed" | sort -u))"
+unlisted="$(comm -23 <(echo "$imports") <(grep -v '^#' "$allowed" | tr 'A-Z' 'a-z' | sort -u))"
 if [ -n "$imports" ] && [ -z "$unlisted" ]; then
   echo "ok   - all $(wc -l <<<"$imports") imports are in $(basename "$allowed")"
 else
@@ -29,6 +30,16 @@ for field in MajorSubsystemVersion MajorOSystemVersion; do
     echo "FAIL - $field is '$version'; Windows 2000 refuses anything above 5"
   fi
 done
+
+# The manifest: resource type 24 (RT_MANIFEST) with id 1, at the top level
+# of the resource tree.
+checks=$((checks + 1))
+if sed -n '/Resource Directory section/,$p' <<<"$headers" | grep -qE '^0[0-9a-f]{2}   Entry: ID: 0x000018,'; then
+  echo "ok   - the application manifest is among the resources"
+else
+  failures=$((failures + 1))
+  echo "FAIL - no RT_MANIFEST resource"
+fi
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -1,0 +1,98 @@
+// Linked into the program in place of the import libraries of ws2_32.dll and
+// iphlpapi.dll (the tests link the real ones). Nothing needs either library
+// before the first send or the own-MAC dialog, and loading them, with the
+// libraries they pull in, at start costs start-up time and memory. Each
+// stand-in loads its library at its first call and passes the call on; where
+// the library or the function cannot be found, the call fails the way the
+// real function reports a failure, so every failure path stays the one the
+// caller already handles.
+#include <winsock2.h>
+#include <iphlpapi.h>
+
+namespace {
+
+template <class Fn>
+Fn Proc(const wchar_t* library, const char* name) {
+    const HMODULE module = ::LoadLibraryW(library);  // stays loaded for the run
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+}
+
+template <class Fn>
+Fn Ws2(const char* name) {
+    return Proc<Fn>(L"ws2_32.dll", name);
+}
+
+u_long Swap32(u_long v) {
+    return ((v & 0xFF) << 24) | ((v & 0xFF00) << 8) | ((v >> 8) & 0xFF00) | ((v >> 24) & 0xFF);
+}
+
+}  // namespace
+
+extern "C" {
+
+// Byte order needs no library.
+u_long WSAAPI htonl(u_long v) { return Swap32(v); }
+u_long WSAAPI ntohl(u_long v) { return Swap32(v); }
+u_short WSAAPI htons(u_short v) { return static_cast<u_short>((v << 8) | (v >> 8)); }
+
+int WSAAPI WSAStartup(WORD version, LPWSADATA data) {
+    static const auto fn = Ws2<decltype(&WSAStartup)>("WSAStartup");
+    return fn ? fn(version, data) : WSASYSNOTREADY;
+}
+
+int WSAAPI WSACleanup() {
+    static const auto fn = Ws2<decltype(&WSACleanup)>("WSACleanup");
+    return fn ? fn() : SOCKET_ERROR;
+}
+
+void WSAAPI WSASetLastError(int error) {
+    static const auto fn = Ws2<decltype(&WSASetLastError)>("WSASetLastError");
+    if (fn) fn(error);
+}
+
+INT WSAAPI WSAAddressToStringA(LPSOCKADDR address, DWORD length, LPWSAPROTOCOL_INFOA info, LPSTR text, LPDWORD textLength) {
+    static const auto fn = Ws2<decltype(&WSAAddressToStringA)>("WSAAddressToStringA");
+    return fn ? fn(address, length, info, text, textLength) : SOCKET_ERROR;
+}
+
+SOCKET WSAAPI socket(int af, int type, int protocol) {
+    static const auto fn = Ws2<decltype(&socket)>("socket");
+    return fn ? fn(af, type, protocol) : INVALID_SOCKET;
+}
+
+int WSAAPI setsockopt(SOCKET s, int level, int name, const char* value, int length) {
+    static const auto fn = Ws2<decltype(&setsockopt)>("setsockopt");
+    return fn ? fn(s, level, name, value, length) : SOCKET_ERROR;
+}
+
+int WSAAPI sendto(SOCKET s, const char* data, int length, int flags, const sockaddr* to, int toLength) {
+    static const auto fn = Ws2<decltype(&sendto)>("sendto");
+    return fn ? fn(s, data, length, flags, to, toLength) : SOCKET_ERROR;
+}
+
+int WSAAPI closesocket(SOCKET s) {
+    static const auto fn = Ws2<decltype(&closesocket)>("closesocket");
+    return fn ? fn(s) : SOCKET_ERROR;
+}
+
+int WSAAPI gethostname(char* name, int length) {
+    static const auto fn = Ws2<decltype(&gethostname)>("gethostname");
+    return fn ? fn(name, length) : SOCKET_ERROR;
+}
+
+hostent* WSAAPI gethostbyname(const char* name) {
+    static const auto fn = Ws2<decltype(&gethostbyname)>("gethostbyname");
+    return fn ? fn(name) : nullptr;
+}
+
+char* WSAAPI inet_ntoa(in_addr address) {
+    static const auto fn = Ws2<decltype(&inet_ntoa)>("inet_ntoa");
+    return fn ? fn(address) : nullptr;
+}
+
+ULONG WINAPI GetAdaptersInfo(PIP_ADAPTER_INFO info, PULONG size) {
+    static const auto fn = Proc<decltype(&GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
+    return fn ? fn(info, size) : ERROR_NOT_SUPPORTED;
+}
+
+}  // extern "C"

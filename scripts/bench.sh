@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Benchmarks, not tests: prints numbers, asserts nothing. Needs a finished
 # build (scripts/build.sh) and root (the send benchmark uses namespaces).
-#  1. start-up: process start to main window visible, Quorvane.exe against a
-#     minimal dialog program of the same toolchain; and both file sizes;
+#  1. start-up: launch to the X server mapping the main window, and peak
+#     memory, Quorvane.exe against a minimal dialog program of the same
+#     toolchain in alternating starts; and both file sizes;
 #  2. one "Power ON" send against a bare socket/setsockopt/sendto/close.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -19,34 +20,49 @@ export QUORVANE_WINEPREFIX="$build/wineprefix" QUORVANE_SCRATCH="$build/scratch"
 export QUORVANE_PROBE="$build/tests/wine/probe.exe"
 source "$root/tests/wine/lib.sh"
 trap cleanup_netns EXIT
-runs=7
+runs=${QUORVANE_BENCH_RUNS:-21}
 
-startup_ms() {  # median over $runs starts of program $1
-  local times=() i start end pid
-  for ((i = 0; i < runs; i++)); do
-    start=$(date +%s%N)
-    wine "$1" </dev/null >/dev/null 2>&1 &
-    pid=$!
-    probe wait 1 30 0 >/dev/null
-    end=$(date +%s%N)
-    times+=($(((end - start) / 1000000)))
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    probe wait 0 10 0 >/dev/null || true
-  done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n "$((runs / 2 + 1))p"
+# One start of program $1: prints "MS KB", the time from launch to the X
+# server mapping its window and the process's peak resident memory.
+start_once() {
+  local ready="$QUORVANE_SCRATCH/map.ready" start end pid peak
+  mkdir -p "$QUORVANE_SCRATCH"
+  rm -f "$ready"
+  # Debian's own python3, the one with python3-xlib.
+  /usr/bin/python3 "$root/scripts/map_wait.py" "$ready" 30 >"$QUORVANE_SCRATCH/map.time" &
+  local waiter=$!
+  while [ ! -e "$ready" ]; do sleep 0.01; done
+  start=$(date +%s%N)
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  wait "$waiter"
+  end=$(cat "$QUORVANE_SCRATCH/map.time")
+  sleep 0.5  # let it settle before reading its peak memory
+  peak=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  probe wait 0 10 0 >/dev/null || true
+  echo "$(((end - start) / 1000000)) $peak"
 }
+median() { sort -n | sed -n "$((runs / 2 + 1))p"; }
 
-wine "$build/bench/minimal_dialog.exe" </dev/null >/dev/null 2>&1 &  # warm up Wine once
-probe wait 1 30 0 >/dev/null; kill $! 2>/dev/null || true; wait 2>/dev/null || true
-ours=$(startup_ms "$build/Quorvane.exe")
-base=$(startup_ms "$build/bench/minimal_dialog.exe")
+# The first start of a fresh prefix sets Wine up and is not counted; then the
+# two programs take turns, so that drifts of the machine hit both alike.
+start_once "$build/bench/minimal_dialog.exe" >/dev/null
+: >"$QUORVANE_SCRATCH/ours" && : >"$QUORVANE_SCRATCH/base"
+for ((i = 0; i < runs; i++)); do
+  start_once "$build/Quorvane.exe" >>"$QUORVANE_SCRATCH/ours"
+  start_once "$build/bench/minimal_dialog.exe" >>"$QUORVANE_SCRATCH/base"
+done
+ours=$(cut -d' ' -f1 "$QUORVANE_SCRATCH/ours" | median) base=$(cut -d' ' -f1 "$QUORVANE_SCRATCH/base" | median)
+mem_ours=$(cut -d' ' -f2 "$QUORVANE_SCRATCH/ours" | median) mem_base=$(cut -d' ' -f2 "$QUORVANE_SCRATCH/base" | median)
+ratio() { awk "BEGIN {printf \"%.3f\", $1 / $2}"; }
 size_ours=$(stat -c %s "$build/Quorvane.exe")
 size_base=$(stat -c %s "$build/bench/minimal_dialog.exe")
-echo "start to visible window (median of $runs): Quorvane ${ours} ms, minimal dialog ${base} ms," \
-  "ratio $(awk "BEGIN {printf \"%.2f\", $ours / $base}")"
-echo "executable size: Quorvane $size_ours bytes, minimal dialog $size_base bytes," \
-  "ratio $(awk "BEGIN {printf \"%.2f\", $size_ours / $size_base}")"
+echo "launch to window mapped (median of $runs alternating starts): Quorvane ${ours} ms," \
+  "minimal dialog ${base} ms, ratio $(ratio "$ours" "$base")"
+echo "peak memory (median): Quorvane ${mem_ours} KB, minimal dialog ${mem_base} KB, ratio $(ratio "$mem_ours" "$mem_base")"
+echo "executable size: Quorvane $size_ours bytes, minimal dialog $size_base bytes, ratio $(ratio "$size_ours" "$size_base")"
 
 snd="qv-$$-bsnd" sink="qv-$$-bsink"
 make_netns "$snd"

@@ -20,7 +20,7 @@ packages=(
   g++-mingw-w64-i686 binutils-mingw-w64-i686
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick python3-xlib
   fonts-noto-cjk locales
   iproute2 e2fsprogs wakeonlan python3 procps hostname
 )

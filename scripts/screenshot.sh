@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Starts Quorvane.exe in a virtual X server in the given locale and saves a
-# picture of its main window. Usage: screenshot.sh LOCALE OUTPUT.png
+# picture of its main window, at 96 DPI or the DPI given.
+# Usage: screenshot.sh LOCALE OUTPUT.png [DPI]
 # Needs a finished build (scripts/build.sh).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-locale="$1" output="$2"
+locale="$1" output="$2" dpi="${3:-}"
 if [ -z "${QUORVANE_IN_XVFB:-}" ]; then
   QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
@@ -13,7 +14,8 @@ if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then
   quorvane_choose_wine_build "$root"
 fi
 build="$root/build/$QUORVANE_WINE_ARCH"
-source "$root/tests/wine/wine-env.sh" "$build/wineprefix"
+export QUORVANE_DPI="$dpi"
+source "$root/tests/wine/wine-env.sh" "$build/wineprefix${dpi:+-${dpi}dpi}"
 quorvane_prepare_prefix
 probe() { wine "$build/tests/wine/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 

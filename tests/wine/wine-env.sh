@@ -40,8 +40,18 @@ quorvane_prepare_prefix() {
       # The dialogs name a Korean font that Debian does not have.
       LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v '굴림' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1
       LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Gulim' /d 'Noto Sans CJK KR' /f >/dev/null 2>&1
+      # QUORVANE_DPI=144 makes a prefix like a display scaled to 150 %.
+      if [ -n "${QUORVANE_DPI:-}" ]; then
+        LC_ALL=C.UTF-8 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QUORVANE_DPI" /f >/dev/null 2>&1
+      fi
       wineserver -w
       touch "$prefix/.quorvane-ready"
+    fi
+    # Wine draws caption buttons with this symbol font; without it they show
+    # letters.
+    local fonts="$prefix/drive_c/windows/Fonts"
+    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+      mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
   ) 9>"$prefix.lock"
   # A wineserver that outlives single test programs saves seconds per test.

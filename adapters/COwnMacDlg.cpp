@@ -7,7 +7,7 @@
 #include "res/resource.h"
 
 const MessageMapEntry COwnMacDlg::messageEntries[] = {
-    {WM_COMMAND, BN_CLICKED, IDC_OWN_MAC_OK, msg::Command<&COwnMacDlg::OnOkButton>},
+    Map::Command<&COwnMacDlg::OnOkButton>(BN_CLICKED, IDC_OWN_MAC_OK),
 };
 const MessageMap COwnMacDlg::messageMap{&CDialog::messageMap, messageEntries};
 

@@ -65,6 +65,12 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME product_pe_checks
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/pe_test.sh ${CMAKE_OBJDUMP}
             $<TARGET_FILE:Quorvane> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+  # A message-map entry naming another class's member must not compile.
+  add_test(NAME wrong_map_entry_does_not_compile
+    COMMAND ${CMAKE_CXX_COMPILER} -std=c++17 -fsyntax-only -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN
+            -I${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/static/WrongMapEntry.cpp)
+  set_tests_properties(wrong_map_entry_does_not_compile PROPERTIES
+    PASS_REGULAR_EXPRESSION "a message-map entry must name a member of its own class or of a base")
 endif()
 
 set(QUORVANE_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Win32 tests")

@@ -1,17 +1,7 @@
-# Cross-compiles for 32-bit Windows with Debian's MinGW-w64, win32-thread
-# variant: the posix-thread runtime imports GetTickCount64, which keeps the
-# program from starting before Windows Vista.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles the product, Quorvane.exe, for 32-bit Windows.
+set(QUORVANE_MINGW_TRIPLE i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/MinGW.cmake)
 
 # Everything runs under Wine when it has to run on the build machine.
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

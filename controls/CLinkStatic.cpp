@@ -1,7 +1,7 @@
 #include "CLinkStatic.h"
 
 const MessageMapEntry CLinkStatic::messageEntries[] = {
-    {WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0, msg::CtlColor<&CLinkStatic::CtlColor>},
+    Map::CtlColor<&CLinkStatic::CtlColor>(WM_CTLCOLORSTATIC),
 };
 const MessageMap CLinkStatic::messageMap{&CWnd::messageMap, messageEntries};
 

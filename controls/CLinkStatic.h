@@ -13,7 +13,7 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CLinkStatic)
 
 private:
     HBRUSH CtlColor(HDC hdc);

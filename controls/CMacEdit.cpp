@@ -3,11 +3,11 @@
 #include "ClipboardText.h"
 
 const MessageMapEntry CMacEdit::messageEntries[] = {
-    {WM_CHAR, 0, 0, msg::Char<&CMacEdit::OnChar>},
-    {WM_KEYDOWN, 0, 0, msg::Key<&CMacEdit::OnKeyDown>},
-    {WM_KEYUP, 0, 0, msg::Key<&CMacEdit::OnKeyUp>},
-    {WM_REFLECT_BASE + WM_CTLCOLOREDIT, 0, 0, msg::CtlColor<&CMacEdit::CtlColor>},
-    {WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0, msg::CtlColor<&CMacEdit::CtlColor>},
+    Map::Char<&CMacEdit::OnChar>(),
+    Map::Key<&CMacEdit::OnKeyDown>(WM_KEYDOWN),
+    Map::Key<&CMacEdit::OnKeyUp>(WM_KEYUP),
+    Map::CtlColor<&CMacEdit::CtlColor>(WM_CTLCOLOREDIT),
+    Map::CtlColor<&CMacEdit::CtlColor>(WM_CTLCOLORSTATIC),
 };
 const MessageMap CMacEdit::messageMap{&CWnd::messageMap, messageEntries};
 

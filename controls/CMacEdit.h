@@ -31,7 +31,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CMacEdit)
 
 private:
     void OnChar(wchar_t c);

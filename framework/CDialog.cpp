@@ -3,8 +3,8 @@
 #include "CWinApp.h"
 
 const MessageMapEntry CDialog::messageEntries[] = {
-    {WM_COMMAND, BN_CLICKED, IDOK, msg::Command<&CDialog::OnOK>},
-    {WM_COMMAND, BN_CLICKED, IDCANCEL, msg::Command<&CDialog::OnCancel>},
+    Map::Command<&CDialog::OnOK>(BN_CLICKED, IDOK),
+    Map::Command<&CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
 };
 const MessageMap CDialog::messageMap{&CWnd::messageMap, messageEntries};
 
@@ -30,19 +30,13 @@ void CDialog::EndDialog(int nResult) {
     ::EndDialog(m_hWnd, nResult);
 }
 
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
-    CDataExchange dx{this, bSaveAndValidate};
+BOOL CDialog::OnInitDialog() {
+    CDataExchange dx{this};
     DoDataExchange(&dx);
     return TRUE;
 }
 
-BOOL CDialog::OnInitDialog() {
-    UpdateData(FALSE);
-    return TRUE;
-}
-
 void CDialog::OnOK() {
-    UpdateData(TRUE);
     EndDialog(IDOK);
 }
 
@@ -83,11 +77,12 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         if (child && child != this && child->OnChildNotify(message, wParam, lParam, &result)) return result;
     }
 
-    const CurrentMessage outer = m_current;
-    m_current = {message, wParam, lParam};
-    m_bPassedOn = false;
-    const bool served = OnWndMsg(message, wParam, lParam, &result) && !m_bPassedOn;
-    m_current = outer;
+    bool served = false;
+    {
+        CurrentMessageScope current(*this, message, wParam, lParam);
+        m_bPassedOn = false;
+        served = OnWndMsg(message, wParam, lParam, &result) && !m_bPassedOn;
+    }
     if (!served) return FALSE;
 
     // These few answer through the return value; all others through DWLP_MSGRESULT.

@@ -4,10 +4,10 @@
 
 class CDialog;
 
-// What DoDataExchange works on: the dialog and the direction of the exchange.
+// What DoDataExchange works on. Our dialogs only bind controls, once, as
+// they initialise; no values travel between controls and members.
 struct CDataExchange {
     CDialog* m_pDlgWnd;
-    BOOL m_bSaveAndValidate;
 };
 
 // Binds a control object to the dialog's control with that id, once.
@@ -21,7 +21,6 @@ public:
     // Runs the dialog until EndDialog; the window is destroyed on return.
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
 protected:
     virtual BOOL OnInitDialog();
@@ -33,7 +32,7 @@ protected:
     // manager's, which runs after we answer FALSE.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CDialog)
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -40,11 +40,11 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     CWnd* self = FromHandlePermanent(hWnd);
     if (!self) return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
-    // Handlers may send messages to their own window; keep the outer one.
-    const CurrentMessage outer = self->m_current;
-    self->m_current = {message, wParam, lParam};
-    const LRESULT result = self->WindowProc(message, wParam, lParam);
-    self->m_current = outer;
+    LRESULT result = 0;
+    {
+        CurrentMessageScope current(*self, message, wParam, lParam);
+        result = self->WindowProc(message, wParam, lParam);
+    }
 
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->m_pfnSuper));
@@ -68,10 +68,7 @@ bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 }
 
 bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    const MessageMapEntry* entry = GetMessageMap()->Find(WM_REFLECT_BASE + message, wParam);
-    if (!entry) return false;
-    *result = entry->handler(*this, wParam, lParam);
-    return true;
+    return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, result);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

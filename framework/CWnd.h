@@ -61,6 +61,23 @@ private:
         WPARAM wParam;
         LPARAM lParam;
     };
+    // The message being served, for Default(); the outer one comes back when
+    // the scope ends, since handlers may send messages to their own window.
+    class CurrentMessageScope {
+    public:
+        CurrentMessageScope(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
+            : m_wnd(wnd), m_outer(wnd.m_current) {
+            wnd.m_current = {message, wParam, lParam};
+        }
+        CurrentMessageScope(const CurrentMessageScope&) = delete;
+        CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;
+        ~CurrentMessageScope() { m_wnd.m_current = m_outer; }
+
+    private:
+        CWnd& m_wnd;
+        CurrentMessage m_outer;
+    };
+
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     friend class CDialog;
 

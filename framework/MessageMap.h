@@ -1,11 +1,11 @@
 #pragma once
 // Message maps: each window class lists the messages it serves in a static
-// table of entries (message, notification code, control id, handler). The
-// handler thunks below crack WPARAM/LPARAM once, so the member functions they
-// call take typed values.
+// table of entries (message, notification code, control id, handler), built
+// with MapOf<its own class>.
 #include <windows.h>
 
 #include <cstddef>
+#include <type_traits>
 
 class CWnd;
 
@@ -35,8 +35,6 @@ struct MessageMap {
     const MessageMapEntry* Find(UINT message, WPARAM wParam) const;
 };
 
-namespace msg {
-
 // The class a member function belongs to.
 template <class>
 struct MemberOf;
@@ -44,56 +42,81 @@ template <class C, class R, class... Args>
 struct MemberOf<R (C::*)(Args...)> {
     using type = C;
 };
-template <auto Fn>
-auto& Self(CWnd& self) {
-    return static_cast<typename MemberOf<decltype(Fn)>::type&>(self);
-}
 
-// WM_COMMAND from a control, and WM_PAINT: no arguments.
-template <auto Fn>
-LRESULT Command(CWnd& self, WPARAM, LPARAM) {
-    (Self<Fn>(self).*Fn)();
-    return 0;
-}
+// The entries of the map of class Owner, each made from a member function of
+// Owner or of one of its bases; an entry naming any other class's member does
+// not compile, so a handler can never run on an object of the wrong class.
+// The thunks crack WPARAM/LPARAM once, so handlers take typed values.
+template <class Owner>
+struct MapOf {
+    // No arguments: WM_PAINT, messages of the window's own.
+    template <auto Fn>
+    static constexpr MessageMapEntry Message(UINT message) {
+        return {message, 0, 0, &Call<Fn>};
+    }
+    // WM_COMMAND with this notification code from this control.
+    template <auto Fn>
+    static constexpr MessageMapEntry Command(UINT code, UINT id) {
+        return {WM_COMMAND, code, id, &Call<Fn>};
+    }
+    template <auto Fn>
+    static constexpr MessageMapEntry QueryDragIcon() {
+        return {WM_QUERYDRAGICON, 0, 0, [](CWnd& self, WPARAM, LPARAM) {
+                    return reinterpret_cast<LRESULT>((Of<Fn>(self).*Fn)());
+                }};
+    }
+    // WM_CHAR: the typed character.
+    template <auto Fn>
+    static constexpr MessageMapEntry Char() {
+        return {WM_CHAR, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
+                    (Of<Fn>(self).*Fn)(static_cast<wchar_t>(wParam));
+                    return 0;
+                }};
+    }
+    // WM_KEYDOWN, WM_KEYUP: the virtual key.
+    template <auto Fn>
+    static constexpr MessageMapEntry Key(UINT message) {
+        return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
+                    (Of<Fn>(self).*Fn)(static_cast<UINT>(wParam));
+                    return 0;
+                }};
+    }
+    // A WM_CTLCOLOR* request about this window, reflected by its parent: the
+    // handler sets up the DC and answers with the background brush.
+    template <auto Fn>
+    static constexpr MessageMapEntry CtlColor(UINT ctlColorMessage) {
+        return {WM_REFLECT_BASE + ctlColorMessage, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) {
+                    return reinterpret_cast<LRESULT>((Of<Fn>(self).*Fn)(reinterpret_cast<HDC>(wParam)));
+                }};
+    }
 
-template <auto Fn>
-LRESULT Paint(CWnd& self, WPARAM, LPARAM) {
-    (Self<Fn>(self).*Fn)();
-    return 0;
-}
+private:
+    template <auto Fn>
+    static Owner& Of(CWnd& self) {
+        static_assert(std::is_base_of_v<typename MemberOf<decltype(Fn)>::type, Owner>,
+                      "a message-map entry must name a member of its own class or of a base");
+        // Only objects of Owner or of a class derived from it consult Owner's map.
+        return static_cast<Owner&>(self);
+    }
+    template <auto Fn>
+    static LRESULT Call(CWnd& self, WPARAM, LPARAM) {
+        (Of<Fn>(self).*Fn)();
+        return 0;
+    }
+};
 
-template <auto Fn>
-LRESULT QueryDragIcon(CWnd& self, WPARAM, LPARAM) {
-    return reinterpret_cast<LRESULT>((Self<Fn>(self).*Fn)());
-}
-
-template <auto Fn>
-LRESULT Char(CWnd& self, WPARAM wParam, LPARAM) {
-    (Self<Fn>(self).*Fn)(static_cast<wchar_t>(wParam));
-    return 0;
-}
-
-template <auto Fn>
-LRESULT Key(CWnd& self, WPARAM wParam, LPARAM) {
-    (Self<Fn>(self).*Fn)(static_cast<UINT>(wParam));
-    return 0;
-}
-
-// Reflected control-colour request: the handler sets up the DC and answers
-// with the brush for the background.
-template <auto Fn>
-LRESULT CtlColor(CWnd& self, WPARAM wParam, LPARAM) {
-    return reinterpret_cast<LRESULT>((Self<Fn>(self).*Fn)(reinterpret_cast<HDC>(wParam)));
-}
-
-}  // namespace msg
-
-// Declares the table accessor of a class with a message map of its own.
-// Define both in the class's source file:
-//   const MessageMapEntry CFoo::messageEntries[] = { {...}, ... };
+// Declares the table accessor of a class with a message map of its own, and
+// `Map`, the entry builder tied to that class. Define both in the class's
+// source file:
+//   const MessageMapEntry CFoo::messageEntries[] = { Map::Command<&CFoo::OnBar>(BN_CLICKED, IDC_BAR), ... };
 //   const MessageMap CFoo::messageMap{&CBase::messageMap, messageEntries};
-#define DECLARE_MESSAGE_MAP()                                                  \
-protected:                                                                     \
-    static const MessageMapEntry messageEntries[];                             \
-    static const MessageMap messageMap;                                        \
-    const MessageMap* GetMessageMap() const override { return &messageMap; }
+#define DECLARE_MESSAGE_MAP(theClass)                                                         \
+protected:                                                                                    \
+    using Map = MapOf<theClass>;                                                              \
+    static const MessageMapEntry messageEntries[];                                            \
+    static const MessageMap messageMap;                                                       \
+    const MessageMap* GetMessageMap() const override {                                        \
+        static_assert(std::is_same_v<const theClass*, decltype(this)>,                        \
+                      "DECLARE_MESSAGE_MAP must name the class it stands in");                \
+        return &messageMap;                                                                   \
+    }

@@ -4,8 +4,8 @@
 #include "res/resource.h"
 
 const MessageMapEntry CNoticeDlg::messageEntries[] = {
-    {WM_PAINT, 0, 0, msg::Paint<&CNoticeDlg::OnPaint>},
-    {WM_COMMAND, BN_CLICKED, IDC_NOTICE_OK, msg::Command<&CNoticeDlg::OnOK>},
+    Map::Message<&CNoticeDlg::OnPaint>(WM_PAINT),
+    Map::Command<&CNoticeDlg::OnOK>(BN_CLICKED, IDC_NOTICE_OK),
 };
 const MessageMap CNoticeDlg::messageMap{&CDialog::messageMap, messageEntries};
 

@@ -19,7 +19,7 @@ protected:
     template <size_t N>
     void SetTexts(const TextItem (&items)[N]) { SetTexts(items, N); }
 
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CNoticeDlg)
 
 private:
     void OnPaint();

@@ -10,10 +10,10 @@
 #include "res/resource.h"
 
 const MessageMapEntry CWakeDlg::messageEntries[] = {
-    {WM_PAINT, 0, 0, msg::Paint<&CWakeDlg::OnPaint>},
-    {WM_QUERYDRAGICON, 0, 0, msg::QueryDragIcon<&CWakeDlg::OnQueryDragIcon>},
-    {WM_COMMAND, BN_CLICKED, IDC_POWER_ON, msg::Command<&CWakeDlg::OnPowerOn>},
-    {WM_COMMAND, STN_CLICKED, IDC_GET_MAC_NOTIFY, msg::Command<&CWakeDlg::OnViewOwnMac>},
+    Map::Message<&CWakeDlg::OnPaint>(WM_PAINT),
+    Map::QueryDragIcon<&CWakeDlg::OnQueryDragIcon>(),
+    Map::Command<&CWakeDlg::OnPowerOn>(BN_CLICKED, IDC_POWER_ON),
+    Map::Command<&CWakeDlg::OnViewOwnMac>(STN_CLICKED, IDC_GET_MAC_NOTIFY),
 };
 const MessageMap CWakeDlg::messageMap{&CDialog::messageMap, messageEntries};
 

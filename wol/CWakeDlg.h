@@ -17,7 +17,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(CWakeDlg)
 
 private:
     void OnPaint();

@@ -9,8 +9,8 @@ constexpr UINT WM_RUN_TEST = WM_APP + 1;
 }
 
 const MessageMapEntry TestDialog::messageEntries[] = {
-    {WM_RUN_TEST, 0, 0, msg::Command<&TestDialog::OnRun>},
-    {WM_COMMAND, STN_CLICKED, 1016, msg::Command<&TestDialog::OnLinkClicked>},
+    Map::Message<&TestDialog::OnRun>(WM_RUN_TEST),
+    Map::Command<&TestDialog::OnLinkClicked>(STN_CLICKED, 1016),
 };
 const MessageMap TestDialog::messageMap{&CDialog::messageMap, messageEntries};
 

@@ -19,7 +19,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    DECLARE_MESSAGE_MAP()
+    DECLARE_MESSAGE_MAP(TestDialog)
 
 private:
     void OnRun();

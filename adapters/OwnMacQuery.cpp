@@ -29,7 +29,7 @@ std::vector<AdapterRecord> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
 
 }  // namespace
 
-std::wstring QueryOwnMacAddress(GetAdaptersInfoFn getAdaptersInfo, LocalAddressFn localAddress) {
+bool QueryAdapters(GetAdaptersInfoFn getAdaptersInfo, std::vector<AdapterRecord>& adapters) {
     ULONG size = kFirstBufferSize;
     std::vector<unsigned char> buffer(size);
     ULONG result = getAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
@@ -37,10 +37,17 @@ std::wstring QueryOwnMacAddress(GetAdaptersInfoFn getAdaptersInfo, LocalAddressF
         buffer.assign(size, 0);
         result = getAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
     }
-    if (result != NO_ERROR || buffer.empty()) return std::wstring();
+    if (result != NO_ERROR || buffer.empty()) return false;
+    adapters = ReadAdapters(reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data()));
+    return true;
+}
+
+std::wstring QueryOwnMacAddress(GetAdaptersInfoFn getAdaptersInfo, LocalAddressFn localAddress) {
+    std::vector<AdapterRecord> adapters;
+    if (!QueryAdapters(getAdaptersInfo, adapters)) return std::wstring();
 
     std::wstring local;
     localAddress(local);
     if (local.empty()) return std::wstring();
-    return ChooseAdapterMac(ReadAdapters(reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data())), local);
+    return ChooseAdapterMac(adapters, local);
 }

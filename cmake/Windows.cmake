@@ -27,6 +27,8 @@ add_library(quorvane_win OBJECT
   framework/CWinApp.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
+  listener/CListenerDlg.cpp
+  listener/CUdpListener.cpp
   wol/CMacErrorDlg.cpp
   wol/CNoticeDlg.cpp
   wol/CSendErrorDlg.cpp

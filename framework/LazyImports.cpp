@@ -34,6 +34,7 @@ extern "C" {
 u_long WSAAPI htonl(u_long v) { return Swap32(v); }
 u_long WSAAPI ntohl(u_long v) { return Swap32(v); }
 u_short WSAAPI htons(u_short v) { return static_cast<u_short>((v << 8) | (v >> 8)); }
+u_short WSAAPI ntohs(u_short v) { return static_cast<u_short>((v << 8) | (v >> 8)); }
 
 int WSAAPI WSAStartup(WORD version, LPWSADATA data) {
     static const auto fn = Ws2<decltype(&WSAStartup)>("WSAStartup");
@@ -43,6 +44,26 @@ int WSAAPI WSAStartup(WORD version, LPWSADATA data) {
 int WSAAPI WSACleanup() {
     static const auto fn = Ws2<decltype(&WSACleanup)>("WSACleanup");
     return fn ? fn() : SOCKET_ERROR;
+}
+
+int WSAAPI WSAGetLastError() {
+    static const auto fn = Ws2<decltype(&WSAGetLastError)>("WSAGetLastError");
+    return fn ? fn() : WSANOTINITIALISED;
+}
+
+int WSAAPI WSAAsyncSelect(SOCKET s, HWND window, u_int message, long events) {
+    static const auto fn = Ws2<decltype(&WSAAsyncSelect)>("WSAAsyncSelect");
+    return fn ? fn(s, window, message, events) : SOCKET_ERROR;
+}
+
+int WSAAPI bind(SOCKET s, const sockaddr* address, int length) {
+    static const auto fn = Ws2<decltype(&bind)>("bind");
+    return fn ? fn(s, address, length) : SOCKET_ERROR;
+}
+
+int WSAAPI recvfrom(SOCKET s, char* data, int length, int flags, sockaddr* from, int* fromLength) {
+    static const auto fn = Ws2<decltype(&recvfrom)>("recvfrom");
+    return fn ? fn(s, data, length, flags, from, fromLength) : SOCKET_ERROR;
 }
 
 void WSAAPI WSASetLastError(int error) {

@@ -81,6 +81,23 @@ struct MapOf {
                     return 0;
                 }};
     }
+    // WM_SYSCOMMAND: the command id. The handler passes on what it does not serve.
+    template <auto Fn>
+    static constexpr MessageMapEntry SysCommand() {
+        return {WM_SYSCOMMAND, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
+                    (Of<Fn>(self).*Fn)(static_cast<UINT>(wParam));
+                    return 0;
+                }};
+    }
+    // A socket's WSAAsyncSelect notification: the socket (FD_READ is the only
+    // event asked for, and its errors show at the read).
+    template <auto Fn>
+    static constexpr MessageMapEntry Socket(UINT message) {
+        return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
+                    (Of<Fn>(self).*Fn)(static_cast<UINT_PTR>(wParam));
+                    return 0;
+                }};
+    }
     // A WM_CTLCOLOR* request about this window, reflected by its parent: the
     // handler sets up the DC and answers with the background brush.
     template <auto Fn>

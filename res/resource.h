@@ -12,6 +12,7 @@
 #define IDD_MAC_ERROR 131
 #define IDD_SEND_ERROR 132
 #define IDD_OWN_MAC 133
+#define IDD_LISTENER 134
 
 // Main dialog
 #define IDC_POWER_ON 1000
@@ -35,3 +36,9 @@
 #define IDC_OWN_MAC_CAPTION 1004
 #define IDC_OWN_MAC_OK 1008
 #define IDC_OWN_MAC_TITLE 1015
+
+// Magic-packet listener
+#define IDM_LISTEN 0x0020   // its item in the main dialog's system menu
+#define IDC_LISTEN_LIST 1030
+#define IDC_LISTEN_NOTE 1031
+#define IDC_LISTEN_STATUS 1032

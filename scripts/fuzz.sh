@@ -10,7 +10,7 @@ build="$root/build/fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DQUORVANE_FUZZ=ON -DQUORVANE_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 status=0
-for target in Mask MacText AdapterChoice LineBreaks; do
+for target in Mask MacText AdapterChoice LineBreaks MagicPacketMatch; do
   log="$build/fuzz_$target.log"
   if "$build/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
       "$build/corpus/$target" "$root/tests/fuzz/corpus/$target" >"$log" 2>&1; then

@@ -12,6 +12,12 @@ KEYS = [
     "WOL_NAME", "WOL_SUCCESS", "WOL_CAPTION", "WOL_NOTE", "WOL_OK", "MAC_ERROR",
     "WOL_ERROR", "MAC_DLG_TITLE", "MAC_DLG_CAPTION", "GET_MAC_CAPTION",
     "GET_MAC_NOTIFY",
+    # The magic-packet listener's, after all the others: the earlier keys
+    # keep their lines.
+    "LISTEN_MENU", "LISTEN_NOTE", "LISTEN_TIME", "LISTEN_FROM", "LISTEN_PORT",
+    "LISTEN_MAC", "LISTEN_THIS_PC", "LISTEN_YES", "LISTEN_PASSWORD", "LISTEN_PORTS",
+    "LISTEN_NO_PORT", "LISTEN_IN_USE", "LISTEN_PORT_FAILED", "LISTEN_NOT_MAGIC",
+    "LISTEN_CLOSE",
 ]
 
 ENGLISH = [
@@ -31,6 +37,21 @@ ENGLISH = [
     "Get the Mac address of the PC to be powered on.",
     "Please, get the Mac address of the PC to be powered on.",
     "View current PC\u2019s Mac address",
+    "Listen for magic packets...",
+    "Keep this window open on the PC to be woken, then send from another PC. Every magic packet that reaches this PC appears below.",
+    "Time",
+    "From",
+    "Port",
+    "MAC address",
+    "This PC",
+    "Yes",
+    "%1 (password, %2 bytes)",
+    "Listening on UDP ports %1.",
+    "Not listening on any port.",
+    "Port %1 is in use.",
+    "Port %1 could not be opened (error %2).",
+    "Not magic packets: %1.",
+    "Close",
 ]
 
 KOREAN = [
@@ -50,6 +71,21 @@ KOREAN = [
     "전원을 켤 PC에서 Mac Address를 확인해 주세요.",
     "먼저 전원을 켤 원격지 PC의 Mac Address를 확인해 주세요. ",
     "현재 PC Mac Address 확인",
+    "매직 패킷 수신 대기...",
+    "켤 PC에서 이 창을 열어 둔 채 다른 PC에서 전송해 주세요. 이 PC에 도착한 매직 패킷은 모두 아래에 표시됩니다.",
+    "시간",
+    "보낸 곳",
+    "포트",
+    "Mac Address",
+    "이 PC",
+    "예",
+    "%1 (암호 %2바이트)",
+    "UDP 포트 %1에서 수신 대기 중입니다.",
+    "수신 대기 중인 포트가 없습니다.",
+    "포트 %1은(는) 사용 중입니다.",
+    "포트 %1을(를) 열 수 없습니다(오류 %2).",
+    "매직 패킷이 아닌 데이터: %1개.",
+    "닫기",
 ]
 
 JAPANESE = [
@@ -69,6 +105,21 @@ JAPANESE = [
     "まず、電源起動するPCのMACアドレスを確認してください。",
     "電源起動する遠隔地PCのMACアドレスを確認してください。",
     "使用中のPCのMACアドレスを確認",
+    "マジックパケットを待ち受ける...",
+    "起動するパソコンでこのウィンドウを開いたまま、別のパソコンから送信してください。このパソコンに届いたマジックパケットはすべて下に表示されます。",
+    "時刻",
+    "送信元",
+    "ポート",
+    "MACアドレス",
+    "このPC",
+    "はい",
+    "%1（パスワード %2バイト）",
+    "UDPポート %1 で待ち受け中です。",
+    "待ち受け中のポートはありません。",
+    "ポート %1 は使用中です。",
+    "ポート %1 を開けませんでした（エラー %2）。",
+    "マジックパケット以外: %1件。",
+    "閉じる",
 ]
 
 
@@ -77,6 +128,7 @@ def section(name, values):
 
 
 lines = section("ENGLISH", ENGLISH) + [""] + section("KOREAN", KOREAN) + [""] + section("JAPANESE", JAPANESE)
-assert len(lines) == 53
+assert all(len(v) == len(KEYS) for v in (ENGLISH, KOREAN, JAPANESE))
+assert len(lines) == 3 * (len(KEYS) + 1) + 2
 out = pathlib.Path(__file__).resolve().parent.parent / "res" / "BRVT.lng"
 out.write_bytes(b"\xff\xfe" + "\r\n".join(lines).encode("utf-16-le"))

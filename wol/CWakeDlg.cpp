@@ -7,6 +7,7 @@
 #include "adapters/COwnMacDlg.h"
 #include "app/LocalizedTexts.h"
 #include "common/AnsiText.h"
+#include "listener/CListenerDlg.h"
 #include "res/resource.h"
 
 const MessageMapEntry CWakeDlg::messageEntries[] = {
@@ -14,6 +15,7 @@ const MessageMapEntry CWakeDlg::messageEntries[] = {
     Map::QueryDragIcon<&CWakeDlg::OnQueryDragIcon>(),
     Map::Command<&CWakeDlg::OnPowerOn>(BN_CLICKED, IDC_POWER_ON),
     Map::Command<&CWakeDlg::OnViewOwnMac>(STN_CLICKED, IDC_GET_MAC_NOTIFY),
+    Map::SysCommand<&CWakeDlg::OnSysCommand>(),
 };
 const MessageMap CWakeDlg::messageMap{&CDialog::messageMap, messageEntries};
 
@@ -44,6 +46,13 @@ BOOL CWakeDlg::OnInitDialog() {
     SetDlgItemText(IDC_POWER_ON, LocalizedText(L"WOL_NAME"));
     SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
     SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
+
+    // The listener is for the PC to be woken, not part of the main task: it
+    // waits in the window menu.
+    const HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
+    const std::wstring listen = LocalizedText(L"LISTEN_MENU");
+    ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_LISTEN, listen.c_str());
     return TRUE;  // the focus goes to the first tab stop, the MAC field
 }
 
@@ -91,6 +100,16 @@ void CWakeDlg::OnPowerOn() {
 
 void CWakeDlg::OnViewOwnMac() {
     COwnMacDlg dlg;
+    dlg.DoModal();
+}
+
+void CWakeDlg::OnSysCommand(UINT id) {
+    // The low four bits of a system command are the system's own.
+    if ((id & 0xFFF0) != IDM_LISTEN) {
+        Default();
+        return;
+    }
+    CListenerDlg dlg;
     dlg.DoModal();
 }
 

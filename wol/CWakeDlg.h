@@ -24,6 +24,7 @@ private:
     HICON OnQueryDragIcon();
     void OnPowerOn();
     void OnViewOwnMac();
+    void OnSysCommand(UINT id);
 
     CLinkStatic m_linkOwnMac;
     CMacEdit m_editMac;

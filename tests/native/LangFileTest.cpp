@@ -113,12 +113,25 @@ const char* const kJapanese[16] = {
     "使用中のPCのMACアドレスを確認",
 };
 
+// The listener's keys follow the sixteen above in every section.
+const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN_TIME",        "LISTEN_FROM",
+                                     "LISTEN_PORT",    "LISTEN_MAC",     "LISTEN_THIS_PC",     "LISTEN_YES",
+                                     "LISTEN_PASSWORD", "LISTEN_PORTS",  "LISTEN_NO_PORT",     "LISTEN_IN_USE",
+                                     "LISTEN_PORT_FAILED", "LISTEN_NOT_MAGIC", "LISTEN_CLOSE"};
+constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
+constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
+
 void ExpectSection(const std::vector<std::string>& lines, size_t first, const std::string& name,
                    const char* const (&values)[16]) {
-    ASSERT_GE(lines.size(), first + 17);
+    ASSERT_GE(lines.size(), first + 1 + kKeyCount);
     EXPECT_EQ("[" + name + "]", lines[first]);
     for (size_t k = 0; k < 16; ++k)
         EXPECT_EQ(std::string(kKeys[k]) + "=" + values[k], lines[first + 1 + k]) << name << " " << kKeys[k];
+    for (size_t k = 0; k < std::size(kListenerKeys); ++k) {
+        const std::string& line = lines[first + 17 + k];
+        EXPECT_EQ(std::string(kListenerKeys[k]) + "=", line.substr(0, line.find('=') + 1)) << name;
+        EXPECT_LT(line.find('=') + 1, line.size()) << name << " " << kListenerKeys[k] << " has no text";
+    }
 }
 
 TEST(LanguageFile, IsUtf16WithByteOrderMarkAndCrLfLines) {
@@ -135,19 +148,19 @@ TEST(LanguageFile, IsUtf16WithByteOrderMarkAndCrLfLines) {
         if (text[i] == '\n') ++lf;
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++crlf;
     }
-    EXPECT_EQ(52u, lf);
-    EXPECT_EQ(52u, crlf);
+    EXPECT_EQ(kLineCount - 1, lf);
+    EXPECT_EQ(kLineCount - 1, crlf);
     EXPECT_NE('\n', text.back());
 }
 
 TEST(LanguageFile, HoldsThreeSectionsWithEveryTextExactly) {
     const std::vector<std::string> lines = SplitCrLf(DecodeUtf16(ReadLangFile(), 2));
-    ASSERT_EQ(53u, lines.size());
+    ASSERT_EQ(kLineCount, lines.size());
     ExpectSection(lines, 0, "ENGLISH.BRVT", kEnglish);
-    EXPECT_EQ("", lines[17]);
-    ExpectSection(lines, 18, "KOREAN.BRVT", kKorean);
-    EXPECT_EQ("", lines[35]);
-    ExpectSection(lines, 36, "JAPANESE.BRVT", kJapanese);
+    EXPECT_EQ("", lines[kKeyCount + 1]);
+    ExpectSection(lines, kKeyCount + 2, "KOREAN.BRVT", kKorean);
+    EXPECT_EQ("", lines[2 * kKeyCount + 3]);
+    ExpectSection(lines, 2 * kKeyCount + 4, "JAPANESE.BRVT", kJapanese);
 }
 
 TEST(LanguageFile, LongestValueFitsTheLookupBuffer) {

@@ -10,7 +10,11 @@
 //   probe colours ID           "blue", "black" (text) and the background of control ID
 //   probe clipboard            the clipboard's Unicode text
 //   probe set-clipboard TEXT   puts ASCII text on the clipboard
+//   probe syscommand ID        posts WM_SYSCOMMAND ID to the active dialog
+//   probe rows ID [count]      the rows of list view ID in the active dialog,
+//                              cells joined by " | "; then "rows N" (alone with count)
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -211,6 +215,52 @@ int SetClipboard(const wchar_t* text) {
     return 0;
 }
 
+int SysCommand(unsigned id) {
+    const HWND dialog = ActiveDialog();
+    if (!dialog) return 1;
+    return ::PostMessageW(dialog, WM_SYSCOMMAND, id, 0) ? 0 : 1;
+}
+
+// A list view's texts live in the other process: the item and the text buffer
+// are lent there for each read.
+int Rows(int id, bool countOnly) {
+    const HWND list = ::GetDlgItem(ActiveDialog(), id);
+    if (!list) return 1;
+    if (countOnly) {
+        std::printf("rows %d\n", static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+        return 0;
+    }
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(list, &pid);
+    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process) return 1;
+    constexpr SIZE_T kText = 512;
+    auto* remote = static_cast<BYTE*>(
+        ::VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kText * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+    const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row) {
+        std::wstring line;
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.cchTextMax = kText;
+            item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
+            ::WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+            wchar_t text[kText] = {};
+            ::ReadProcessMemory(process, remote + sizeof item, text, sizeof text - sizeof(wchar_t), nullptr);
+            line += (column ? L" | " : L"") + std::wstring(text);
+        }
+        PrintUtf8(line + L"\n");
+    }
+    std::printf("rows %d\n", rows);
+    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -224,6 +274,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"colours" && argc > 2) return Colours(_wtoi(argv[2]));
     if (command == L"clipboard") return Clipboard();
     if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
-    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT\n", stderr);
+    if (command == L"syscommand" && argc > 2) return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)));
+    if (command == L"rows" && argc > 2) return Rows(_wtoi(argv[2]), argc > 3 && std::wstring(argv[3]) == L"count");
+    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]\n", stderr);
     return 2;
 }

@@ -1,0 +1,70 @@
+#include "CUdpListener.h"
+
+#include "common/AnsiText.h"
+
+namespace {
+// The largest datagram UDP over IPv4 can carry; anything longer was cut.
+constexpr int kLargestDatagram = 65507;
+}  // namespace
+
+CUdpSocket& CUdpSocket::operator=(CUdpSocket&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_socket = other.m_socket;
+        other.m_socket = INVALID_SOCKET;
+    }
+    return *this;
+}
+
+void CUdpSocket::Close() {
+    if (m_socket != INVALID_SOCKET) ::closesocket(m_socket);
+    m_socket = INVALID_SOCKET;
+}
+
+CUdpListener::~CUdpListener() {
+    m_ports.clear();  // every socket before the layer they belong to
+    if (m_bStarted) ::WSACleanup();
+}
+
+void CUdpListener::Open(HWND window, UINT message, const std::vector<std::uint16_t>& ports) {
+    WSADATA data{};
+    const int startError = ::WSAStartup(0x0202, &data);
+    m_bStarted = startError == 0;
+    for (std::uint16_t port : ports) {
+        ListenPort listen{port, startError, CUdpSocket()};
+        if (m_bStarted) {
+            // No SO_REUSEADDR: a port another program holds stays its own.
+            CUdpSocket s(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_port = ::htons(port);
+            address.sin_addr.s_addr = ::htonl(INADDR_ANY);
+            if (s.Get() == INVALID_SOCKET ||
+                ::bind(s.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+                ::WSAAsyncSelect(s.Get(), window, message, FD_READ) != 0)
+                listen.error = ::WSAGetLastError();
+            else
+                listen.socket = std::move(s);
+        }
+        m_ports.push_back(std::move(listen));
+    }
+}
+
+bool CUdpListener::Receive(SOCKET s, Datagram& datagram) {
+    for (const ListenPort& listen : m_ports) {
+        if (listen.socket.Get() != s || s == INVALID_SOCKET) continue;
+        m_buffer.resize(kLargestDatagram);
+        sockaddr_in from{};
+        int fromLength = sizeof from;
+        const int received = ::recvfrom(s, reinterpret_cast<char*>(m_buffer.data()), kLargestDatagram, 0,
+                                        reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (received < 0) return false;  // nothing more waiting (WSAEWOULDBLOCK), or a failure
+        const char* text = ::inet_ntoa(from.sin_addr);
+        datagram.bytes.assign(m_buffer.begin(), m_buffer.begin() + received);
+        datagram.fromAddress = text ? FromAnsi(text) : std::wstring();
+        datagram.fromPort = ::ntohs(from.sin_port);
+        datagram.localPort = listen.port;
+        return true;
+    }
+    return false;
+}

@@ -11,6 +11,8 @@ CWakeApp theApp;
 
 namespace {
 const wchar_t kLangFileName[] = L"BRVT.lng";
+// Longer texts are cut: 255 characters and the terminator.
+constexpr DWORD kLangTextBuffer = 256;
 }
 
 CWakeApp::CWakeApp() : CWinApp(nullptr) {}
@@ -73,7 +75,8 @@ int CWakeApp::ExitInstance() {
 }
 
 std::wstring CWakeApp::GetLangText(std::wstring key) const {
-    wchar_t text[256] = {};
-    ::GetPrivateProfileStringW(m_strLangSection.c_str(), key.c_str(), key.c_str(), text, 256, m_strLangFile.c_str());
+    wchar_t text[kLangTextBuffer] = {};
+    ::GetPrivateProfileStringW(m_strLangSection.c_str(), key.c_str(), key.c_str(), text, kLangTextBuffer,
+                               m_strLangFile.c_str());
     return ExpandLineBreaks(text);
 }

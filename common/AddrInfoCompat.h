@@ -7,6 +7,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <memory>
+
 struct AddrInfoApi {
     int(WSAAPI* getaddrinfo)(const char* node, const char* service, const addrinfo* hints, addrinfo** result);
     void(WSAAPI* freeaddrinfo)(addrinfo* list);
@@ -25,3 +27,9 @@ const AddrInfoApi& AddrInfo();
 // service only; AF_INET6 gives WSAEAFNOSUPPORT.
 int WSAAPI EmulatedGetAddrInfo(const char* node, const char* service, const addrinfo* hints, addrinfo** result);
 void WSAAPI EmulatedFreeAddrInfo(addrinfo* list);
+
+// Owns a list the pair in use gave, and frees it with that pair's freeaddrinfo.
+struct AddrInfoFree {
+    void operator()(addrinfo* list) const { AddrInfo().freeaddrinfo(list); }
+};
+using AddrInfoList = std::unique_ptr<addrinfo, AddrInfoFree>;

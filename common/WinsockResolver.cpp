@@ -45,18 +45,18 @@ int WinsockResolver::LastIPv6(const std::string& host, std::wstring& text) {
     hints.ai_family = AF_INET6;
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_protocol = IPPROTO_TCP;
-    addrinfo* list = nullptr;
-    const int code = AddrInfo().getaddrinfo(host.c_str(), nullptr, &hints, &list);
+    addrinfo* found = nullptr;
+    const int code = AddrInfo().getaddrinfo(host.c_str(), nullptr, &hints, &found);
     ::WSASetLastError(code);
     if (code != 0) return code;
+    const AddrInfoList list(found);
 
-    const addrinfo* last = list;
+    const addrinfo* last = list.get();
     while (last && last->ai_next) last = last->ai_next;
 
     char buffer[256] = {};
     DWORD length = 255;
     if (last && ::WSAAddressToStringA(last->ai_addr, static_cast<DWORD>(last->ai_addrlen), nullptr, buffer, &length) == 0)
         text = FromAnsi(buffer);
-    AddrInfo().freeaddrinfo(list);
     return 0;
 }

@@ -22,5 +22,5 @@ void CLinkStatic::PreSubclassWindow() {
 HBRUSH CLinkStatic::CtlColor(HDC hdc) {
     ::SetTextColor(hdc, RGB(0, 0, 255));
     ::SetBkMode(hdc, TRANSPARENT);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    return CBrushHandle::Stock(NULL_BRUSH);
 }

@@ -9,7 +9,8 @@ public:
     CLinkStatic() = default;
     ~CLinkStatic() override = default;
 
-    CFont m_fontLink;  // outlives every paint: destroyed with the control object
+    // The underlined font the label shows.
+    HFONT LinkFont() const { return m_fontLink; }
 
 protected:
     void PreSubclassWindow() override;
@@ -17,4 +18,6 @@ protected:
 
 private:
     HBRUSH CtlColor(HDC hdc);
+
+    CFont m_fontLink;  // outlives every paint: destroyed with the control object
 };

@@ -18,11 +18,6 @@ CMacEdit::CMacEdit() : m_crBack(::GetSysColor(COLOR_BTNFACE)) {
     m_brBack.CreateSolidBrush(m_crBack);
 }
 
-CMacEdit::~CMacEdit() {
-    m_validChars.clear();
-    m_brBack.DeleteObject();
-}
-
 std::wstring CMacEdit::GetMacText() const {
     std::wstring text = GetWindowText();
     std::wstring digits;

@@ -11,7 +11,7 @@
 class CMacEdit final : public CEdit {
 public:
     CMacEdit();
-    ~CMacEdit() override;
+    ~CMacEdit() override = default;
 
     // The text without its "-" separators: 12 digits when complete.
     std::wstring GetMacText() const;
@@ -22,12 +22,9 @@ public:
     bool IsValidChar(wchar_t c) const;
     void PasteFromClipboard();
 
-    std::wstring m_strMask;
-    std::vector<unsigned> m_validChars;
-    BOOL m_bCtrlDown = FALSE;
-    CBrush m_brBack;
-    COLORREF m_crBack;
-    COLORREF m_crText = RGB(0, 0, 0);
+    // Read-only views of the state, for whoever needs to look.
+    BOOL IsCtrlDown() const { return m_bCtrlDown; }
+    COLORREF BackColor() const { return m_crBack; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,4 +41,13 @@ private:
     bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
     void Apply(const MaskOutcome& outcome);
     void Redraw() { RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
+
+    // Destroyed in reverse order: the valid characters, then the brush, then
+    // the mask, then the base.
+    std::wstring m_strMask;
+    BOOL m_bCtrlDown = FALSE;
+    COLORREF m_crBack;
+    COLORREF m_crText = RGB(0, 0, 0);
+    CBrush m_brBack;
+    std::vector<unsigned> m_validChars;
 };

@@ -12,8 +12,10 @@ public:
     CFile& operator=(const CFile&) = delete;
     ~CFile() { Close(); }
 
-    // Creates the file, replacing an existing one whole; no sharing.
+    // Creates the file, replacing an existing one whole; no sharing. A file
+    // this object had open is closed first, never leaked.
     bool OpenForWriting(const std::wstring& path) {
+        Close();
         m_hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         return m_hFile != INVALID_HANDLE_VALUE;
     }

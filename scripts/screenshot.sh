@@ -6,11 +6,9 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 locale="$1" output="$2" dpi="${3:-}"
-if [ -z "${QUORVANE_IN_XVFB:-}" ]; then
-  QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+source "$root/scripts/wine-build.sh"
+quorvane_rerun_in_xvfb "$0" "$@"
 if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then
-  source "$root/scripts/wine-build.sh"
   quorvane_choose_wine_build "$root"
 fi
 build="$root/build/$QUORVANE_WINE_ARCH"

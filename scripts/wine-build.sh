@@ -31,3 +31,10 @@ quorvane_choose_wine_build() {
   fi
   export QUORVANE_WINE_ARCH QUORVANE_WINE_WHY
 }
+
+# Runs the calling script again inside a virtual X server, once: call as
+# quorvane_rerun_in_xvfb "$0" "$@" before anything else that needs a display.
+quorvane_rerun_in_xvfb() {
+  [ -n "${QUORVANE_IN_XVFB:-}" ] && return 0
+  QUORVANE_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$@"
+}

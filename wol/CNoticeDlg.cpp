@@ -1,6 +1,7 @@
 #include "CNoticeDlg.h"
 
 #include "app/LocalizedTexts.h"
+#include "framework/CPaintDC.h"
 #include "res/resource.h"
 
 const MessageMapEntry CNoticeDlg::messageEntries[] = {
@@ -10,7 +11,7 @@ const MessageMapEntry CNoticeDlg::messageEntries[] = {
 const MessageMap CNoticeDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 CNoticeDlg::CNoticeDlg(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), m_nIconId(32516 /* IDI_ASTERISK */) {}
+    : CDialog(nIDTemplate, pParentWnd), m_nIconId(kNoticeIconInformation) {}
 
 void CNoticeDlg::SetTexts(const TextItem* items, size_t count) {
     SetWindowText(LocalizedCaption());
@@ -18,9 +19,7 @@ void CNoticeDlg::SetTexts(const TextItem* items, size_t count) {
 }
 
 void CNoticeDlg::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(m_hWnd, &paint);
+    CPaintDC dc(m_hWnd);
     // A system icon is shared: drawn, never destroyed.
     ::DrawIcon(dc, 15, 10, ::LoadIconW(nullptr, MAKEINTRESOURCEW(m_nIconId)));
-    ::EndPaint(m_hWnd, &paint);
 }

@@ -3,6 +3,11 @@
 // corner, its texts from the language file, and one button that closes it.
 #include "framework/CDialog.h"
 
+// The system icons a notice shows, by their numeric ids (IDI_* as numbers).
+constexpr int kNoticeIconError = 32513;        // IDI_HAND
+constexpr int kNoticeIconWarning = 32515;      // IDI_EXCLAMATION
+constexpr int kNoticeIconInformation = 32516;  // IDI_ASTERISK
+
 class CNoticeDlg : public CDialog {
 public:
     CNoticeDlg(UINT nIDTemplate, CWnd* pParentWnd);

@@ -3,11 +3,13 @@
 #include "CMacErrorDlg.h"
 #include "CSendErrorDlg.h"
 #include "CSentNoticeDlg.h"
+#include "MagicPacket.h"
 #include "WinsockLayer.h"
 #include "adapters/COwnMacDlg.h"
 #include "app/LocalizedTexts.h"
 #include "common/AnsiText.h"
 #include "listener/CListenerDlg.h"
+#include "framework/CPaintDC.h"
 #include "res/resource.h"
 
 const MessageMapEntry CWakeDlg::messageEntries[] = {
@@ -61,9 +63,8 @@ void CWakeDlg::OnPaint() {
         Default();
         return;
     }
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(m_hWnd, &paint);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
     const int iconWidth = ::GetSystemMetrics(SM_CXICON);
     const int iconHeight = ::GetSystemMetrics(SM_CYICON);
     RECT client{};
@@ -71,7 +72,6 @@ void CWakeDlg::OnPaint() {
     const int x = (client.right - client.left - iconWidth + 1) / 2;
     const int y = (client.bottom - client.top - iconHeight + 1) / 2;
     ::DrawIcon(dc, x, y, m_hIcon);
-    ::EndPaint(m_hWnd, &paint);
 }
 
 HICON CWakeDlg::OnQueryDragIcon() {
@@ -82,9 +82,9 @@ void CWakeDlg::OnPowerOn() {
     // The field only ever holds hex digits and separators, so the length is
     // the one thing left to check.
     const std::wstring mac = m_editMac.GetMacText();
-    if (mac.size() != 12) {
+    if (mac.size() != 2 * kMacBytes) {
         CMacErrorDlg notice;
-        notice.SetNoticeIcon(32515 /* IDI_EXCLAMATION */);
+        notice.SetNoticeIcon(kNoticeIconWarning);
         notice.DoModal();
         return;
     }
@@ -93,7 +93,7 @@ void CWakeDlg::OnPowerOn() {
         notice.DoModal();
     } else {
         CSendErrorDlg notice;
-        notice.SetNoticeIcon(32513 /* IDI_HAND */);
+        notice.SetNoticeIcon(kNoticeIconError);
         notice.DoModal();
     }
 }

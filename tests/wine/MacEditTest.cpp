@@ -67,7 +67,7 @@ TEST(MacEdit, CtrlVPastesThroughTheMask) {
         SetControlKey(false);
         ::SendMessageW(edit, WM_KEYUP, VK_CONTROL, 1);
         EXPECT_EQ(L"AA-BB-CC-DD-EE-FF", d.m_edit.GetWindowText());
-        EXPECT_EQ(FALSE, d.m_edit.m_bCtrlDown);
+        EXPECT_EQ(FALSE, d.m_edit.IsCtrlDown());
 
         // A paste from elsewhere (the context menu sends WM_PASTE) takes the same road.
         PutClipboardText(d.m_hWnd, L"11-22");
@@ -93,7 +93,7 @@ TEST(MacEdit, ControlReleasedElsewhereDoesNotTurnKeysIntoShortcuts) {
         SetControlKey(true);
         KeyDown(edit, VK_CONTROL);  // ... and released while another window had the focus
         SetControlKey(false);
-        EXPECT_EQ(TRUE, d.m_edit.m_bCtrlDown);
+        EXPECT_EQ(TRUE, d.m_edit.IsCtrlDown());
         KeyDown(edit, 'V');
         TypeText(edit, L"c");
         EXPECT_EQ(L"C", d.m_edit.GetWindowText());
@@ -147,10 +147,10 @@ TEST(MacEdit, PaintsInItsOwnColours) {
         // Only exactly 1 keeps the background; any other true value makes it white.
         d.m_edit.SetBackColor(RGB(10, 20, 30));
         d.m_edit.SetReadOnly(2);
-        EXPECT_EQ(RGB(255, 255, 255), d.m_edit.m_crBack);
+        EXPECT_EQ(RGB(255, 255, 255), d.m_edit.BackColor());
         d.m_edit.SetBackColor(RGB(10, 20, 30));
         d.m_edit.SetReadOnly(1);
-        EXPECT_EQ(RGB(10, 20, 30), d.m_edit.m_crBack);
+        EXPECT_EQ(RGB(10, 20, 30), d.m_edit.BackColor());
     });
 }
 

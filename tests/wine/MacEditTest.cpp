@@ -3,6 +3,7 @@
 
 #include "TestDialog.h"
 #include "TestIds.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ TEST(MacEdit, PaintsInItsOwnColours) {
         RECT client{};
         ::GetClientRect(edit, &client);
         const int probeX = client.right - 3, probeY = client.bottom / 2;
-        ::SetFocus(d.GetDlgItem(1016));  // keep the caret out of the picture
+        ::SetFocus(d.GetDlgItem(IDC_GET_MAC_NOTIFY));  // keep the caret out of the picture
 
         // As the own-MAC dialog shows it: blue on the button face.
         d.m_edit.SetForeColor(RGB(0, 0, 255));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/ClipboardText.h"
+#include "res/resource.h"
 
 namespace {
 constexpr UINT WM_RUN_TEST = WM_APP + 1;
@@ -10,13 +11,13 @@ constexpr UINT WM_RUN_TEST = WM_APP + 1;
 
 const MessageMapEntry TestDialog::messageEntries[] = {
     Map::Message<&TestDialog::OnRun>(WM_RUN_TEST),
-    Map::Command<&TestDialog::OnLinkClicked>(STN_CLICKED, 1016),
+    Map::Command<&TestDialog::OnLinkClicked>(STN_CLICKED, IDC_GET_MAC_NOTIFY),
 };
 const MessageMap TestDialog::messageMap{&CDialog::messageMap, messageEntries};
 
 void TestDialog::DoDataExchange(CDataExchange* pDX) {
-    DDX_Control(pDX, 1002, m_edit);
-    DDX_Control(pDX, 1016, m_link);
+    DDX_Control(pDX, IDC_MAC_EDIT, m_edit);
+    DDX_Control(pDX, IDC_GET_MAC_NOTIFY, m_link);
 }
 
 BOOL TestDialog::OnInitDialog() {

@@ -12,9 +12,10 @@ public:
     using Body = std::function<void(TestDialog&)>;
     TestDialog(UINT templateId, Body body) : CDialog(templateId), m_body(std::move(body)) {}
 
-    CMacEdit m_edit;        // bound to 1002
-    CLinkStatic m_link;     // bound to 1016
-    int m_linkClicks = 0;   // STN_CLICKED from 1016
+    // The main dialog's field and label, by its ids, in whichever template runs.
+    CMacEdit m_edit;        // IDC_MAC_EDIT
+    CLinkStatic m_link;     // IDC_GET_MAC_NOTIFY
+    int m_linkClicks = 0;   // its STN_CLICKED
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -59,6 +59,7 @@ struct MapOf {
     static constexpr MessageMapEntry Command(UINT code, UINT id) {
         return {WM_COMMAND, code, id, &Call<Fn>};
     }
+    // WM_QUERYDRAGICON: the icon of the minimised window.
     template <auto Fn>
     static constexpr MessageMapEntry QueryDragIcon() {
         return {WM_QUERYDRAGICON, 0, 0, [](CWnd& self, WPARAM, LPARAM) {
@@ -68,35 +69,23 @@ struct MapOf {
     // WM_CHAR: the typed character.
     template <auto Fn>
     static constexpr MessageMapEntry Char() {
-        return {WM_CHAR, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
-                    (Of<Fn>(self).*Fn)(static_cast<wchar_t>(wParam));
-                    return 0;
-                }};
+        return {WM_CHAR, 0, 0, &CallWith<Fn, wchar_t>};
     }
     // WM_KEYDOWN, WM_KEYUP: the virtual key.
     template <auto Fn>
     static constexpr MessageMapEntry Key(UINT message) {
-        return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
-                    (Of<Fn>(self).*Fn)(static_cast<UINT>(wParam));
-                    return 0;
-                }};
+        return {message, 0, 0, &CallWith<Fn, UINT>};
     }
     // WM_SYSCOMMAND: the command id. The handler passes on what it does not serve.
     template <auto Fn>
     static constexpr MessageMapEntry SysCommand() {
-        return {WM_SYSCOMMAND, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
-                    (Of<Fn>(self).*Fn)(static_cast<UINT>(wParam));
-                    return 0;
-                }};
+        return {WM_SYSCOMMAND, 0, 0, &CallWith<Fn, UINT>};
     }
     // A socket's WSAAsyncSelect notification: the socket (FD_READ is the only
     // event asked for, and its errors show at the read).
     template <auto Fn>
     static constexpr MessageMapEntry Socket(UINT message) {
-        return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM) -> LRESULT {
-                    (Of<Fn>(self).*Fn)(static_cast<UINT_PTR>(wParam));
-                    return 0;
-                }};
+        return {message, 0, 0, &CallWith<Fn, UINT_PTR>};
     }
     // A WM_CTLCOLOR* request about this window, reflected by its parent: the
     // handler sets up the DC and answers with the background brush.
@@ -118,6 +107,11 @@ private:
     template <auto Fn>
     static LRESULT Call(CWnd& self, WPARAM, LPARAM) {
         (Of<Fn>(self).*Fn)();
+        return 0;
+    }
+    template <auto Fn, class Arg>
+    static LRESULT CallWith(CWnd& self, WPARAM wParam, LPARAM) {
+        (Of<Fn>(self).*Fn)(static_cast<Arg>(wParam));
         return 0;
     }
 };

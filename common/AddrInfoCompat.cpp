@@ -1,20 +1,12 @@
 #include "AddrInfoCompat.h"
 
+#include "framework/SystemProc.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 
 namespace {
-
-FARPROC LoadedProc(const wchar_t* library, const char* name) {
-    const HMODULE module = ::LoadLibraryW(library);  // system libraries stay loaded for the run
-    return module ? ::GetProcAddress(module, name) : nullptr;
-}
-
-template <class Fn>
-Fn As(FARPROC proc) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(proc));
-}
 
 // One entry and its address in one block, so one delete frees both.
 struct EmulatedEntry {
@@ -84,12 +76,13 @@ AddrInfoApi FindAddrInfoApi(ProcLookup lookup) {
     for (const wchar_t* library : {L"ws2_32.dll", L"wship6.dll"}) {
         const FARPROC get = lookup(library, "getaddrinfo");
         const FARPROC free = lookup(library, "freeaddrinfo");
-        if (get && free) return {As<decltype(AddrInfoApi::getaddrinfo)>(get), As<decltype(AddrInfoApi::freeaddrinfo)>(free)};
+        if (get && free)
+            return {SystemProcAs<decltype(AddrInfoApi::getaddrinfo)>(get), SystemProcAs<decltype(AddrInfoApi::freeaddrinfo)>(free)};
     }
     return {&EmulatedGetAddrInfo, &EmulatedFreeAddrInfo};
 }
 
 const AddrInfoApi& AddrInfo() {
-    static const AddrInfoApi api = FindAddrInfoApi(&LoadedProc);
+    static const AddrInfoApi api = FindAddrInfoApi(&FindSystemProc);
     return api;
 }

@@ -9,17 +9,13 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
+#include "SystemProc.h"
+
 namespace {
 
 template <class Fn>
-Fn Proc(const wchar_t* library, const char* name) {
-    const HMODULE module = ::LoadLibraryW(library);  // stays loaded for the run
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
-}
-
-template <class Fn>
 Fn Ws2(const char* name) {
-    return Proc<Fn>(L"ws2_32.dll", name);
+    return FindSystemProc<Fn>(L"ws2_32.dll", name);
 }
 
 u_long Swap32(u_long v) {
@@ -112,7 +108,7 @@ char* WSAAPI inet_ntoa(in_addr address) {
 }
 
 ULONG WINAPI GetAdaptersInfo(PIP_ADAPTER_INFO info, PULONG size) {
-    static const auto fn = Proc<decltype(&GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
+    static const auto fn = FindSystemProc<decltype(&GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
     return fn ? fn(info, size) : ERROR_NOT_SUPPORTED;
 }
 

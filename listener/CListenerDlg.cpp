@@ -6,6 +6,7 @@
 #include "adapters/OwnMacQuery.h"
 #include "app/LocalizedTexts.h"
 #include "app/TextArgs.h"
+#include "framework/SystemProc.h"
 #include "res/resource.h"
 
 namespace {
@@ -49,8 +50,7 @@ void LoadListViewClass() {
     // Found at run time: the program imports nothing from the common
     // controls, which only this dialog needs.
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const HMODULE comctl = ::LoadLibraryW(L"comctl32.dll");
-    const auto init = comctl ? reinterpret_cast<InitFn>(reinterpret_cast<void*>(::GetProcAddress(comctl, "InitCommonControlsEx"))) : nullptr;
+    const auto init = FindSystemProc<InitFn>(L"comctl32.dll", "InitCommonControlsEx");
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
     if (init) init(&classes);
 }

@@ -14,20 +14,18 @@ quorvane_choose_wine_build() {
   if [ ! -f "$dir/check32.exe" ] || [ "$root/scripts/arch_check.c" -nt "$dir/check32.exe" ]; then
     i686-w64-mingw32-gcc -O2 -s -o "$dir/check32.exe" "$root/scripts/arch_check.c"
   fi
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  QUORVANE_WINE_ARCH=win64
+  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    QUORVANE_WINE_WHY="this kernel cannot execute 32-bit programs"
+  else
     out="$(WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
       timeout 180 /usr/lib/wine/wine "$dir/check32.exe" </dev/null 2>/dev/null | tr -d '\r' || true)"
     WINEPREFIX="$dir/prefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
-  fi
-  if [ "$out" = "32-bit Windows programs run here" ]; then
-    QUORVANE_WINE_ARCH=win32
-    QUORVANE_WINE_WHY="32-bit Windows programs run on this machine"
-  elif /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    QUORVANE_WINE_ARCH=win64
     QUORVANE_WINE_WHY="Wine's 32-bit loader starts here but a 32-bit Windows program does not run"
-  else
-    QUORVANE_WINE_ARCH=win64
-    QUORVANE_WINE_WHY="this kernel cannot execute 32-bit programs"
+    if [ "$out" = "32-bit Windows programs run here" ]; then
+      QUORVANE_WINE_ARCH=win32
+      QUORVANE_WINE_WHY="32-bit Windows programs run on this machine"
+    fi
   fi
   export QUORVANE_WINE_ARCH QUORVANE_WINE_WHY
 }

@@ -2,8 +2,7 @@
 
 #include "AdapterChoice.h"
 #include "OwnMacQuery.h"
-#include "app/LocalizedTexts.h"
-#include "common/CSystemInfo.h"
+#include "common/LangTexts.h"
 #include "res/resource.h"
 
 const MessageMapEntry COwnMacDlg::messageEntries[] = {
@@ -11,17 +10,11 @@ const MessageMapEntry COwnMacDlg::messageEntries[] = {
 };
 const MessageMap COwnMacDlg::messageMap{&CDialog::messageMap, messageEntries};
 
-namespace {
-void LocalAddress(std::wstring& text) {
-    CSystemInfo systemInfo;
-    systemInfo.GetLocalAddress(text);
-}
-}  // namespace
-
 COwnMacDlg::COwnMacDlg(CWnd* pParentWnd) : CDialog(IDD_OWN_MAC, pParentWnd) {}
 
 std::wstring COwnMacDlg::GetOwnMacAddress() {
-    return QueryOwnMacAddress(&::GetAdaptersInfo, &LocalAddress);
+    SystemAdapterSource system;
+    return QueryOwnMacAddress(system);
 }
 
 void COwnMacDlg::DoDataExchange(CDataExchange* pDX) {

@@ -4,6 +4,7 @@
 
 #include "AdapterChoice.h"
 #include "common/AnsiText.h"
+#include "common/CSystemInfo.h"
 
 namespace {
 
@@ -29,25 +30,34 @@ std::vector<AdapterRecord> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
 
 }  // namespace
 
-bool QueryAdapters(GetAdaptersInfoFn getAdaptersInfo, std::vector<AdapterRecord>& adapters) {
+ULONG SystemAdapterSource::GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
+    return ::GetAdaptersInfo(buffer, size);
+}
+
+void SystemAdapterSource::GetLocalAddress(std::wstring& text) {
+    CSystemInfo systemInfo;
+    systemInfo.GetLocalAddress(text);
+}
+
+bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters) {
     ULONG size = kFirstBufferSize;
     std::vector<unsigned char> buffer(size);
-    ULONG result = getAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
+    ULONG result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
     if (result == ERROR_BUFFER_OVERFLOW) {
         buffer.assign(size, 0);
-        result = getAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
+        result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
     }
     if (result != NO_ERROR || buffer.empty()) return false;
     adapters = ReadAdapters(reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data()));
     return true;
 }
 
-std::wstring QueryOwnMacAddress(GetAdaptersInfoFn getAdaptersInfo, LocalAddressFn localAddress) {
+std::wstring QueryOwnMacAddress(AdapterSource& source) {
     std::vector<AdapterRecord> adapters;
-    if (!QueryAdapters(getAdaptersInfo, adapters)) return std::wstring();
+    if (!QueryAdapters(source, adapters)) return std::wstring();
 
     std::wstring local;
-    localAddress(local);
+    source.GetLocalAddress(local);
     if (local.empty()) return std::wstring();
     return ChooseAdapterMac(adapters, local);
 }

@@ -1,7 +1,7 @@
 #include "CWakeApp.h"
 
 #include "LineBreaks.h"
-#include "LocaleTable.h"
+#include "LanguageSection.h"
 #include "common/CSystemInfo.h"
 #include "framework/CFile.h"
 #include "res/resource.h"
@@ -15,7 +15,14 @@ const wchar_t kLangFileName[] = L"BRVT.lng";
 constexpr DWORD kLangTextBuffer = 256;
 }
 
-CWakeApp::CWakeApp() : CWinApp(nullptr) {}
+CWakeApp::CWakeApp() : CWinApp(nullptr) {
+    UseLangTextSource(this);
+}
+
+void CWakeApp::UseLangFile(std::wstring file, std::wstring section) {
+    m_strLangFile = std::move(file);
+    m_strLangSection = std::move(section);
+}
 
 const void* LoadEmbeddedResource(unsigned id, unsigned type, unsigned long& size, const void*& data) {
     const HMODULE module = ::GetModuleHandleW(nullptr);
@@ -53,12 +60,11 @@ BOOL CWakeApp::InitInstance() {
     const std::wstring path = std::wstring(tempDir) + kLangFileName;
 
     if (!ExtractLangFile(path)) return FALSE;
-    m_strLangFile = path;
 
     CSystemInfo systemInfo;
     wchar_t languageName[32] = {};
     systemInfo.GetLanguageName(languageName);
-    m_strLangSection = LanguageSectionFor(languageName);
+    UseLangFile(path, LanguageSectionFor(languageName));
 
     ::OutputDebugStringW(m_strLangFile.c_str());
     ::OutputDebugStringW(m_strLangSection.c_str());

@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
+#include "common/LangTexts.h"
 #include "framework/CWinApp.h"
 
-class CWakeApp final : public CWinApp {
+class CWakeApp final : public CWinApp, public LangTextSource {
 public:
     CWakeApp();
 
@@ -12,12 +13,17 @@ public:
 
     // The text of a key in the chosen language section, with "\n" made a line
     // feed; the key itself when the key, the section or the file is missing.
-    std::wstring GetLangText(std::wstring key) const;
+    std::wstring GetLangText(std::wstring key) const override;
 
     // Writes the embedded language file; false when it could not be written
     // whole (a partly written file is removed again) or the executable lacks it.
     bool ExtractLangFile(const std::wstring& path) const;
 
+    // Where every lookup reads: the extracted file and the chosen section.
+    void UseLangFile(std::wstring file, std::wstring section);
+    const std::wstring& LangFile() const { return m_strLangFile; }
+
+private:
     std::wstring m_strLangFile;
     std::wstring m_strLangSection;
 };

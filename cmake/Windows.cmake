@@ -15,11 +15,13 @@ add_library(quorvane_win OBJECT
   adapters/COwnMacDlg.cpp
   adapters/OwnMacQuery.cpp
   app/CWakeApp.cpp
-  app/LocalizedTexts.cpp
+  common/LangTexts.cpp
   common/AddrInfoCompat.cpp
   common/AnsiText.cpp
   common/CSystemInfo.cpp
+  common/CUdpSocket.cpp
   common/WinsockResolver.cpp
+  common/WinsockStartup.cpp
   controls/CLinkStatic.cpp
   controls/CMacEdit.cpp
   controls/ClipboardText.cpp

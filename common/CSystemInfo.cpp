@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "WinsockResolver.h"
-#include "app/LocaleTable.h"
+#include "LocaleTable.h"
 
 void CSystemInfo::GetLanguageName(wchar_t* name) {
     const LCID lcid = ::GetThreadLocale();

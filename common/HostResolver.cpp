@@ -1,11 +1,11 @@
 #include "HostResolver.h"
 
-#include "SocketLayerGuard.h"
+#include "SocketSession.h"
 
 bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
     text.clear();
-    if (!resolver.Startup(0x0101)) return false;
-    SocketLayerGuard<HostResolver> started(resolver);
+    const SocketSession session(resolver, 0x0101);
+    if (!session.Started()) return false;
 
     std::string host;
     if (!resolver.HostName(host, 80)) return true;
@@ -17,8 +17,8 @@ bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
 }
 
 bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text) {
-    if (!resolver.Startup(0x0202)) return false;
-    SocketLayerGuard<HostResolver> started(resolver);
+    const SocketSession session(resolver, 0x0202);
+    if (!session.Started()) return false;
     text.clear();
 
     std::string host;

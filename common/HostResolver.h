@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-class HostResolver {
+#include "SocketSession.h"
+
+class HostResolver : public SocketStartup {
 public:
     enum class Lookup { NoHost, NoAddress, Found };
 
     virtual ~HostResolver() = default;
-    virtual bool Startup(std::uint16_t version) = 0;  // WSAStartup
-    virtual void Cleanup() = 0;                       // WSACleanup
     // gethostname into a buffer of `capacity` bytes.
     virtual bool HostName(std::string& name, std::size_t capacity) = 0;
     // gethostbyname, then inet_ntoa of the first address.

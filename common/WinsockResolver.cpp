@@ -8,15 +8,6 @@
 #include "AddrInfoCompat.h"
 #include "AnsiText.h"
 
-bool WinsockResolver::Startup(std::uint16_t version) {
-    WSADATA data{};
-    return ::WSAStartup(version, &data) == 0;
-}
-
-void WinsockResolver::Cleanup() {
-    ::WSACleanup();
-}
-
 bool WinsockResolver::HostName(std::string& name, std::size_t capacity) {
     std::vector<char> buffer(capacity, '\0');
     if (::gethostname(buffer.data(), static_cast<int>(capacity)) != 0) return false;

@@ -4,8 +4,8 @@
 
 #include "adapters/AdapterChoice.h"
 #include "adapters/OwnMacQuery.h"
-#include "app/LocalizedTexts.h"
-#include "app/TextArgs.h"
+#include "common/LangTexts.h"
+#include "common/TextArgs.h"
 #include "framework/SystemProc.h"
 #include "res/resource.h"
 
@@ -87,7 +87,8 @@ BOOL CListenerDlg::OnInitDialog() {
     AddColumn(m_hList, kThisPc, L"LISTEN_THIS_PC", list.right - 18 * unit);
 
     std::vector<AdapterRecord> adapters;
-    if (QueryAdapters(&::GetAdaptersInfo, adapters)) {
+    SystemAdapterSource system;
+    if (QueryAdapters(system, adapters)) {
         for (const AdapterRecord& a : adapters) {
             MacAddress mac{};
             for (std::size_t i = 0; i < mac.size() && i < a.address.size(); ++i) mac[i] = a.address[i];

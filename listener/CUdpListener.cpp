@@ -7,32 +7,12 @@ namespace {
 constexpr int kLargestDatagram = 65507;
 }  // namespace
 
-CUdpSocket& CUdpSocket::operator=(CUdpSocket&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_socket = other.m_socket;
-        other.m_socket = INVALID_SOCKET;
-    }
-    return *this;
-}
-
-void CUdpSocket::Close() {
-    if (m_socket != INVALID_SOCKET) ::closesocket(m_socket);
-    m_socket = INVALID_SOCKET;
-}
-
-CUdpListener::~CUdpListener() {
-    m_ports.clear();  // every socket before the layer they belong to
-    if (m_bStarted) ::WSACleanup();
-}
-
 void CUdpListener::Open(HWND window, UINT message, const std::vector<std::uint16_t>& ports) {
-    WSADATA data{};
-    const int startError = ::WSAStartup(0x0202, &data);
-    m_bStarted = startError == 0;
+    m_session = std::make_unique<SocketSession>(m_winsock, 0x0202);
+    const bool started = m_session->Started();
     for (std::uint16_t port : ports) {
-        ListenPort listen{port, startError, CUdpSocket()};
-        if (m_bStarted) {
+        ListenPort listen{port, m_session->Error(), CUdpSocket()};
+        if (started) {
             // No SO_REUSEADDR: a port another program holds stays its own.
             CUdpSocket s(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
             sockaddr_in address{};

@@ -5,26 +5,13 @@
 #include <winsock2.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
-// One socket, closed by its owner; move-only.
-class CUdpSocket {
-public:
-    CUdpSocket() = default;
-    explicit CUdpSocket(SOCKET s) : m_socket(s) {}
-    CUdpSocket(CUdpSocket&& other) noexcept : m_socket(other.m_socket) { other.m_socket = INVALID_SOCKET; }
-    CUdpSocket& operator=(CUdpSocket&& other) noexcept;
-    CUdpSocket(const CUdpSocket&) = delete;
-    CUdpSocket& operator=(const CUdpSocket&) = delete;
-    ~CUdpSocket() { Close(); }
-
-    SOCKET Get() const { return m_socket; }
-    void Close();
-
-private:
-    SOCKET m_socket = INVALID_SOCKET;
-};
+#include "common/CUdpSocket.h"
+#include "common/SocketSession.h"
+#include "common/WinsockStartup.h"
 
 struct ListenPort {
     std::uint16_t port;
@@ -44,7 +31,7 @@ public:
     CUdpListener() = default;
     CUdpListener(const CUdpListener&) = delete;
     CUdpListener& operator=(const CUdpListener&) = delete;
-    ~CUdpListener();
+    ~CUdpListener() = default;
 
     // Opens each port; one that cannot be opened does not stop the others.
     // Arrivals come to `window` as `message`, wParam the socket.
@@ -55,7 +42,8 @@ public:
     bool Receive(SOCKET s, Datagram& datagram);
 
 private:
-    bool m_bStarted = false;  // the socket layer, ended once by the destructor
-    std::vector<ListenPort> m_ports;
+    WinsockStartup m_winsock;
+    std::unique_ptr<SocketSession> m_session;
+    std::vector<ListenPort> m_ports;  // after the session: every socket closes before it ends
     std::vector<std::uint8_t> m_buffer;
 };

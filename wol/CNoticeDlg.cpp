@@ -1,6 +1,6 @@
 #include "CNoticeDlg.h"
 
-#include "app/LocalizedTexts.h"
+#include "common/LangTexts.h"
 #include "framework/CPaintDC.h"
 #include "res/resource.h"
 

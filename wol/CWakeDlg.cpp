@@ -6,10 +6,11 @@
 #include "MagicPacket.h"
 #include "WinsockLayer.h"
 #include "adapters/COwnMacDlg.h"
-#include "app/LocalizedTexts.h"
 #include "common/AnsiText.h"
-#include "listener/CListenerDlg.h"
+#include "common/LangTexts.h"
 #include "framework/CPaintDC.h"
+#include "framework/CWinApp.h"
+#include "listener/CListenerDlg.h"
 #include "res/resource.h"
 
 const MessageMapEntry CWakeDlg::messageEntries[] = {
@@ -113,7 +114,16 @@ void CWakeDlg::OnSysCommand(UINT id) {
     dlg.DoModal();
 }
 
+namespace {
+// The sender's failures, each in a modal message box owned by the main window.
+class MessageBoxReport final : public FailureReport {
+public:
+    void Show(const wchar_t* text) override { AfxMessageBox(text, MB_OK, 0); }
+};
+}  // namespace
+
 int CWakeDlg::SendMagicPacket(const std::wstring& macText, const std::wstring& destination) {
     WinsockLayer layer;
-    return SendMagicPacketVia(layer, ToAnsi(macText), ToAnsi(destination));
+    MessageBoxReport report;
+    return SendMagicPacketVia(layer, report, ToAnsi(macText), ToAnsi(destination));
 }

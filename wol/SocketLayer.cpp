@@ -1,6 +1,5 @@
 #include "SocketLayer.h"
 
-#include "common/SocketLayerGuard.h"
 
 const wchar_t kErrorStartup[] = L"Error: Socket initialization failed.";
 const wchar_t kErrorSocket[] = L"Error: client socket not created";
@@ -31,39 +30,40 @@ private:
 
 }  // namespace
 
-int SendMagicPacketVia(SocketLayer& layer, const std::string& macText, const std::string& destination) {
-    if (!layer.Startup()) {
-        layer.ShowError(kErrorStartup);
+int SendMagicPacketVia(SocketLayer& layer, FailureReport& report, const std::string& macText,
+                       const std::string& destination) {
+    const SocketSession session(layer, 0x0202);
+    if (!session.Started()) {
+        report.Show(kErrorStartup);
         return -1;
     }
-    SocketLayerGuard<SocketLayer> started(layer);
 
     if (!layer.OpenUdpSocket()) {
-        layer.ShowError(kErrorSocket);
+        report.Show(kErrorSocket);
         return -1;
     }
     OpenSocket socket(layer);
 
     std::uint32_t resolved = 0;
     if (!layer.Resolve(destination, resolved)) {
-        layer.ShowError(kErrorResolve);
+        report.Show(kErrorResolve);
         return -1;
     }
 
     if (!layer.EnableBroadcast()) {
         socket.Close();
-        layer.ShowError(kErrorSetsockopt);
+        report.Show(kErrorSetsockopt);
         return -1;
     }
 
     MacAddress mac{};
     if (ParseMacText(mac.data(), mac.size(), macText.c_str()) != static_cast<int>(kMacBytes)) {
-        layer.ShowError(kErrorMacText);
+        report.Show(kErrorMacText);
         return -1;
     }
 
     if (!layer.SendTo(BuildMagicPacket(mac), BroadcastDestination(resolved), kWakePort)) {
-        layer.ShowError(kErrorSendto);
+        report.Show(kErrorSendto);
         return -1;
     }
     return 0;

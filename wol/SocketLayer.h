@@ -5,20 +5,27 @@
 #include <string>
 
 #include "MagicPacket.h"
+#include "common/SocketSession.h"
 
-class SocketLayer {
+class SocketLayer : public SocketStartup {
 public:
     virtual ~SocketLayer() = default;
-    virtual bool Startup() = 0;                // WSAStartup 2.2
-    virtual void Cleanup() = 0;                // WSACleanup
     virtual bool OpenUdpSocket() = 0;          // socket(AF_INET, SOCK_DGRAM, 0)
     virtual void CloseSocket() = 0;            // closesocket
     // gethostbyname: the first IPv4 address, host byte order.
     virtual bool Resolve(const std::string& host, std::uint32_t& address) = 0;
     virtual bool EnableBroadcast() = 0;        // setsockopt SO_BROADCAST = 1
     virtual bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) = 0;
-    // The user is told of a failure in a modal message box.
-    virtual void ShowError(const wchar_t* text) = 0;
+};
+
+// Where the user is told of a failure: a modal message box in the program.
+// Kept apart from the socket calls, which know nothing of windows.
+class FailureReport {
+public:
+    virtual void Show(const wchar_t* text) = 0;
+
+protected:
+    ~FailureReport() = default;
 };
 
 // The fixed texts of the failures, in English whatever the language.
@@ -31,6 +38,7 @@ extern const wchar_t kErrorSendto[];
 
 // Sends one magic packet for the MAC text to the destination host, both ANSI.
 // 0 when the datagram was handed to the socket layer, -1 after any failure
-// (already shown to the user). The socket is closed and the socket layer
-// released on every way out.
-int SendMagicPacketVia(SocketLayer& layer, const std::string& macText, const std::string& destination);
+// (already reported). The socket is closed and the socket layer released on
+// every way out.
+int SendMagicPacketVia(SocketLayer& layer, FailureReport& report, const std::string& macText,
+                       const std::string& destination);

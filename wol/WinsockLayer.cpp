@@ -2,25 +2,9 @@
 
 #include <cstring>
 
-#include "framework/CWinApp.h"
-
-bool WinsockLayer::Startup() {
-    WSADATA data{};
-    return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
-}
-
-void WinsockLayer::Cleanup() {
-    ::WSACleanup();
-}
-
 bool WinsockLayer::OpenUdpSocket() {
-    m_socket = ::socket(AF_INET, SOCK_DGRAM, 0);
-    return m_socket != INVALID_SOCKET;
-}
-
-void WinsockLayer::CloseSocket() {
-    ::closesocket(m_socket);
-    m_socket = INVALID_SOCKET;
+    m_socket = CUdpSocket(::socket(AF_INET, SOCK_DGRAM, 0));
+    return m_socket.IsOpen();
 }
 
 bool WinsockLayer::Resolve(const std::string& host, std::uint32_t& address) {
@@ -34,7 +18,7 @@ bool WinsockLayer::Resolve(const std::string& host, std::uint32_t& address) {
 
 bool WinsockLayer::EnableBroadcast() {
     const int enable = 1;
-    return ::setsockopt(m_socket, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&enable),
+    return ::setsockopt(m_socket.Get(), SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&enable),
                         sizeof enable) != SOCKET_ERROR;
 }
 
@@ -43,10 +27,6 @@ bool WinsockLayer::SendTo(const MagicPacket& packet, std::uint32_t address, std:
     destination.sin_family = AF_INET;
     destination.sin_port = ::htons(port);
     destination.sin_addr.s_addr = ::htonl(address);
-    return ::sendto(m_socket, reinterpret_cast<const char*>(packet.data()), static_cast<int>(packet.size()), 0,
+    return ::sendto(m_socket.Get(), reinterpret_cast<const char*>(packet.data()), static_cast<int>(packet.size()), 0,
                     reinterpret_cast<const sockaddr*>(&destination), sizeof destination) != SOCKET_ERROR;
-}
-
-void WinsockLayer::ShowError(const wchar_t* text) {
-    AfxMessageBox(text, MB_OK, 0);
 }

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int kNotReady = 10091;  // WSASYSNOTREADY
+
 class ScriptedResolver : public HostResolver {
 public:
     bool startupFails = false;
@@ -20,13 +22,13 @@ public:
     std::vector<std::string> calls;
     int started = 0;
 
-    bool Startup(std::uint16_t version) override {
+    int Startup(std::uint16_t version) override {
         calls.push_back("startup " + std::to_string(version));
         for (auto v : startupFailsFor)
-            if (v == version) return false;
-        if (startupFails) return false;
+            if (v == version) return kNotReady;
+        if (startupFails) return kNotReady;
         ++started;
-        return true;
+        return 0;
     }
     void Cleanup() override {
         calls.push_back("cleanup");

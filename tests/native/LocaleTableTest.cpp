@@ -2,8 +2,9 @@
 
 #include <set>
 
+#include "app/LanguageSection.h"
 #include "app/LineBreaks.h"
-#include "app/LocaleTable.h"
+#include "common/LocaleTable.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-class RecordingLayer : public SocketLayer {
+class RecordingLayer : public SocketLayer, public FailureReport {
 public:
     std::string failAt;
     std::vector<std::string> calls;
@@ -17,7 +17,7 @@ public:
     std::uint16_t sentPort = 0;
     std::uint32_t resolveTo = 0xFFFFFFFF;
 
-    bool Startup() override { return Call("startup"); }
+    int Startup(std::uint16_t version) override { return Call("startup " + std::to_string(version)) ? 0 : 10091; }
     void Cleanup() override { Call("cleanup"); }
     bool OpenUdpSocket() override { return Call("socket"); }
     void CloseSocket() override { Call("close"); }
@@ -33,7 +33,7 @@ public:
         sentPort = port;
         return Call("sendto");
     }
-    void ShowError(const wchar_t* text) override {
+    void Show(const wchar_t* text) override {
         const std::wstring wide(text);
         calls.push_back("message " + std::string(wide.begin(), wide.end()));
     }
@@ -49,8 +49,8 @@ using Calls = std::vector<std::string>;
 
 TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
     RecordingLayer layer;
-    EXPECT_EQ(0, SendMagicPacketVia(layer, "0A1B2C3D4E5F", "255.255.255.255"));
-    EXPECT_EQ((Calls{"startup", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "close", "cleanup"}),
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, "0A1B2C3D4E5F", "255.255.255.255"));
+    EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "close", "cleanup"}),
               layer.calls);
     EXPECT_EQ(BuildMagicPacket({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}), layer.sent);
     EXPECT_EQ(0xFFFFFFFFu, layer.sentAddress);
@@ -60,7 +60,7 @@ TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
 TEST(SendMagicPacket, DestinationIsWidenedToTheBroadcastOfItsNetwork) {
     RecordingLayer layer;
     layer.resolveTo = 0xC0A80005;  // 192.168.0.5
-    EXPECT_EQ(0, SendMagicPacketVia(layer, "001122334455", "192.168.0.5"));
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, "001122334455", "192.168.0.5"));
     EXPECT_EQ(0xC0A801FFu, layer.sentAddress);
 }
 
@@ -70,22 +70,22 @@ TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
         Calls calls;
     };
     const Case cases[] = {
-        {"startup", {"startup", "message Error: Socket initialization failed."}},
-        {"socket", {"startup", "socket", "message Error: client socket not created", "cleanup"}},
+        {"startup 514", {"startup 514", "message Error: Socket initialization failed."}},
+        {"socket", {"startup 514", "socket", "message Error: client socket not created", "cleanup"}},
         {"resolve",
-         {"startup", "socket", "resolve 255.255.255.255", "message Error: gethostbyname call failed", "close",
+         {"startup 514", "socket", "resolve 255.255.255.255", "message Error: gethostbyname call failed", "close",
           "cleanup"}},
         {"broadcast",
-         {"startup", "socket", "resolve 255.255.255.255", "broadcast", "close",
+         {"startup 514", "socket", "resolve 255.255.255.255", "broadcast", "close",
           "message Error: setsockopt call failed", "cleanup"}},
         {"sendto",
-         {"startup", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "message Error: sendto call failed",
+         {"startup 514", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "message Error: sendto call failed",
           "close", "cleanup"}},
     };
     for (const Case& c : cases) {
         RecordingLayer layer;
         layer.failAt = c.failAt;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
         EXPECT_EQ(c.calls, layer.calls) << c.failAt;
     }
 }
@@ -93,8 +93,8 @@ TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
 TEST(SendMagicPacket, RefusesAnAddressThatGivesFewerThanSixBytes) {
     for (const char* mac : {"0A1B2C3D4E", "0A1B2C3D4E5", "", "0A1B2C3D4EZZ"}) {
         RecordingLayer layer;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, mac, "255.255.255.255")) << mac;
-        EXPECT_EQ((Calls{"startup", "socket", "resolve 255.255.255.255", "broadcast",
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, mac, "255.255.255.255")) << mac;
+        EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast",
                          "message Error: MAC address incomplete", "close", "cleanup"}),
                   layer.calls)
             << mac;

@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "WineTestSupport.h"
-#include "app/LocalizedTexts.h"
+#include "common/LangTexts.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(LangText, LineBreaksKeysAndCase) {
               theApp.GetLangText(L"WOL_NOTE"));
     EXPECT_EQ(L"Ok", theApp.GetLangText(L"wol_ok"));
     EXPECT_EQ(L"NO_SUCH_KEY", theApp.GetLangText(L"NO_SUCH_KEY"));
-    theApp.m_strLangSection = L"FRENCH.BRVT";  // sections do not fall back to one another
+    theApp.UseLangFile(theApp.LangFile(), L"FRENCH.BRVT");  // sections do not fall back to one another
     EXPECT_EQ(L"WOL_OK", theApp.GetLangText(L"WOL_OK"));
 }
 
@@ -50,8 +50,7 @@ TEST(LangText, ValuesAreCutAt255AndEmptyValuesStayEmpty) {
     const std::wstring path = TempPath(L"quorvane-long.lng");
     const std::wstring longValue(300, L'x');
     WriteUtf16File(path, L"[ENGLISH.BRVT]\r\nLONG=" + longValue + L"\r\nEMPTY=\r\nSPACED =  padded  ");
-    theApp.m_strLangFile = path;
-    theApp.m_strLangSection = L"ENGLISH.BRVT";
+    theApp.UseLangFile(path, L"ENGLISH.BRVT");
     EXPECT_EQ(std::wstring(255, L'x'), theApp.GetLangText(L"LONG"));
     EXPECT_EQ(L"", theApp.GetLangText(L"EMPTY"));
     EXPECT_EQ(L"padded", theApp.GetLangText(L"SPACED"));
@@ -60,7 +59,7 @@ TEST(LangText, ValuesAreCutAt255AndEmptyValuesStayEmpty) {
 
 TEST(LangText, MissingFileGivesTheKeys) {
     UseLanguage(L"ENGLISH.BRVT");
-    ::DeleteFileW(theApp.m_strLangFile.c_str());
+    ::DeleteFileW(theApp.LangFile().c_str());
     EXPECT_EQ(L"PRODUCT_NAME - PRODUCT_TITLE", LocalizedCaption());
     EXPECT_EQ(L"WOL_NAME", theApp.GetLangText(L"WOL_NAME"));
 }

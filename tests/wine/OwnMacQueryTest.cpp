@@ -25,7 +25,16 @@ struct {
 std::wstring g_localAddress;
 int g_localQueries = 0;
 
-ULONG WINAPI FakeGetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
+class FakeSource final : public AdapterSource {
+public:
+    ULONG GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) override;
+    void GetLocalAddress(std::wstring& text) override {
+        ++g_localQueries;
+        text = g_localAddress;
+    }
+};
+
+ULONG FakeSource::GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
     g_ipHelper.sizesGiven.push_back(*size);
     if (g_ipHelper.failWith != NO_ERROR) return g_ipHelper.failWith;
     if (g_ipHelper.sizesGiven.size() == 2 && g_ipHelper.failSecondWith != NO_ERROR) return g_ipHelper.failSecondWith;
@@ -60,11 +69,6 @@ ULONG WINAPI FakeGetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
     return NO_ERROR;
 }
 
-void FakeLocalAddress(std::wstring& text) {
-    ++g_localQueries;
-    text = g_localAddress;
-}
-
 class OwnMacQuery : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -72,7 +76,10 @@ protected:
         g_localAddress = L"10.1.2.3";
         g_localQueries = 0;
     }
-    static std::wstring Query() { return QueryOwnMacAddress(&FakeGetAdaptersInfo, &FakeLocalAddress); }
+    static std::wstring Query() {
+        FakeSource source;
+        return QueryOwnMacAddress(source);
+    }
 };
 
 TEST_F(OwnMacQuery, OneAdapterFitsTheFirstBuffer) {

@@ -16,6 +16,5 @@ inline std::wstring TempPath(const wchar_t* name) {
 inline void UseLanguage(const wchar_t* section) {
     const std::wstring path = TempPath(L"quorvane-test.lng");
     theApp.ExtractLangFile(path);
-    theApp.m_strLangFile = path;
-    theApp.m_strLangSection = section;
+    theApp.UseLangFile(path, section);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Names of Windows language identifiers, and the language section a name
-// selects in the language file. Platform-free.
+// Names of Windows language identifiers. Platform-free.
 #include <cstdint>
 #include <string>
 
@@ -10,6 +9,3 @@ const wchar_t* LanguageNameForLangId(std::uint16_t langId);
 
 // The debug line for a locale id: its primary language number, as "0x%x".
 std::wstring PrimaryLanguageLine(std::uint32_t lcid);
-
-// "JAPANESE.BRVT", "KOREAN.BRVT", or "ENGLISH.BRVT" for every other name.
-std::wstring LanguageSectionFor(const std::wstring& languageName);

@@ -172,10 +172,3 @@ std::wstring PrimaryLanguageLine(std::uint32_t lcid) {
     for (unsigned v = primary; v != 0 || digits.empty(); v >>= 4) digits.insert(digits.begin(), L"0123456789abcdef"[v & 0xF]);
     return L"0x" + digits;
 }
-
-std::wstring LanguageSectionFor(const std::wstring& languageName) {
-    const wchar_t* language = L"ENGLISH";
-    if (languageName == L"JAPANESE") language = L"JAPANESE";
-    else if (languageName == L"KOREAN") language = L"KOREAN";
-    return std::wstring(language) + L".BRVT";
-}

@@ -1,0 +1,9 @@
+#pragma once
+#include "SocketSession.h"
+
+// The system's own start and end of the socket layer.
+class WinsockStartup final : public SocketStartup {
+public:
+    int Startup(std::uint16_t version) override;
+    void Cleanup() override;
+};

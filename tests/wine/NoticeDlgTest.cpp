@@ -16,29 +16,9 @@ INT_PTR RunNotice(CDialog& notice, std::function<void(HWND)> inspect) {
 
 // The system icon drawn at (15, 10) on the dialog's background, pixel by pixel.
 void ExpectIconAt15x10(HWND dialog, LPCWSTR iconId) {
-    const int width = ::GetSystemMetrics(SM_CXICON), height = ::GetSystemMetrics(SM_CYICON);
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ old = ::SelectObject(memory, bitmap);
-    RECT all{0, 0, width, height};
-    ::FillRect(memory, &all, ::GetSysColorBrush(COLOR_BTNFACE));
-    ::DrawIcon(memory, 0, 0, ::LoadIconW(nullptr, iconId));
-
-    int differing = 0, nonBackground = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF expected = ::GetPixel(memory, x, y);
-            if (expected != ::GetSysColor(COLOR_BTNFACE)) ++nonBackground;
-            if (ScreenPixel(dialog, 15 + x, 10 + y) != expected) ++differing;
-        }
-    }
-    EXPECT_GT(nonBackground, 100);
-    EXPECT_EQ(0, differing);
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
+    const IconComparison icon = CompareIconAt(dialog, iconId, 15, 10);
+    EXPECT_GT(icon.iconPixels, 100);
+    EXPECT_EQ(0, icon.differing);
 }
 
 TEST(Notices, SentNoticeInEnglish) {

@@ -91,37 +91,8 @@ std::wstring ItemText(HWND dialog, int id) {
     return WindowText(::GetDlgItem(dialog, id));
 }
 
-COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY) {
-    POINT point{clientX, clientY};
-    ::ClientToScreen(hWnd, &point);
-    const HDC screen = ::GetDC(nullptr);
-    const COLORREF colour = ::GetPixel(screen, point.x, point.y);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-bool ClientHasColour(HWND hWnd, COLORREF colour) {
-    RECT client{};
-    ::GetClientRect(hWnd, &client);
-    POINT origin{0, 0};
-    ::ClientToScreen(hWnd, &origin);
-    const HDC screen = ::GetDC(nullptr);
-    bool found = false;
-    for (int y = 0; y < client.bottom && !found; ++y)
-        for (int x = 0; x < client.right && !found; ++x) found = ::GetPixel(screen, origin.x + x, origin.y + y) == colour;
-    ::ReleaseDC(nullptr, screen);
-    return found;
-}
-
 void PutClipboardText(HWND owner, const std::wstring& text) {
-    ASSERT_TRUE(::OpenClipboard(owner));
-    ::EmptyClipboard();
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* data = static_cast<wchar_t*>(::GlobalLock(block));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, data);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_UNICODETEXT, block);
-    ::CloseClipboard();
+    ASSERT_TRUE(WriteClipboardText(owner, text));
 }
 
 std::wstring ClipboardText(HWND owner) {

@@ -3,6 +3,7 @@
 // controls can be exercised inside a real dialog and its message loop.
 #include <functional>
 
+#include "ScreenPixels.h"
 #include "controls/CLinkStatic.h"
 #include "controls/CMacEdit.h"
 #include "framework/CDialog.h"
@@ -36,9 +37,6 @@ INT_PTR RunAndInspect(CDialog& dialog, std::function<void(HWND)> inspect, int cl
 std::wstring WindowText(HWND hWnd);
 std::wstring ItemText(HWND dialog, int id);
 void PumpMessages();
-COLORREF ScreenPixel(HWND hWnd, int clientX, int clientY);
-// True when some pixel of the client rectangle has exactly this colour.
-bool ClientHasColour(HWND hWnd, COLORREF colour);
 void PutClipboardText(HWND owner, const std::wstring& text);
 std::wstring ClipboardText(HWND owner);
 void SetControlKey(bool down);

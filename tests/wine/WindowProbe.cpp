@@ -20,6 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "ScreenPixels.h"
+#include "controls/ClipboardText.h"
+
 namespace {
 
 void PrintUtf8(const std::wstring& text) {
@@ -132,39 +135,16 @@ int Center(int id) {
     return 0;
 }
 
-COLORREF ScreenPixel(const HDC screen, HWND hWnd, int x, int y) {
-    POINT point{x, y};
-    ::ClientToScreen(hWnd, &point);
-    return ::GetPixel(screen, point.x, point.y);
-}
-
 int Icon() {
     const HWND dialog = ActiveDialog();
     if (!dialog) return 1;
-    const HDC screen = ::GetDC(nullptr);
-    const int width = ::GetSystemMetrics(SM_CXICON), height = ::GetSystemMetrics(SM_CYICON);
     const struct {
         const wchar_t* name;
         LPCWSTR id;
     } icons[] = {{L"information", IDI_ASTERISK}, {L"warning", IDI_EXCLAMATION}, {L"error", IDI_HAND}};
     const wchar_t* found = L"none";
-    for (const auto& icon : icons) {
-        const HDC memory = ::CreateCompatibleDC(screen);
-        const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-        const HGDIOBJ old = ::SelectObject(memory, bitmap);
-        RECT all{0, 0, width, height};
-        ::FillRect(memory, &all, ::GetSysColorBrush(COLOR_BTNFACE));
-        ::DrawIcon(memory, 0, 0, ::LoadIconW(nullptr, icon.id));
-        bool same = true;
-        for (int y = 0; y < height && same; ++y)
-            for (int x = 0; x < width && same; ++x)
-                same = ::GetPixel(memory, x, y) == ScreenPixel(screen, dialog, 15 + x, 10 + y);
-        ::SelectObject(memory, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(memory);
-        if (same) found = icon.name;
-    }
-    ::ReleaseDC(nullptr, screen);
+    for (const auto& icon : icons)
+        if (CompareIconAt(dialog, icon.id, 15, 10).differing == 0) found = icon.name;
     PrintUtf8(std::wstring(found) + L"\n");
     return 0;
 }
@@ -174,45 +154,23 @@ int Colours(int id) {
     if (!control) return 1;
     RECT client{};
     ::GetClientRect(control, &client);
-    const HDC screen = ::GetDC(nullptr);
-    bool blue = false, black = false;
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) {
-            const COLORREF c = ScreenPixel(screen, control, x, y);
-            blue = blue || c == RGB(0, 0, 255);
-            black = black || c == RGB(0, 0, 0);
-        }
-    }
-    const COLORREF back = ScreenPixel(screen, control, client.right - 3, client.bottom / 2);
-    ::ReleaseDC(nullptr, screen);
+    const bool blue = ClientHasColour(control, RGB(0, 0, 255));
+    const bool black = ClientHasColour(control, RGB(0, 0, 0));
+    const COLORREF back = ScreenPixel(control, client.right - 3, client.bottom / 2);
     std::printf("blue=%d black=%d background=%s\n", blue, black,
                 back == RGB(255, 255, 255) ? "white" : back == ::GetSysColor(COLOR_BTNFACE) ? "buttonface" : "other");
     return 0;
 }
 
 int Clipboard() {
-    if (!::OpenClipboard(nullptr)) return 1;
-    const HANDLE data = ::GetClipboardData(CF_UNICODETEXT);
-    std::wstring text;
-    if (data) {
-        text = static_cast<const wchar_t*>(::GlobalLock(data));
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
+    std::wstring text;  // stays empty when there is no text to read
+    ReadClipboardText(nullptr, text);
     PrintUtf8(L"[" + text + L"]\n");
     return 0;
 }
 
 int SetClipboard(const wchar_t* text) {
-    if (!::OpenClipboard(nullptr)) return 1;
-    ::EmptyClipboard();
-    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(::GlobalLock(block), text, bytes);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_UNICODETEXT, block);
-    ::CloseClipboard();
-    return 0;
+    return WriteClipboardText(nullptr, text) ? 0 : 1;
 }
 
 int SysCommand(unsigned id) {

@@ -2,8 +2,11 @@
 # Benchmarks, not tests: prints numbers, asserts nothing. Needs a finished
 # build (scripts/build.sh) and root (the send benchmark uses namespaces).
 #  1. start-up: launch to the X server mapping the main window, and peak
-#     memory, Quorvane.exe against a minimal dialog program of the same
-#     toolchain in alternating starts; and both file sizes;
+#     memory, Quorvane.exe against three minimal dialog programs of the same
+#     toolchain in alternating starts: bare; with Quorvane's manifest and
+#     dialog font; showing Quorvane's own main dialog and icon. Each step
+#     prices one thing: what the system charges for the manifest and font,
+#     what the dialog's design costs, and what Quorvane's code costs;
 #  2. one "Power ON" send against a bare socket/setsockopt/sendto/close.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -45,22 +48,28 @@ start_once() {
 median() { sort -n | sed -n "$((runs / 2 + 1))p"; }
 
 # The first start of a fresh prefix sets Wine up and is not counted; then the
-# two programs take turns, so that drifts of the machine hit both alike.
+# programs take turns, so that drifts of the machine hit all alike.
+programs=(Quorvane.exe bench/same_dialog.exe bench/minimal_styled_dialog.exe bench/minimal_dialog.exe)
 start_once "$build/bench/minimal_dialog.exe" >/dev/null
-: >"$QUORVANE_SCRATCH/ours" && : >"$QUORVANE_SCRATCH/base"
+for p in "${programs[@]}"; do : >"$QUORVANE_SCRATCH/$(basename "$p").times"; done
 for ((i = 0; i < runs; i++)); do
-  start_once "$build/Quorvane.exe" >>"$QUORVANE_SCRATCH/ours"
-  start_once "$build/bench/minimal_dialog.exe" >>"$QUORVANE_SCRATCH/base"
+  for p in "${programs[@]}"; do start_once "$build/$p" >>"$QUORVANE_SCRATCH/$(basename "$p").times"; done
 done
-ours=$(cut -d' ' -f1 "$QUORVANE_SCRATCH/ours" | median) base=$(cut -d' ' -f1 "$QUORVANE_SCRATCH/base" | median)
-mem_ours=$(cut -d' ' -f2 "$QUORVANE_SCRATCH/ours" | median) mem_base=$(cut -d' ' -f2 "$QUORVANE_SCRATCH/base" | median)
+# column 1: milliseconds, 2: peak KB
+median_of() { cut -d' ' -f"$2" "$QUORVANE_SCRATCH/$(basename "$1").times" | median; }
 ratio() { awk "BEGIN {printf \"%.3f\", $1 / $2}"; }
-size_ours=$(stat -c %s "$build/Quorvane.exe")
-size_base=$(stat -c %s "$build/bench/minimal_dialog.exe")
-echo "launch to window mapped (median of $runs alternating starts): Quorvane ${ours} ms," \
-  "minimal dialog ${base} ms, ratio $(ratio "$ours" "$base")"
-echo "peak memory (median): Quorvane ${mem_ours} KB, minimal dialog ${mem_base} KB, ratio $(ratio "$mem_ours" "$mem_base")"
-echo "executable size: Quorvane $size_ours bytes, minimal dialog $size_base bytes, ratio $(ratio "$size_ours" "$size_base")"
+ms_ours=$(median_of Quorvane.exe 1) kb_ours=$(median_of Quorvane.exe 2)
+echo "median of $runs alternating starts, launch to window mapped and peak memory:"
+for p in "${programs[@]}"; do
+  echo "  $(basename "$p" .exe): $(median_of "$p" 1) ms, $(median_of "$p" 2) KB, $(stat -c %s "$build/$p") bytes"
+done
+same=bench/same_dialog.exe styled=bench/minimal_styled_dialog.exe bare=bench/minimal_dialog.exe
+echo "Quorvane against its own dialog shown bare (its code's cost): start-up $(ratio "$ms_ours" "$(median_of $same 1)")," \
+  "memory $(ratio "$kb_ours" "$(median_of $same 2)") (goals 1.05 and 1.03)"
+echo "Quorvane against the styled minimal dialog: start-up $(ratio "$ms_ours" "$(median_of $styled 1)")," \
+  "memory $(ratio "$kb_ours" "$(median_of $styled 2)")"
+echo "Quorvane against the bare minimal dialog: start-up $(ratio "$ms_ours" "$(median_of $bare 1)")," \
+  "memory $(ratio "$kb_ours" "$(median_of $bare 2)"), size $(ratio "$(stat -c %s "$build/Quorvane.exe")" "$(stat -c %s "$build/$bare")")"
 
 snd="qv-$$-bsnd" sink="qv-$$-bsink"
 make_netns "$snd"

@@ -9,6 +9,7 @@
 #include "TestDialog.h"
 #include "WineTestSupport.h"
 #include "adapters/COwnMacDlg.h"
+#include "listener/CListenerDlg.h"
 #include "res/resource.h"
 #include "wol/CMacErrorDlg.h"
 #include "wol/CSendErrorDlg.h"
@@ -90,6 +91,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CMacErrorDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, true); }, IDC_NOTICE_OK); }
     { CSendErrorDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, true); }, IDC_NOTICE_OK); }
     { COwnMacDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDC_OWN_MAC_OK); }
+    { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 // Japanese is left out: the templates name a Korean font, which the test

@@ -69,6 +69,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME product_pe_checks
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/pe_test.sh ${CMAKE_OBJDUMP}
             $<TARGET_FILE:Quorvane> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+  add_test(NAME include_directions COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/include_directions.sh ${CMAKE_SOURCE_DIR})
   # A message-map entry naming another class's member must not compile.
   add_test(NAME wrong_map_entry_does_not_compile
     COMMAND ${CMAKE_CXX_COMPILER} -std=c++17 -fsyntax-only -DUNICODE -D_UNICODE -DWIN32_LEAN_AND_MEAN

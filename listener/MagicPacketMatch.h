@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "wol/MagicPacket.h"
+#include "common/MagicPacketFormat.h"
 
 struct MagicPacketMatch {
     MacAddress mac{};

@@ -1,15 +1,11 @@
 #pragma once
 // The Wake-on-LAN magic packet and its destination. Platform-free.
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
-constexpr std::size_t kMacBytes = 6;
-constexpr std::size_t kMagicPacketSize = 102;
-constexpr std::uint16_t kWakePort = 40000;
+#include "common/MagicPacketFormat.h"
 
-using MacAddress = std::array<std::uint8_t, kMacBytes>;
-using MagicPacket = std::array<std::uint8_t, kMagicPacketSize>;
+constexpr std::uint16_t kWakePort = 40000;
 
 // Decodes hexadecimal MAC text (ANSI) into at most `capacity` bytes and
 // returns how many were written. Spaces, "-" and ":" are dropped wherever

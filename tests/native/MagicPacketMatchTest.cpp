@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "listener/MagicPacketMatch.h"
+#include "wol/MagicPacket.h"
 
 namespace {
 

@@ -19,6 +19,11 @@ CWakeApp::CWakeApp() : CWinApp(nullptr) {
     UseLangTextSource(this);
 }
 
+// Texts asked for after this object is gone read as their keys.
+CWakeApp::~CWakeApp() {
+    UseLangTextSource(nullptr);
+}
+
 void CWakeApp::UseLangFile(std::wstring file, std::wstring section) {
     m_strLangFile = std::move(file);
     m_strLangSection = std::move(section);

@@ -7,6 +7,7 @@
 class CWakeApp final : public CWinApp, public LangTextSource {
 public:
     CWakeApp();
+    ~CWakeApp() override;
 
     BOOL InitInstance() override;
     int ExitInstance() override;

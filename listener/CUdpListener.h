@@ -31,7 +31,6 @@ public:
     CUdpListener() = default;
     CUdpListener(const CUdpListener&) = delete;
     CUdpListener& operator=(const CUdpListener&) = delete;
-    ~CUdpListener() = default;
 
     // Opens each port; one that cannot be opened does not stop the others.
     // Arrivals come to `window` as `message`, wParam the socket.

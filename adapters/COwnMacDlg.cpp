@@ -1,8 +1,8 @@
 #include "COwnMacDlg.h"
 
-#include "AdapterChoice.h"
 #include "OwnMacQuery.h"
-#include "common/LangTexts.h"
+#include "net/MacAddress.h"
+#include "text/LangTexts.h"
 #include "res/resource.h"
 
 const MessageMapEntry COwnMacDlg::messageEntries[] = {

@@ -1,37 +1,9 @@
 #pragma once
 // The hardware address of the adapter that carries this computer's own
-// address, from IP Helper's adapter list. The two system queries come in as
-// one small interface so that each stage can be made to fail in a test.
-#include <winsock2.h>
-#include <iphlpapi.h>
-
+// address.
 #include <string>
-#include <vector>
 
-#include "AdapterChoice.h"
-
-class AdapterSource {
-public:
-    // IP Helper's GetAdaptersInfo.
-    virtual ULONG GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) = 0;
-    // The address this computer's own name resolves to, or empty text.
-    virtual void GetLocalAddress(std::wstring& text) = 0;
-
-protected:
-    ~AdapterSource() = default;
-};
-
-// The system's own answers.
-class SystemAdapterSource final : public AdapterSource {
-public:
-    ULONG GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) override;
-    void GetLocalAddress(std::wstring& text) override;
-};
+#include "net/AdapterList.h"
 
 // 12 upper-case hex digits, or empty text when no adapter qualifies.
 std::wstring QueryOwnMacAddress(AdapterSource& source);
-
-// IP Helper's adapter list, in the order it reports them; false when it
-// could not be read. One call for a single adapter, a second at the reported
-// size for more.
-bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters);

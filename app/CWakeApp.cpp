@@ -2,7 +2,7 @@
 
 #include "LineBreaks.h"
 #include "LanguageSection.h"
-#include "common/CSystemInfo.h"
+#include "net/CSystemInfo.h"
 #include "framework/CFile.h"
 #include "res/resource.h"
 #include "wol/CWakeDlg.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "common/LangTexts.h"
+#include "text/LangTexts.h"
 #include "framework/CWinApp.h"
 
 class CWakeApp final : public CWinApp, public LangTextSource {

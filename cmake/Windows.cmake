@@ -15,13 +15,6 @@ add_library(quorvane_win OBJECT
   adapters/COwnMacDlg.cpp
   adapters/OwnMacQuery.cpp
   app/CWakeApp.cpp
-  common/LangTexts.cpp
-  common/AddrInfoCompat.cpp
-  common/AnsiText.cpp
-  common/CSystemInfo.cpp
-  common/CUdpSocket.cpp
-  common/WinsockResolver.cpp
-  common/WinsockStartup.cpp
   controls/CLinkStatic.cpp
   controls/CMacEdit.cpp
   controls/ClipboardText.cpp
@@ -29,8 +22,17 @@ add_library(quorvane_win OBJECT
   framework/CWinApp.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
+  framework/SystemLibrary.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
+  net/AdapterList.cpp
+  net/AddrInfoCompat.cpp
+  net/CSystemInfo.cpp
+  net/CUdpSocket.cpp
+  net/WinsockResolver.cpp
+  net/WinsockStartup.cpp
+  text/AnsiText.cpp
+  text/LangTexts.cpp
   wol/CMacErrorDlg.cpp
   wol/CNoticeDlg.cpp
   wol/CSendErrorDlg.cpp
@@ -50,7 +52,13 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res")
 # first call; the tests link the real import libraries.
 add_executable(Quorvane WIN32 framework/AppEntry.cpp framework/LeanRuntime.cpp framework/LazyImports.cpp ${QUORVANE_RC})
 target_link_libraries(Quorvane PRIVATE quorvane_win quorvane_core)
-target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--gc-sections)
+# No time stamp in the PE header, so that two builds of one commit are the
+# same bytes wherever and whenever they are made, and a user can compare a
+# copy with a build of the sources.
+target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--gc-sections -Wl,--no-insert-timestamp
+  -Wl,-Map=$<TARGET_FILE_DIR:Quorvane>/Quorvane.map)
+add_custom_command(TARGET Quorvane POST_BUILD VERBATIM
+  COMMAND ${CMAKE_COMMAND} -DMAP=$<TARGET_FILE_DIR:Quorvane>/Quorvane.map -P ${CMAKE_SOURCE_DIR}/cmake/LeanRuntimeCheck.cmake)
 
 # Lean: optimised for size (the program's speed is the system's, not its own
 # code's), every function or datum that nothing uses dropped at the link, and
@@ -69,6 +77,10 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME product_pe_checks
     COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/pe_test.sh ${CMAKE_OBJDUMP}
             $<TARGET_FILE:Quorvane> ${CMAKE_SOURCE_DIR}/tests/static/allowed-imports.txt)
+  add_test(NAME reproducible_build
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/reproducible_build.sh ${CMAKE_SOURCE_DIR} ${CMAKE_TOOLCHAIN_FILE}
+            $<TARGET_FILE:Quorvane>)
+  set_tests_properties(reproducible_build PROPERTIES TIMEOUT 600)
   add_test(NAME include_directions COMMAND bash ${CMAKE_SOURCE_DIR}/tests/static/include_directions.sh ${CMAKE_SOURCE_DIR})
   # A message-map entry naming another class's member must not compile.
   add_test(NAME wrong_map_entry_does_not_compile

@@ -1,7 +1,7 @@
 #include "CLinkStatic.h"
 
 const MessageMapEntry CLinkStatic::messageEntries[] = {
-    Map::CtlColor<&CLinkStatic::CtlColor>(WM_CTLCOLORSTATIC),
+    Map::CtlColor<&CLinkStatic::OnCtlColor>(WM_CTLCOLORSTATIC),
 };
 const MessageMap CLinkStatic::messageMap{&CWnd::messageMap, messageEntries};
 
@@ -19,7 +19,7 @@ void CLinkStatic::PreSubclassWindow() {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontLink)), TRUE);
 }
 
-HBRUSH CLinkStatic::CtlColor(HDC hdc) {
+HBRUSH CLinkStatic::OnCtlColor(HDC hdc) {
     ::SetTextColor(hdc, RGB(0, 0, 255));
     ::SetBkMode(hdc, TRANSPARENT);
     return CBrushHandle::Stock(NULL_BRUSH);

@@ -17,7 +17,7 @@ protected:
     DECLARE_MESSAGE_MAP(CLinkStatic)
 
 private:
-    HBRUSH CtlColor(HDC hdc);
+    HBRUSH OnCtlColor(HDC hdc);
 
     CFont m_fontLink;  // outlives every paint: destroyed with the control object
 };

@@ -6,8 +6,8 @@ const MessageMapEntry CMacEdit::messageEntries[] = {
     Map::Char<&CMacEdit::OnChar>(),
     Map::Key<&CMacEdit::OnKeyDown>(WM_KEYDOWN),
     Map::Key<&CMacEdit::OnKeyUp>(WM_KEYUP),
-    Map::CtlColor<&CMacEdit::CtlColor>(WM_CTLCOLOREDIT),
-    Map::CtlColor<&CMacEdit::CtlColor>(WM_CTLCOLORSTATIC),
+    Map::CtlColor<&CMacEdit::OnCtlColor>(WM_CTLCOLOREDIT),
+    Map::CtlColor<&CMacEdit::OnCtlColor>(WM_CTLCOLORSTATIC),
 };
 const MessageMap CMacEdit::messageMap{&CWnd::messageMap, messageEntries};
 
@@ -115,7 +115,7 @@ void CMacEdit::PasteFromClipboard() {
     Apply(MaskOnPaste(Rules(), ReadField(), IsReadOnly(), clip));
 }
 
-HBRUSH CMacEdit::CtlColor(HDC hdc) {
+HBRUSH CMacEdit::OnCtlColor(HDC hdc) {
     ::SetBkColor(hdc, m_crBack);
     ::SetTextColor(hdc, m_crText);
     return m_brBack;

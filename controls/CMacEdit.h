@@ -34,7 +34,7 @@ private:
     void OnChar(wchar_t c);
     void OnKeyDown(UINT virtualKey);
     void OnKeyUp(UINT virtualKey);
-    HBRUSH CtlColor(HDC hdc);
+    HBRUSH OnCtlColor(HDC hdc);
 
     MaskRules Rules() const { return {m_strMask, m_validChars}; }
     MaskedField ReadField() const;

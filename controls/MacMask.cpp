@@ -1,5 +1,7 @@
 #include "MacMask.h"
 
+#include "text/HexDigits.h"
+
 namespace {
 
 constexpr wchar_t kBackspace = 0x08;
@@ -65,7 +67,7 @@ MaskOutcome TypeLiteral(const MaskRules& rules, const MaskedField& field, wchar_
 // What a paste puts at position i, given the clipboard character there.
 wchar_t PastedChar(const MaskRules& rules, long i, wchar_t clipChar) {
     if (!IsDigitPosition(rules.mask, i)) return rules.mask[static_cast<size_t>(i)];
-    const wchar_t c = MaskUpper(clipChar);
+    const wchar_t c = AsciiUpper(clipChar);
     return rules.IsValidChar(c) ? c : L'0';
 }
 
@@ -80,16 +82,13 @@ bool MaskRules::IsValidChar(wchar_t c) const {
 
 MaskRules MacMaskRules() {
     MaskRules rules{L"##-##-##-##-##-##", {}};
-    for (wchar_t c : std::wstring(L"0123456789ABCDEF")) rules.validChars.push_back(c);
+    for (const char c : kHexDigits)
+        if (c != '\0') rules.validChars.push_back(static_cast<unsigned>(c));
     return rules;
 }
 
-wchar_t MaskUpper(wchar_t c) {
-    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-}
-
 MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c) {
-    c = MaskUpper(c);
+    c = AsciiUpper(c);
     if (readOnly) return {MaskAction::PassOn, {}};
     if (c == kBackspace) return Backspace(rules, field);
     if (rules.IsValidChar(c)) return TypeDigit(rules, field, c);

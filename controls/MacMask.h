@@ -37,9 +37,6 @@ struct MaskOutcome {
 // The rules of the MAC address field: "##-##-##-##-##-##", digits 0-9 and A-F.
 MaskRules MacMaskRules();
 
-// Upper-cases a-z; every other character stays as it is.
-wchar_t MaskUpper(wchar_t c);
-
 // A typed character (WM_CHAR), Backspace (0x08) included.
 MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c);
 

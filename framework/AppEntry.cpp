@@ -1,7 +1,9 @@
 // The process entry point of every program built on this layer.
 #include "CWinApp.h"
+#include "SystemLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    RemoveCurrentFolderFromLibrarySearch();
     CWinApp* app = AfxGetApp();
     if (!app) return 1;
     app->InitAppName();

@@ -45,7 +45,7 @@ void CDialog::OnCancel() {
 }
 
 LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
-    m_bPassedOn = true;
+    m_current.passedOn = true;
     return 0;
 }
 
@@ -53,6 +53,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
         self->Attach(hWnd);
+        // Answers through the return value: TRUE lets the dialog manager set the focus.
+        CurrentMessageScope current(*self, message, wParam, lParam);
         return self->OnInitDialog();
     }
     auto* self = static_cast<CDialog*>(FromHandlePermanent(hWnd));
@@ -80,8 +82,7 @@ INT_PTR CDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     bool served = false;
     {
         CurrentMessageScope current(*this, message, wParam, lParam);
-        m_bPassedOn = false;
-        served = OnWndMsg(message, wParam, lParam, &result) && !m_bPassedOn;
+        served = OnWndMsg(message, wParam, lParam, &result) && !m_current.passedOn;
     }
     if (!served) return FALSE;
 

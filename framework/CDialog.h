@@ -41,5 +41,4 @@ private:
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
-    bool m_bPassedOn = false;
 };

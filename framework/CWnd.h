@@ -60,6 +60,7 @@ private:
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
+        bool passedOn;  // a handler handed it to the default processing
     };
     // The message being served, for Default(); the outer one comes back when
     // the scope ends, since handlers may send messages to their own window.
@@ -67,7 +68,7 @@ private:
     public:
         CurrentMessageScope(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
             : m_wnd(wnd), m_outer(wnd.m_current) {
-            wnd.m_current = {message, wParam, lParam};
+            wnd.m_current = {message, wParam, lParam, false};
         }
         CurrentMessageScope(const CurrentMessageScope&) = delete;
         CurrentMessageScope& operator=(const CurrentMessageScope&) = delete;

@@ -9,7 +9,7 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
-#include "SystemProc.h"
+#include "SystemLibrary.h"
 
 namespace {
 

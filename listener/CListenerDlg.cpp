@@ -2,17 +2,16 @@
 
 #include <commctrl.h>
 
-#include "adapters/AdapterChoice.h"
-#include "adapters/OwnMacQuery.h"
-#include "common/LangTexts.h"
-#include "common/TextArgs.h"
-#include "framework/SystemProc.h"
+#include "net/AdapterList.h"
+#include "text/LangTexts.h"
+#include "text/TextArgs.h"
+#include "framework/SystemLibrary.h"
 #include "res/resource.h"
 
 namespace {
 
 constexpr UINT WM_APP_SOCKET = WM_APP + 1;
-const std::vector<std::uint16_t> kPorts = {40000, 9, 7};
+const std::vector<std::uint16_t> kPorts = {kWakePort, kDiscardPort, kEchoPort};
 // Datagrams read per notification: a flood never holds the dialog for long,
 // and the next notification comes while more are waiting.
 constexpr int kBatch = 64;
@@ -23,10 +22,6 @@ std::wstring ClockText() {
     SYSTEMTIME now{};
     ::GetLocalTime(&now);
     return DecimalText(now.wHour, 2) + L":" + DecimalText(now.wMinute, 2) + L":" + DecimalText(now.wSecond, 2);
-}
-
-std::wstring MacText(const MacAddress& mac) {
-    return FormatMacDisplay(FormatMacCompact(std::vector<std::uint8_t>(mac.begin(), mac.end())));
 }
 
 void SetCell(HWND list, int row, int column, const std::wstring& text) {
@@ -50,7 +45,8 @@ void LoadListViewClass() {
     // Found at run time: the program imports nothing from the common
     // controls, which only this dialog needs.
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    const auto init = FindSystemProc<InitFn>(L"comctl32.dll", "InitCommonControlsEx");
+    const HMODULE controls = LoadCommonControls();
+    const auto init = controls ? SystemProcAs<InitFn>(::GetProcAddress(controls, "InitCommonControlsEx")) : nullptr;
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
     if (init) init(&classes);
 }
@@ -89,11 +85,7 @@ BOOL CListenerDlg::OnInitDialog() {
     std::vector<AdapterRecord> adapters;
     SystemAdapterSource system;
     if (QueryAdapters(system, adapters)) {
-        for (const AdapterRecord& a : adapters) {
-            MacAddress mac{};
-            for (std::size_t i = 0; i < mac.size() && i < a.address.size(); ++i) mac[i] = a.address[i];
-            m_ownMacs.push_back(mac);
-        }
+        for (const AdapterRecord& a : adapters) m_ownMacs.push_back(a.mac);
     }
     m_listener.Open(m_hWnd, WM_APP_SOCKET, kPorts);
     ShowStatus();
@@ -134,7 +126,7 @@ void CListenerDlg::AddRow(const Datagram& datagram, const MagicPacketMatch& matc
     const int row = static_cast<int>(::SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0) return;
 
-    std::wstring mac = MacText(match.mac);
+    std::wstring mac = FormatMacDisplay(match.mac);
     if (match.passwordLength != 0)
         mac = FillArgs(LocalizedText(L"LISTEN_PASSWORD"), {mac, DecimalText(match.passwordLength)});
     SetCell(m_hList, row, kFrom, datagram.fromAddress + L":" + DecimalText(datagram.fromPort));

@@ -1,6 +1,6 @@
 #include "CUdpListener.h"
 
-#include "common/AnsiText.h"
+#include "text/AnsiText.h"
 
 namespace {
 // The largest datagram UDP over IPv4 can carry; anything longer was cut.
@@ -8,7 +8,7 @@ constexpr int kLargestDatagram = 65507;
 }  // namespace
 
 void CUdpListener::Open(HWND window, UINT message, const std::vector<std::uint16_t>& ports) {
-    m_session = std::make_unique<SocketSession>(m_winsock, 0x0202);
+    m_session = std::make_unique<SocketSession>(m_winsock, kWinsock2);
     const bool started = m_session->Started();
     for (std::uint16_t port : ports) {
         ListenPort listen{port, m_session->Error(), CUdpSocket()};

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "common/CUdpSocket.h"
-#include "common/SocketSession.h"
-#include "common/WinsockStartup.h"
+#include "net/CUdpSocket.h"
+#include "net/SocketSession.h"
+#include "net/WinsockStartup.h"
 
 struct ListenPort {
     std::uint16_t port;

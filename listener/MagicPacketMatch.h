@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/MagicPacketFormat.h"
+#include "net/MagicPacketFormat.h"
 
 struct MagicPacketMatch {
     MacAddress mac{};

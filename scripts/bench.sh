@@ -19,7 +19,9 @@ echo "Benchmarking the $QUORVANE_WINE_ARCH build: $QUORVANE_WINE_WHY."
 build="$root/build/$QUORVANE_WINE_ARCH"
 export QUORVANE_WINEPREFIX="$build/wineprefix" QUORVANE_SCRATCH="$build/scratch"
 export QUORVANE_PROBE="$build/tests/wine/probe.exe"
-source "$root/tests/wine/lib.sh"
+source "$root/scripts/wine-env.sh" "$QUORVANE_WINEPREFIX"
+source "$root/scripts/netns.sh"
+quorvane_prepare_prefix
 trap cleanup_netns EXIT
 runs=${QUORVANE_BENCH_RUNS:-21}
 
@@ -32,7 +34,9 @@ start_once() {
   # Debian's own python3, the one with python3-xlib.
   /usr/bin/python3 "$root/scripts/map_wait.py" "$ready" 30 >"$QUORVANE_SCRATCH/map.time" &
   local waiter=$!
-  while [ ! -e "$ready" ]; do sleep 0.01; done
+  local i
+  for ((i = 0; i < 1000 && ! -e "$ready"; i++)); do sleep 0.01; done
+  [ -e "$ready" ] || { echo "bench: the map watcher did not start within 10 s" >&2; exit 1; }
   start=$(date +%s%N)
   wine "$1" </dev/null >/dev/null 2>&1 &
   pid=$!

@@ -29,7 +29,7 @@ if [ "$arch" = win64 ]; then
 fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  source "$root/tests/wine/wine-env.sh" "$root/build/$arch/desktop-prefix"
+  source "$root/scripts/wine-env.sh" "$root/build/$arch/desktop-prefix"
   QUORVANE_VIRTUAL_DESKTOP=0 step "preparing the Wine prefix" quorvane_prepare_prefix
   step "running $root/build/$arch/Quorvane.exe under Wine" wine "$root/build/$arch/Quorvane.exe"
   exit 0

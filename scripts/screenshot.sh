@@ -13,9 +13,9 @@ if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then
 fi
 build="$root/build/$QUORVANE_WINE_ARCH"
 export QUORVANE_DPI="$dpi"
-source "$root/tests/wine/wine-env.sh" "$build/wineprefix${dpi:+-${dpi}dpi}"
+export QUORVANE_PROBE="$build/tests/wine/probe.exe"
+source "$root/scripts/wine-env.sh" "$build/wineprefix${dpi:+-${dpi}dpi}"
 quorvane_prepare_prefix
-probe() { wine "$build/tests/wine/probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 
 LANG="$locale" LC_ALL= wine "$build/Quorvane.exe" </dev/null >/dev/null 2>&1 &
 probe wait 1 60 >/dev/null

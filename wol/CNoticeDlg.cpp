@@ -1,6 +1,6 @@
 #include "CNoticeDlg.h"
 
-#include "common/LangTexts.h"
+#include "text/LangTexts.h"
 #include "framework/CPaintDC.h"
 #include "res/resource.h"
 

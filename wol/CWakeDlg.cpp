@@ -6,11 +6,12 @@
 #include "MagicPacket.h"
 #include "WinsockLayer.h"
 #include "adapters/COwnMacDlg.h"
-#include "common/AnsiText.h"
-#include "common/LangTexts.h"
+#include "text/AnsiText.h"
+#include "text/LangTexts.h"
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "listener/CListenerDlg.h"
+#include "net/WinsockStartup.h"
 #include "res/resource.h"
 
 const MessageMapEntry CWakeDlg::messageEntries[] = {
@@ -123,7 +124,8 @@ public:
 }  // namespace
 
 int CWakeDlg::SendMagicPacket(const std::wstring& macText, const std::wstring& destination) {
+    WinsockStartup winsock;
     WinsockLayer layer;
     MessageBoxReport report;
-    return SendMagicPacketVia(layer, report, ToAnsi(macText), ToAnsi(destination));
+    return SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), ToAnsi(destination));
 }

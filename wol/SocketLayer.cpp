@@ -1,6 +1,5 @@
 #include "SocketLayer.h"
 
-
 const wchar_t kErrorStartup[] = L"Error: Socket initialization failed.";
 const wchar_t kErrorSocket[] = L"Error: client socket not created";
 const wchar_t kErrorResolve[] = L"Error: gethostbyname call failed";
@@ -30,9 +29,9 @@ private:
 
 }  // namespace
 
-int SendMagicPacketVia(SocketLayer& layer, FailureReport& report, const std::string& macText,
-                       const std::string& destination) {
-    const SocketSession session(layer, 0x0202);
+int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report,
+                       const std::string& macText, const std::string& destination) {
+    const SocketSession session(startup, kWinsock2);
     if (!session.Started()) {
         report.Show(kErrorStartup);
         return -1;

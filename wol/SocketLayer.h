@@ -5,17 +5,19 @@
 #include <string>
 
 #include "MagicPacket.h"
-#include "common/SocketSession.h"
+#include "net/SocketSession.h"
 
-class SocketLayer : public SocketStartup {
+class SocketLayer {
 public:
-    virtual ~SocketLayer() = default;
     virtual bool OpenUdpSocket() = 0;          // socket(AF_INET, SOCK_DGRAM, 0)
     virtual void CloseSocket() = 0;            // closesocket
     // gethostbyname: the first IPv4 address, host byte order.
     virtual bool Resolve(const std::string& host, std::uint32_t& address) = 0;
     virtual bool EnableBroadcast() = 0;        // setsockopt SO_BROADCAST = 1
     virtual bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) = 0;
+
+protected:
+    ~SocketLayer() = default;
 };
 
 // Where the user is told of a failure: a modal message box in the program.
@@ -36,9 +38,9 @@ extern const wchar_t kErrorSetsockopt[];
 extern const wchar_t kErrorMacText[];
 extern const wchar_t kErrorSendto[];
 
-// Sends one magic packet for the MAC text to the destination host, both ANSI.
-// 0 when the datagram was handed to the socket layer, -1 after any failure
-// (already reported). The socket is closed and the socket layer released on
-// every way out.
-int SendMagicPacketVia(SocketLayer& layer, FailureReport& report, const std::string& macText,
-                       const std::string& destination);
+// Sends one magic packet for the MAC text to the destination host, both ANSI,
+// within a session of `startup`. 0 when the datagram was handed to the socket
+// layer, -1 after any failure (already reported). The socket is closed and
+// the socket layer released on every way out.
+int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report,
+                       const std::string& macText, const std::string& destination);

@@ -1,6 +1,7 @@
 // The choice of this PC's adapter from whatever list the system reports.
 #include "FuzzInput.h"
 #include "adapters/AdapterChoice.h"
+#include "net/MacAddress.h"
 
 namespace {
 
@@ -21,9 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data, size);
     const std::wstring local = AddressText(in);
     std::vector<AdapterRecord> adapters(in.Byte() % 8);
+    std::vector<std::size_t> lengths;
     for (AdapterRecord& a : adapters) {
-        a.address.resize(in.Byte() % 10);
-        for (std::uint8_t& b : a.address) b = in.Byte();
+        std::vector<std::uint8_t> reported(in.Byte() % 10);
+        for (std::uint8_t& b : reported) b = in.Byte();
+        a.mac = MacFromBytes(reported.data(), reported.size());
+        lengths.push_back(reported.size());
         a.ipv4.resize(in.Byte() % 4);
         for (std::wstring& ip : a.ipv4) ip = AddressText(in);
     }
@@ -34,13 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The last adapter that lists the local address decides.
     const AdapterRecord* last = nullptr;
-    for (const AdapterRecord& a : adapters)
-        for (const std::wstring& ip : a.ipv4)
-            if (!local.empty() && ip == local) last = &a;
+    std::size_t lastLength = 0;
+    for (std::size_t k = 0; k < adapters.size(); ++k)
+        for (const std::wstring& ip : adapters[k].ipv4)
+            if (!local.empty() && ip == local) last = &adapters[k], lastLength = lengths[k];
     FUZZ_CHECK(mac.empty() == (last == nullptr));
     if (last) {
         for (std::size_t i = 0; i < 6; ++i) {
-            const unsigned byte = i < last->address.size() ? last->address[i] : 0;
+            const unsigned byte = i < lastLength ? last->mac[i] : 0;
             FUZZ_CHECK(std::stoul(mac.substr(2 * i, 2), nullptr, 16) == byte);
         }
     }

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "adapters/AdapterChoice.h"
+#include "net/MacAddress.h"
 
 namespace {
 
-const std::vector<std::uint8_t> kMacA{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
-const std::vector<std::uint8_t> kMacB{0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F};
+const MacAddress kMacA{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
+const MacAddress kMacB{0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F};
 
 TEST(AdapterChoice, PicksTheAdapterCarryingTheLocalAddress) {
     EXPECT_EQ(L"001A2B3C4D5E", ChooseAdapterMac({{kMacA, {L"10.0.0.2"}}}, L"10.0.0.2"));
@@ -32,7 +33,7 @@ TEST(AdapterChoice, NoMatchGivesEmptyText) {
 
 TEST(AdapterChoice, UsesTheFirstSixBytesWhateverTheLength) {
     const std::vector<std::uint8_t> eight{0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08};
-    EXPECT_EQ(L"010203040506", ChooseAdapterMac({{eight, {L"10.0.0.2"}}}, L"10.0.0.2"));
+    EXPECT_EQ(L"010203040506", ChooseAdapterMac({{MacFromBytes(eight.data(), eight.size()), {L"10.0.0.2"}}}, L"10.0.0.2"));
     EXPECT_EQ(L"FFFE00000000", FormatMacCompact({0xFF, 0xFE}));
 }
 

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "common/HostResolver.h"
+#include "net/HostResolver.h"
 
 namespace {
 
 constexpr int kNotReady = 10091;  // WSASYSNOTREADY
 
-class ScriptedResolver : public HostResolver {
+class ScriptedResolver : public HostResolver, public SocketStartup {
 public:
     bool startupFails = false;
     std::vector<std::uint16_t> startupFailsFor;
@@ -49,6 +49,10 @@ public:
         if (ipv6Code == 0) text = ipv6;
         return ipv6Code;
     }
+
+    // The two host queries, each in a session of its own, as the system's are.
+    bool GetHostIPv4Address(std::wstring& text) { return QueryHostIPv4Address(*this, *this, text); }
+    bool GetHostIPv6Address(std::wstring& text) { return QueryHostIPv6Address(*this, *this, text); }
 };
 
 using Calls = std::vector<std::string>;

@@ -4,7 +4,7 @@
 
 #include "app/LanguageSection.h"
 #include "app/LineBreaks.h"
-#include "common/LocaleTable.h"
+#include "text/LocaleTable.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-class RecordingLayer : public SocketLayer, public FailureReport {
+class RecordingLayer : public SocketStartup, public SocketLayer, public FailureReport {
 public:
     std::string failAt;
     std::vector<std::string> calls;
@@ -49,7 +49,7 @@ using Calls = std::vector<std::string>;
 
 TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
     RecordingLayer layer;
-    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, "0A1B2C3D4E5F", "255.255.255.255"));
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, "0A1B2C3D4E5F", "255.255.255.255"));
     EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "close", "cleanup"}),
               layer.calls);
     EXPECT_EQ(BuildMagicPacket({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}), layer.sent);
@@ -57,10 +57,10 @@ TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
     EXPECT_EQ(40000, layer.sentPort);
 }
 
-TEST(SendMagicPacket, DestinationIsWidenedToTheBroadcastOfItsNetwork) {
+TEST(SendMagicPacket, DestinationGetsItsNineLowestBitsSet) {
     RecordingLayer layer;
     layer.resolveTo = 0xC0A80005;  // 192.168.0.5
-    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, "001122334455", "192.168.0.5"));
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, "001122334455", "192.168.0.5"));
     EXPECT_EQ(0xC0A801FFu, layer.sentAddress);
 }
 
@@ -85,7 +85,7 @@ TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
     for (const Case& c : cases) {
         RecordingLayer layer;
         layer.failAt = c.failAt;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
         EXPECT_EQ(c.calls, layer.calls) << c.failAt;
     }
 }
@@ -93,7 +93,7 @@ TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
 TEST(SendMagicPacket, RefusesAnAddressThatGivesFewerThanSixBytes) {
     for (const char* mac : {"0A1B2C3D4E", "0A1B2C3D4E5", "", "0A1B2C3D4EZZ"}) {
         RecordingLayer layer;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, mac, "255.255.255.255")) << mac;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, mac, "255.255.255.255")) << mac;
         EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast",
                          "message Error: MAC address incomplete", "close", "cleanup"}),
                   layer.calls)

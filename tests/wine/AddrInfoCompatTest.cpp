@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/AddrInfoCompat.h"
+#include "net/AddrInfoCompat.h"
 
 namespace {
 
@@ -13,17 +13,21 @@ namespace {
 std::vector<std::wstring> g_libraries;
 std::vector<std::wstring> g_asked;
 
-FARPROC FakeLookup(const wchar_t* library, const char* name) {
-    g_asked.push_back(library);
-    for (const std::wstring& l : g_libraries)
-        if (l == library) return ::GetProcAddress(::GetModuleHandleW(L"ws2_32.dll"), name);
-    return nullptr;
-}
+class FakeProcSource final : public ProcSource {
+public:
+    FARPROC Find(const wchar_t* library, const char* name) override {
+        g_asked.push_back(library);
+        for (const std::wstring& l : g_libraries)
+            if (l == library) return ::GetProcAddress(::GetModuleHandleW(L"ws2_32.dll"), name);
+        return nullptr;
+    }
+};
 
 AddrInfoApi Find(std::vector<std::wstring> libraries) {
     g_libraries = std::move(libraries);
     g_asked.clear();
-    return FindAddrInfoApi(&FakeLookup);
+    FakeProcSource source;
+    return FindAddrInfoApi(source);
 }
 
 struct SocketLayer {

@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "WineTestSupport.h"
-#include "common/LangTexts.h"
+#include "text/LangTexts.h"
 
 namespace {
 

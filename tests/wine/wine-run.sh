@@ -4,7 +4,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 QUORVANE_WINE_ARCH="$1"
-source "$here/wine-env.sh" "$2"
+source "$here/../../scripts/wine-env.sh" "$2"
 shift 2
 quorvane_prepare_prefix
 # Wine leaves helper processes (wineserver, the desktop) running after the

@@ -5,7 +5,8 @@
 #include <cwchar>
 
 #include "WinsockResolver.h"
-#include "LocaleTable.h"
+#include "WinsockStartup.h"
+#include "text/LocaleTable.h"
 
 void CSystemInfo::GetLanguageName(wchar_t* name) {
     const LCID lcid = ::GetThreadLocale();
@@ -14,16 +15,17 @@ void CSystemInfo::GetLanguageName(wchar_t* name) {
 }
 
 void CSystemInfo::GetLocalAddress(std::wstring& text) {
-    WinsockResolver resolver;
-    QueryLocalAddress(resolver, text);
+    QueryLocalAddress(*this, text);
 }
 
 bool CSystemInfo::GetHostIPv4Address(std::wstring& text) {
+    WinsockStartup winsock;
     WinsockResolver resolver;
-    return QueryHostIPv4Address(resolver, text);
+    return QueryHostIPv4Address(winsock, resolver, text);
 }
 
 bool CSystemInfo::GetHostIPv6Address(std::wstring& text) {
+    WinsockStartup winsock;
     WinsockResolver resolver;
-    return QueryHostIPv6Address(resolver, text);
+    return QueryHostIPv6Address(winsock, resolver, text);
 }

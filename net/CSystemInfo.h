@@ -1,5 +1,6 @@
 #pragma once
-// Small queries about this computer. No state: make one on the stack, ask once.
+// Small queries about this computer: the language of its locale and the
+// address of its own name. No state: make one on the stack, ask once.
 #include <string>
 
 class CSystemInfo {

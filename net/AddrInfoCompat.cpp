@@ -1,6 +1,6 @@
 #include "AddrInfoCompat.h"
 
-#include "framework/SystemProc.h"
+#include "framework/SystemLibrary.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -72,10 +72,14 @@ void WSAAPI EmulatedFreeAddrInfo(addrinfo* list) {
     }
 }
 
-AddrInfoApi FindAddrInfoApi(ProcLookup lookup) {
+FARPROC SystemProcSource::Find(const wchar_t* library, const char* name) {
+    return FindSystemProc(library, name);
+}
+
+AddrInfoApi FindAddrInfoApi(ProcSource& source) {
     for (const wchar_t* library : {L"ws2_32.dll", L"wship6.dll"}) {
-        const FARPROC get = lookup(library, "getaddrinfo");
-        const FARPROC free = lookup(library, "freeaddrinfo");
+        const FARPROC get = source.Find(library, "getaddrinfo");
+        const FARPROC free = source.Find(library, "freeaddrinfo");
         if (get && free)
             return {SystemProcAs<decltype(AddrInfoApi::getaddrinfo)>(get), SystemProcAs<decltype(AddrInfoApi::freeaddrinfo)>(free)};
     }
@@ -83,6 +87,9 @@ AddrInfoApi FindAddrInfoApi(ProcLookup lookup) {
 }
 
 const AddrInfoApi& AddrInfo() {
-    static const AddrInfoApi api = FindAddrInfoApi(&FindSystemProc);
+    static const AddrInfoApi api = [] {
+        SystemProcSource system;
+        return FindAddrInfoApi(system);
+    }();
     return api;
 }

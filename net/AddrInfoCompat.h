@@ -4,6 +4,10 @@
 // imports them directly does not start there. Where no system library has
 // them, an IPv4-only emulation over gethostbyname stands in, answering an
 // IPv6 request as a system without IPv6 does.
+//
+// Not the toolchain's own layer (wspiapi): its objects import gethostbyname
+// and friends from ws2_32.dll directly, which would load the socket library
+// at start, and it loads libraries without the altered search path.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
@@ -15,10 +19,22 @@ struct AddrInfoApi {
 };
 
 // Where the functions are looked for: a library's export by name, or null.
-using ProcLookup = FARPROC (*)(const wchar_t* library, const char* name);
+class ProcSource {
+public:
+    virtual FARPROC Find(const wchar_t* library, const char* name) = 0;
+
+protected:
+    ~ProcSource() = default;
+};
+
+// The system folder's libraries.
+class SystemProcSource final : public ProcSource {
+public:
+    FARPROC Find(const wchar_t* library, const char* name) override;
+};
 
 // ws2_32.dll first, then wship6.dll, each pair taken whole; else the emulation.
-AddrInfoApi FindAddrInfoApi(ProcLookup lookup);
+AddrInfoApi FindAddrInfoApi(ProcSource& source);
 
 // The pair this process uses, found at first use.
 const AddrInfoApi& AddrInfo();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "AddrInfoCompat.h"
-#include "AnsiText.h"
+#include "text/AnsiText.h"
 
 bool WinsockResolver::HostName(std::string& name, std::size_t capacity) {
     std::vector<char> buffer(capacity, '\0');

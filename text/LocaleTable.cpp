@@ -1,5 +1,7 @@
 #include "LocaleTable.h"
 
+#include "HexDigits.h"
+
 namespace {
 
 struct LanguageRow {
@@ -169,6 +171,6 @@ const wchar_t* LanguageNameForLangId(std::uint16_t langId) {
 std::wstring PrimaryLanguageLine(std::uint32_t lcid) {
     const unsigned primary = lcid & 0x3FF;
     std::wstring digits;
-    for (unsigned v = primary; v != 0 || digits.empty(); v >>= 4) digits.insert(digits.begin(), L"0123456789abcdef"[v & 0xF]);
+    for (unsigned v = primary; v != 0 || digits.empty(); v >>= 4) digits.insert(digits.begin(), static_cast<wchar_t>(kHexDigits[v & 0xF] | 0x20));  // lower case; digits keep their codes
     return L"0x" + digits;
 }

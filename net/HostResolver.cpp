@@ -2,9 +2,9 @@
 
 #include "SocketSession.h"
 
-bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
+bool QueryHostIPv4Address(SocketStartup& startup, HostResolver& resolver, std::wstring& text) {
     text.clear();
-    const SocketSession session(resolver, 0x0101);
+    const SocketSession session(startup, kWinsock1);
     if (!session.Started()) return false;
 
     std::string host;
@@ -16,8 +16,8 @@ bool QueryHostIPv4Address(HostResolver& resolver, std::wstring& text) {
     return true;
 }
 
-bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text) {
-    const SocketSession session(resolver, 0x0202);
+bool QueryHostIPv6Address(SocketStartup& startup, HostResolver& resolver, std::wstring& text) {
+    const SocketSession session(startup, kWinsock2);
     if (!session.Started()) return false;
     text.clear();
 
@@ -28,9 +28,4 @@ bool QueryHostIPv6Address(HostResolver& resolver, std::wstring& text) {
     if (resolver.LastIPv6(host, address) != 0 || address.empty()) return false;
     text = address;
     return true;
-}
-
-void QueryLocalAddress(HostResolver& resolver, std::wstring& text) {
-    if (QueryHostIPv4Address(resolver, text) && text != L"127.0.0.1") return;
-    QueryHostIPv6Address(resolver, text);
 }

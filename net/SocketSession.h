@@ -3,6 +3,9 @@
 // WSACleanup), whoever uses it: the sender, the address queries, the listener.
 #include <cstdint>
 
+constexpr std::uint16_t kWinsock1 = 0x0101;  // what gethostbyname needs
+constexpr std::uint16_t kWinsock2 = 0x0202;
+
 class SocketStartup {
 public:
     // WSAStartup: 0, or the reason it failed (WSAE*).

@@ -1,4 +1,5 @@
-# Shared by the Wine test scripts: a private, prepared Wine prefix.
+# Shared by the run, screenshot and benchmark scripts and the Wine tests: a
+# private, prepared Wine prefix, and the probe that reads its windows.
 # Usage: source wine-env.sh PREFIX_DIR
 # QUORVANE_WINE_ARCH (win32, the default, or win64) says which build's
 # programs the prefix runs: win64 is the sibling build for kernels that cannot
@@ -65,3 +66,7 @@ quorvane_copy_prefix() {
   rm -rf "$to"
   cp -a "$from" "$to"
 }
+
+# The window probe (tests/wine/WindowProbe.cpp) of the build in
+# QUORVANE_PROBE, in this prefix.
+probe() { wine "$QUORVANE_PROBE" "$@" 2>/dev/null | tr -d '\r'; }

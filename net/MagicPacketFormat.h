@@ -1,0 +1,16 @@
+#pragma once
+// The magic packet's wire format, which the sender writes and the listener
+// reads, and the ports it travels to. Platform-free.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "MacAddress.h"
+
+constexpr std::size_t kMagicPacketSize = 102;  // six 0xFF bytes, sixteen addresses
+
+using MagicPacket = std::array<std::uint8_t, kMagicPacketSize>;
+
+constexpr std::uint16_t kWakePort = 40000;   // where Power ON sends
+constexpr std::uint16_t kDiscardPort = 9;    // the port most other senders use
+constexpr std::uint16_t kEchoPort = 7;       // the port a few older senders use

@@ -29,6 +29,9 @@ add_library(quorvane_win OBJECT
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp
   net/CUdpSocket.cpp
+  net/DirectedSend.cpp
+  netcheck/AdapterSurvey.cpp
+  netcheck/CNetCheckDlg.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp
   text/AnsiText.cpp

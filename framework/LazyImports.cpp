@@ -18,6 +18,11 @@ Fn Ws2(const char* name) {
     return FindSystemProc<Fn>(L"ws2_32.dll", name);
 }
 
+template <class Fn>
+Fn IpHelper(const char* name) {
+    return FindSystemProc<Fn>(L"iphlpapi.dll", name);
+}
+
 u_long Swap32(u_long v) {
     return ((v & 0xFF) << 24) | ((v & 0xFF00) << 8) | ((v >> 8) & 0xFF00) | ((v >> 24) & 0xFF);
 }
@@ -108,8 +113,18 @@ char* WSAAPI inet_ntoa(in_addr address) {
 }
 
 ULONG WINAPI GetAdaptersInfo(PIP_ADAPTER_INFO info, PULONG size) {
-    static const auto fn = FindSystemProc<decltype(&GetAdaptersInfo)>(L"iphlpapi.dll", "GetAdaptersInfo");
+    static const auto fn = IpHelper<decltype(&GetAdaptersInfo)>("GetAdaptersInfo");
     return fn ? fn(info, size) : ERROR_NOT_SUPPORTED;
+}
+
+DWORD WINAPI GetIfEntry(PMIB_IFROW row) {
+    static const auto fn = IpHelper<decltype(&GetIfEntry)>("GetIfEntry");
+    return fn ? fn(row) : ERROR_NOT_SUPPORTED;
+}
+
+DWORD WINAPI GetBestInterface(IPAddr destination, PDWORD index) {
+    static const auto fn = IpHelper<decltype(&GetBestInterface)>("GetBestInterface");
+    return fn ? fn(destination, index) : ERROR_NOT_SUPPORTED;
 }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
 #include "SystemLibrary.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace {
@@ -31,6 +33,14 @@ HMODULE LoadCommonControls() {
     // Activation contexts came with the side-by-side store, in Windows XP.
     if (KernelProc("ActivateActCtx")) return ::LoadLibraryW(L"comctl32.dll");
     return LoadSystemLibrary(L"comctl32.dll");
+}
+
+bool InitCommonControlClasses(DWORD classes) {
+    using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const HMODULE controls = LoadCommonControls();
+    const auto init = controls ? SystemProcAs<InitFn>(::GetProcAddress(controls, "InitCommonControlsEx")) : nullptr;
+    const INITCOMMONCONTROLSEX request{sizeof request, classes};
+    return init && init(&request);
 }
 
 void RemoveCurrentFolderFromLibrarySearch() {

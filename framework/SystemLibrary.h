@@ -31,6 +31,11 @@ Fn FindSystemProc(const wchar_t* library, const char* name) {
 // side-by-side store, from the system folder like every other library.
 HMODULE LoadCommonControls();
 
+// Registers window classes of the common controls (ICC_* flags), loading
+// them at first use rather than with the program; false when they could not
+// be had.
+bool InitCommonControlClasses(DWORD classes);
+
 // Takes the current folder out of the search path of every later load,
 // where the system can (Windows XP SP1 and later). Call first thing.
 void RemoveCurrentFolderFromLibrarySearch();

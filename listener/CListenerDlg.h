@@ -8,6 +8,7 @@
 #include "CUdpListener.h"
 #include "MagicPacketMatch.h"
 #include "framework/CDialog.h"
+#include "framework/CListView.h"
 
 class CListenerDlg final : public CDialog {
 public:
@@ -20,6 +21,7 @@ public:
     static constexpr std::size_t kMaxRows = 1000;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     DECLARE_MESSAGE_MAP(CListenerDlg)
 
@@ -29,7 +31,7 @@ private:
     void ShowStatus();
     bool IsThisPc(const MacAddress& mac) const;
 
-    HWND m_hList = nullptr;
+    CListView m_list;
     CUdpListener m_listener;  // closes every socket when the dialog object goes
     std::vector<MacAddress> m_ownMacs;
     unsigned long m_nNotMagic = 0;

@@ -9,6 +9,18 @@ namespace {
 // one call.
 constexpr ULONG kFirstBufferSize = 640;
 
+// A text field of the record, whose terminator the system may have left out.
+template <std::size_t N>
+std::string FixedAnsi(const char (&field)[N]) {
+    std::size_t length = 0;
+    while (length < N && field[length] != '\0') ++length;
+    return std::string(field, length);
+}
+template <std::size_t N>
+std::wstring FixedText(const char (&field)[N]) {
+    return FromAnsi(FixedAnsi(field).c_str());
+}
+
 std::vector<AdapterRecord> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
     std::vector<AdapterRecord> records;
     for (; adapter; adapter = adapter->Next) {
@@ -16,10 +28,14 @@ std::vector<AdapterRecord> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
         // The first six bytes, whatever length the adapter reports.
         record.mac = MacFromBytes(adapter->Address, kMacBytes);
         for (const IP_ADDR_STRING* ip = &adapter->IpAddressList; ip; ip = ip->Next) {
-            char text[sizeof ip->IpAddress.String + 1] = {};
-            memcpy(text, ip->IpAddress.String, sizeof ip->IpAddress.String);
-            record.ipv4.push_back(FromAnsi(text));
+            record.ipv4.push_back(FixedText(ip->IpAddress.String));
+            record.masks.push_back(FixedText(ip->IpMask.String));
         }
+        record.index = adapter->Index;
+        record.type = adapter->Type;
+        record.macLength = adapter->AddressLength;
+        record.name = FixedAnsi(adapter->AdapterName);
+        record.description = FixedText(adapter->Description);
         records.push_back(std::move(record));
     }
     return records;
@@ -36,11 +52,12 @@ void SystemAdapterSource::GetLocalAddress(std::wstring& text) {
     systemInfo.GetLocalAddress(text);
 }
 
-bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters) {
+bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters, int retries) {
     ULONG size = kFirstBufferSize;
     std::vector<unsigned char> buffer(size);
     ULONG result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
-    if (result == ERROR_BUFFER_OVERFLOW) {
+    // The list may grow between two calls: each retry asks at the size reported last.
+    for (int retry = 0; retry < retries && result == ERROR_BUFFER_OVERFLOW; ++retry) {
         buffer.assign(size, 0);
         result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
     }

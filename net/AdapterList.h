@@ -29,6 +29,6 @@ public:
 };
 
 // IP Helper's adapter list, in the order it reports them; false when it
-// could not be read. One call for a single adapter, a second at the reported
-// size for more.
-bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters);
+// could not be read. One call for a single adapter, then up to `retries`
+// more, each at the size the one before reported.
+bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters, int retries = 1);

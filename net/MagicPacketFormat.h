@@ -14,3 +14,6 @@ using MagicPacket = std::array<std::uint8_t, kMagicPacketSize>;
 constexpr std::uint16_t kWakePort = 40000;   // where Power ON sends
 constexpr std::uint16_t kDiscardPort = 9;    // the port most other senders use
 constexpr std::uint16_t kEchoPort = 7;       // the port a few older senders use
+
+// Six bytes 0xFF, then the address sixteen times.
+MagicPacket BuildMagicPacket(const MacAddress& mac);

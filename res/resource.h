@@ -42,3 +42,11 @@
 #define IDC_LISTEN_LIST 1030
 #define IDC_LISTEN_NOTE 1031
 #define IDC_LISTEN_STATUS 1032
+
+// Network check of the sending PC
+#define IDD_NETCHECK 135
+#define IDM_NETCHECK 0x0030  // its item in the main dialog's system menu
+#define IDC_NETCHECK_LIST 1040
+#define IDC_NETCHECK_FINDINGS 1041
+#define IDC_NETCHECK_SEND 1042
+#define IDC_NETCHECK_REFRESH 1044

@@ -11,6 +11,7 @@
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
 #include "listener/CListenerDlg.h"
+#include "netcheck/CNetCheckDlg.h"
 #include "net/WinsockStartup.h"
 #include "res/resource.h"
 
@@ -51,12 +52,14 @@ BOOL CWakeDlg::OnInitDialog() {
     SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
     SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
 
-    // The listener is for the PC to be woken, not part of the main task: it
-    // waits in the window menu.
+    // The listener and the network check are for when a PC does not wake,
+    // not part of the main task: they wait in the window menu.
     const HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
     const std::wstring listen = LocalizedText(L"LISTEN_MENU");
+    const std::wstring check = LocalizedText(L"NETCHECK_MENU");
     ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(systemMenu, MF_STRING, IDM_LISTEN, listen.c_str());
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_NETCHECK, check.c_str());
     return TRUE;  // the focus goes to the first tab stop, the MAC field
 }
 
@@ -107,12 +110,20 @@ void CWakeDlg::OnViewOwnMac() {
 
 void CWakeDlg::OnSysCommand(UINT id) {
     // The low four bits of a system command are the system's own.
-    if ((id & 0xFFF0) != IDM_LISTEN) {
-        Default();
-        return;
+    switch (id & 0xFFF0) {
+    case IDM_LISTEN: {
+        CListenerDlg dlg;
+        dlg.DoModal();
+        break;
     }
-    CListenerDlg dlg;
-    dlg.DoModal();
+    case IDM_NETCHECK: {
+        CNetCheckDlg dlg(m_editMac.GetMacText());
+        dlg.DoModal();
+        break;
+    }
+    default:
+        Default();
+    }
 }
 
 namespace {

@@ -113,11 +113,21 @@ const char* const kJapanese[16] = {
     "使用中のPCのMACアドレスを確認",
 };
 
-// The listener's keys follow the sixteen above in every section.
+// The listener's keys follow the sixteen above in every section, then the
+// network check's.
 const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN_TIME",        "LISTEN_FROM",
                                      "LISTEN_PORT",    "LISTEN_MAC",     "LISTEN_THIS_PC",     "LISTEN_YES",
                                      "LISTEN_PASSWORD", "LISTEN_PORTS",  "LISTEN_NO_PORT",     "LISTEN_IN_USE",
-                                     "LISTEN_PORT_FAILED", "LISTEN_NOT_MAGIC", "LISTEN_CLOSE"};
+                                     "LISTEN_PORT_FAILED", "LISTEN_NOT_MAGIC", "LISTEN_CLOSE",
+                                     "NETCHECK_MENU", "NETCHECK_COL_ADAPTER", "NETCHECK_COL_KIND",
+                                     "NETCHECK_COL_ADDRESS", "NETCHECK_COL_BROADCAST", "NETCHECK_COL_STATE",
+                                     "NETCHECK_COL_POWER_ON", "NETCHECK_COL_SENT", "NETCHECK_ETHERNET",
+                                     "NETCHECK_WIFI", "NETCHECK_TUNNEL", "NETCHECK_OTHER", "NETCHECK_VIRTUAL",
+                                     "NETCHECK_CONNECTED", "NETCHECK_NOT_CONNECTED", "NETCHECK_LEAVES_HERE",
+                                     "NETCHECK_SENT", "NETCHECK_SEND_FAILED", "NETCHECK_NO_NETWORK",
+                                     "NETCHECK_NO_ROUTE", "NETCHECK_VIA_TUNNEL", "NETCHECK_SEVERAL",
+                                     "NETCHECK_ONE", "NETCHECK_TYPE_MAC", "NETCHECK_SEND", "NETCHECK_REFRESH",
+                                     "NETCHECK_CLOSE"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

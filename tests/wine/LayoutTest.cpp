@@ -10,6 +10,7 @@
 #include "WineTestSupport.h"
 #include "adapters/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
+#include "netcheck/CNetCheckDlg.h"
 #include "res/resource.h"
 #include "wol/CMacErrorDlg.h"
 #include "wol/CSendErrorDlg.h"
@@ -104,6 +105,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CSendErrorDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, true); }, IDC_NOTICE_OK); }
     { COwnMacDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDC_OWN_MAC_OK); }
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

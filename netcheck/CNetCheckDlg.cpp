@@ -1,0 +1,139 @@
+#include "CNetCheckDlg.h"
+
+#include "AdapterSurvey.h"
+#include "framework/SystemLibrary.h"
+#include "net/DirectedSend.h"
+#include "net/Ipv4.h"
+#include "net/SocketSession.h"
+#include "net/WinsockStartup.h"
+#include "res/resource.h"
+#include "text/AnsiText.h"
+#include "text/LangTexts.h"
+#include "text/TextArgs.h"
+
+const MessageMapEntry CNetCheckDlg::messageEntries[] = {
+    Map::Command<&CNetCheckDlg::OnSend>(BN_CLICKED, IDC_NETCHECK_SEND),
+    Map::Command<&CNetCheckDlg::OnRefresh>(BN_CLICKED, IDC_NETCHECK_REFRESH),
+};
+const MessageMap CNetCheckDlg::messageMap{&CDialog::messageMap, messageEntries};
+
+namespace {
+
+enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kColumns };
+const wchar_t* const kColumnKeys[kColumns] = {
+    L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND", L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
+    L"NETCHECK_COL_STATE", L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT"};
+const int kColumnShares[kColumns] = {6, 4, 5, 4, 4, 4, 5};
+
+// A dialog box runs its own message loop, which hands every message to
+// the thread's message filters first: the one place to see F5 whichever
+// control has the focus. One check is open at a time.
+HWND g_checkDialog = nullptr;
+
+LRESULT CALLBACK RefreshKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == VK_F5 && g_checkDialog &&
+        (msg->hwnd == g_checkDialog || ::IsChild(g_checkDialog, msg->hwnd))) {
+        ::PostMessageW(g_checkDialog, WM_COMMAND, MAKEWPARAM(IDC_NETCHECK_REFRESH, BN_CLICKED), 0);
+        return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::wstring KindText(const CheckAdapter& a) {
+    static const wchar_t* const kKeys[] = {L"NETCHECK_ETHERNET", L"NETCHECK_WIFI", L"NETCHECK_TUNNEL", L"NETCHECK_OTHER"};
+    const std::wstring kind = LocalizedText(kKeys[static_cast<int>(a.kind)]);
+    return a.isVirtual ? FillArgs(LocalizedText(L"NETCHECK_VIRTUAL"), {kind}) : kind;
+}
+
+std::wstring FindingsText(const std::vector<Finding>& findings) {
+    std::wstring text;
+    for (const Finding& f : findings) {
+        std::wstring sentence = LocalizedText(f.key);
+        if (!f.args.empty()) sentence = FillArgs(sentence, {f.args[0], f.args.size() > 1 ? f.args[1] : L""});
+        text += (text.empty() ? L"" : L"\r\n\r\n") + sentence;
+    }
+    return text;
+}
+
+}  // namespace
+
+CNetCheckDlg::CNetCheckDlg(std::wstring macText, CWnd* pParentWnd)
+    : CDialog(IDD_NETCHECK, pParentWnd), m_strMac(std::move(macText)) {}
+
+INT_PTR CNetCheckDlg::DoModal() {
+    InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
+    const HHOOK filter = ::SetWindowsHookExW(WH_MSGFILTER, &RefreshKeyFilter, nullptr, ::GetCurrentThreadId());
+    const INT_PTR result = CDialog::DoModal();
+    if (filter) ::UnhookWindowsHookEx(filter);
+    g_checkDialog = nullptr;
+    return result;
+}
+
+void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_NETCHECK_LIST, m_list);
+}
+
+BOOL CNetCheckDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    g_checkDialog = m_hWnd;
+    SetWindowText(LocalizedCaption());
+    SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
+    SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
+    SetDlgItemText(IDCANCEL, LocalizedText(L"NETCHECK_CLOSE"));
+    ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
+
+    m_list.SetFullRowSelect();
+    int shares = 0;
+    for (const int share : kColumnShares) shares += share;
+    const int width = m_list.ClientWidth();
+    int used = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        const int w = c + 1 < kColumns ? width * kColumnShares[c] / shares : width - used;
+        m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), w);
+        used += w;
+    }
+    ShowAdapters();
+    return TRUE;  // the focus goes to the list: Enter then closes
+}
+
+void CNetCheckDlg::ShowAdapters() {
+    m_adapters = SurveyAdapters();
+    m_rows = CheckRowsOf(m_adapters);
+    m_list.DeleteAllRows();
+    const std::wstring none = L"-";
+    for (const CheckRow& r : m_rows) {
+        const CheckAdapter& a = m_adapters[r.adapter];
+        const int row = m_list.AddRow(a.label);
+        if (row < 0) continue;
+        m_list.SetCell(row, kKind, KindText(a));
+        m_list.SetCell(row, kAddress, r.hasAddress ? DottedQuad(r.address) + L"/" + DecimalText(r.prefix) : none);
+        m_list.SetCell(row, kBroadcast, r.hasBroadcast ? DottedQuad(r.broadcast) : none);
+        m_list.SetCell(row, kState, LocalizedText(a.connected ? L"NETCHECK_CONNECTED" : L"NETCHECK_NOT_CONNECTED"));
+        m_list.SetCell(row, kPowerOn, a.takesPowerOn ? LocalizedText(L"NETCHECK_LEAVES_HERE") : std::wstring());
+    }
+    const bool macComplete = m_strMac.size() == 2 * kMacBytes;
+    SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
+}
+
+void CNetCheckDlg::OnRefresh() {
+    ShowAdapters();
+}
+
+void CNetCheckDlg::OnSend() {
+    MacAddress mac{};
+    if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
+    const MagicPacket packet = BuildMagicPacket(mac);
+    WinsockStartup winsock;
+    const SocketSession session(winsock, kWinsock2);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const CheckRow& r = m_rows[i];
+        if (!IsSendTarget(m_adapters, r)) continue;
+        const int error = session.Started() ? SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort})
+                                            : session.Error();
+        m_list.SetCell(static_cast<int>(i), kSent,
+                       error == 0 ? LocalizedText(L"NETCHECK_SENT")
+                                  : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {SocketErrorText(error)}));
+    }
+}

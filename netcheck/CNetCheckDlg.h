@@ -1,0 +1,35 @@
+#pragma once
+// Run on the sending PC when nothing arrives: lists every adapter with the
+// subnet it is on and the one that Power ON's broadcast leaves by, says what
+// that means, and sends the magic packet out of every adapter on request.
+#include <string>
+#include <vector>
+
+#include "CheckRules.h"
+#include "framework/CDialog.h"
+#include "framework/CListView.h"
+
+class CNetCheckDlg final : public CDialog {
+public:
+    // `macText`: the main window's field without separators, as it stands
+    // when the check opens.
+    explicit CNetCheckDlg(std::wstring macText, CWnd* pParentWnd = nullptr);
+
+    // Loads the list view's class, and takes F5 from the dialog's own loop.
+    INT_PTR DoModal() override;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    DECLARE_MESSAGE_MAP(CNetCheckDlg)
+
+private:
+    void OnSend();
+    void OnRefresh();
+    void ShowAdapters();
+
+    std::wstring m_strMac;
+    CListView m_list;
+    std::vector<CheckAdapter> m_adapters;
+    std::vector<CheckRow> m_rows;  // as the list shows them, row for row
+};

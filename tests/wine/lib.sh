@@ -101,10 +101,11 @@ click_at() {  # click_at X Y, in Wine's screen coordinates
   sleep 0.5
 }
 
-# A UDP listener on port 40000 in namespace $1; one line per datagram in $2.
+# A UDP listener in namespace $1 on port $3 (40000 when not given); one line
+# per datagram in $2.
 start_listener() {
   rm -f "$2" "$2.ready"
-  ip netns exec "$1" python3 "$here/udp_listener.py" 40000 "$2" &
+  ip netns exec "$1" python3 "$here/udp_listener.py" "${3:-40000}" "$2" &
   listener_pid=$!
   local i
   for ((i = 0; i < 50; i++)); do [ -e "$2.ready" ] && return 0; sleep 0.1; done

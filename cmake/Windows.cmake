@@ -19,6 +19,7 @@ add_library(quorvane_win OBJECT
   controls/CMacEdit.cpp
   controls/ClipboardText.cpp
   framework/CDialog.cpp
+  framework/CRegKey.cpp
   framework/CWinApp.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
@@ -32,6 +33,7 @@ add_library(quorvane_win OBJECT
   net/DirectedSend.cpp
   netcheck/AdapterSurvey.cpp
   netcheck/CNetCheckDlg.cpp
+  netcheck/WakeSettingsReader.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp
   text/AnsiText.cpp

@@ -9,8 +9,6 @@
 #include <iphlpapi.h>
 #include <netioapi.h>
 
-#include <map>
-
 #include "framework/SystemLibrary.h"
 #include "net/AdapterList.h"
 #include "net/Ipv4.h"
@@ -24,6 +22,7 @@ constexpr ULONG kAddressesBufferSize = 15 * 1024;
 constexpr int kListRetries = 8;
 
 struct NewerFacts {
+    unsigned long index = 0;
     std::wstring friendlyName;
     unsigned ifType = 0;
 };
@@ -31,8 +30,8 @@ struct NewerFacts {
 // Friendly names and exact interface types, Windows XP and later; an empty
 // map elsewhere. The structure grew across versions: only the XP fields are
 // read, and only where the reported length covers them.
-std::map<unsigned long, NewerFacts> ReadNewerFacts() {
-    std::map<unsigned long, NewerFacts> facts;
+std::vector<NewerFacts> ReadNewerFacts() {
+    std::vector<NewerFacts> facts;
     using Fn = ULONG(WINAPI*)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
     const auto getAdaptersAddresses = FindSystemProc<Fn>(L"iphlpapi.dll", "GetAdaptersAddresses");
     if (!getAdaptersAddresses) return facts;
@@ -47,7 +46,7 @@ std::map<unsigned long, NewerFacts> ReadNewerFacts() {
     if (result != NO_ERROR) return facts;
     for (auto* a = reinterpret_cast<const IP_ADAPTER_ADDRESSES_XP*>(buffer.data()); a; a = a->Next) {
         if (a->Length < sizeof(IP_ADAPTER_ADDRESSES_XP)) continue;
-        facts[a->IfIndex] = {a->FriendlyName ? a->FriendlyName : L"", static_cast<unsigned>(a->IfType)};
+        facts.push_back({a->IfIndex, a->FriendlyName ? a->FriendlyName : L"", static_cast<unsigned>(a->IfType)});
     }
     return facts;
 }
@@ -77,18 +76,19 @@ std::vector<CheckAdapter> SurveyAdapters() {
     std::vector<AdapterRecord> records;
     if (!QueryAdapters(source, records, kListRetries)) return adapters;
 
-    const std::map<unsigned long, NewerFacts> newer = ReadNewerFacts();
+    const std::vector<NewerFacts> newer = ReadNewerFacts();
     DWORD powerOnIndex = 0;
     const bool knowsPowerOn = ::GetBestInterface(::htonl(INADDR_BROADCAST), &powerOnIndex) == NO_ERROR;
 
     for (const AdapterRecord& record : records) {
-        const auto facts = newer.find(record.index);
-        const bool hasFacts = facts != newer.end();
-        const unsigned ifType = hasFacts && facts->second.ifType != 0 ? facts->second.ifType : record.type;
+        NewerFacts facts;
+        for (const NewerFacts& f : newer)
+            if (f.index == record.index) facts = f;
+        const unsigned ifType = facts.ifType != 0 ? facts.ifType : record.type;
         if (ifType == kIfLoopback) continue;
 
         CheckAdapter adapter;
-        adapter.label = hasFacts && !facts->second.friendlyName.empty() ? facts->second.friendlyName : record.description;
+        adapter.label = !facts.friendlyName.empty() ? facts.friendlyName : record.description;
         adapter.kind = KindOfAdapter(ifType, record.macLength);
         adapter.isVirtual = IsVirtual(record.index);
         for (std::size_t i = 0; i < record.ipv4.size(); ++i) {
@@ -100,6 +100,7 @@ std::vector<CheckAdapter> SurveyAdapters() {
         }
         adapter.connected = IsConnected(record, !adapter.addresses.empty());
         adapter.takesPowerOn = knowsPowerOn && powerOnIndex == record.index;
+        adapter.name = record.name;
         adapters.push_back(std::move(adapter));
     }
     return adapters;

@@ -1,6 +1,8 @@
 #include "CNetCheckDlg.h"
 
 #include "AdapterSurvey.h"
+#include "WakeRules.h"
+#include "WakeSettingsReader.h"
 #include "framework/SystemLibrary.h"
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
@@ -19,11 +21,11 @@ const MessageMap CNetCheckDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 namespace {
 
-enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kColumns };
+enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kWake, kColumns };
 const wchar_t* const kColumnKeys[kColumns] = {
-    L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND", L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
-    L"NETCHECK_COL_STATE", L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT"};
-const int kColumnShares[kColumns] = {6, 4, 5, 4, 4, 4, 5};
+    L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND",     L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
+    L"NETCHECK_COL_STATE",   L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT",    L"WAKE_COL"};
+const int kColumnShares[kColumns] = {6, 4, 5, 4, 4, 4, 4, 6};
 
 // A dialog box runs its own message loop, which hands every message to
 // the thread's message filters first: the one place to see F5 whichever
@@ -100,6 +102,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
 
 void CNetCheckDlg::ShowAdapters() {
     m_adapters = SurveyAdapters();
+    ReadWakeValues(m_adapters);
     m_rows = CheckRowsOf(m_adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
@@ -112,9 +115,12 @@ void CNetCheckDlg::ShowAdapters() {
         m_list.SetCell(row, kBroadcast, r.hasBroadcast ? DottedQuad(r.broadcast) : none);
         m_list.SetCell(row, kState, LocalizedText(a.connected ? L"NETCHECK_CONNECTED" : L"NETCHECK_NOT_CONNECTED"));
         m_list.SetCell(row, kPowerOn, a.takesPowerOn ? LocalizedText(L"NETCHECK_LEAVES_HERE") : std::wstring());
+        const wchar_t* wake = WakeSettingKey(WakeSettingOf(a));
+        m_list.SetCell(row, kWake, wake ? LocalizedText(wake) : std::wstring());
     }
     const bool macComplete = m_strMac.size() == 2 * kMacBytes;
     SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
+    SetDlgItemText(IDC_NETCHECK_READY, FindingsText(ReadinessFindings(m_adapters, ReadFastStartupOn())));
 }
 
 void CNetCheckDlg::OnRefresh() {

@@ -2,6 +2,8 @@
 // Run on the sending PC when nothing arrives: lists every adapter with the
 // subnet it is on and the one that Power ON's broadcast leaves by, says what
 // that means, and sends the magic packet out of every adapter on request.
+// Run on the PC to be woken: reads each card's wake settings and Fast
+// Startup, and says what would stop this PC from waking.
 #include <string>
 #include <vector>
 

@@ -49,4 +49,5 @@
 #define IDC_NETCHECK_LIST 1040
 #define IDC_NETCHECK_FINDINGS 1041
 #define IDC_NETCHECK_SEND 1042
+#define IDC_NETCHECK_READY 1043  // findings for this PC as the one to be woken
 #define IDC_NETCHECK_REFRESH 1044

@@ -26,6 +26,10 @@ KEYS = [
     "NETCHECK_SEND_FAILED", "NETCHECK_NO_NETWORK", "NETCHECK_NO_ROUTE", "NETCHECK_VIA_TUNNEL",
     "NETCHECK_SEVERAL", "NETCHECK_ONE", "NETCHECK_TYPE_MAC", "NETCHECK_SEND", "NETCHECK_REFRESH",
     "NETCHECK_CLOSE",
+    # The readiness check's, after the network check's.
+    "WAKE_COL", "WAKE_NOT_REPORTED", "WAKE_ON", "WAKE_OFF", "WAKE_OFF_POWER_MANAGEMENT",
+    "WAKE_OFF_NOT_ALLOWED", "WAKE_OFF_MAGIC_PACKET", "READY_WAKE_OFF", "READY_POWER_MANAGEMENT",
+    "READY_FAST_STARTUP", "READY_NO_CABLE", "READY_NOTHING_WRONG", "READY_FIRMWARE",
 ]
 
 ENGLISH = [
@@ -87,6 +91,19 @@ ENGLISH = [
     "Send through every adapter",
     "Refresh",
     "Close",
+    "Wake on magic packet",
+    "Not reported",
+    "On",
+    "Off",
+    "Off (power management)",
+    "Off (not allowed to wake)",
+    "Off (magic packet disabled)",
+    "This PC: %1 does not wake on a magic packet. Turn on Wake on Magic Packet in its Advanced properties (Device Manager).",
+    "This PC: %1 may not wake the computer. On its Power Management tab (Device Manager), tick \u201cAllow the computer to turn off this device\u201d and \u201cAllow this device to wake the computer\u201d.",
+    "This PC: Fast Startup is on. Shut down then leaves the PC half hibernated, and many cards are not armed for waking from that. Turn Fast Startup off, or use Sleep instead of Shut down.",
+    "This PC: no Ethernet adapter is connected. Wi-Fi adapters rarely wake a PC: connect it by cable.",
+    "This PC: Windows reports nothing that would stop it from waking.",
+    "The firmware\u2019s own settings (Wake on LAN, Power on by PCI-E, ErP or deep sleep off) cannot be read from Windows: check them in the firmware setup.",
 ]
 
 KOREAN = [
@@ -148,6 +165,19 @@ KOREAN = [
     "모든 어댑터로 보내기",
     "새로 고침",
     "닫기",
+    "매직 패킷으로 켜기",
+    "알 수 없음",
+    "켜짐",
+    "꺼짐",
+    "꺼짐(전원 관리)",
+    "꺼짐(컴퓨터 켜기 허용 안 함)",
+    "꺼짐(매직 패킷 사용 안 함)",
+    "이 PC: %1은(는) 매직 패킷으로 켜지지 않습니다. 장치 관리자에서 이 어댑터의 고급 속성에 있는 Wake on Magic Packet을 켜 주세요.",
+    "이 PC: %1은(는) 컴퓨터를 켤 수 없습니다. 장치 관리자에서 이 어댑터의 전원 관리 탭에 있는 \u201c전원을 절약하기 위해 컴퓨터가 이 장치를 끌 수 있음\u201d과 \u201c이 장치가 컴퓨터의 대기 모드를 해제할 수 있음\u201d을 선택해 주세요.",
+    "이 PC: 빠른 시작이 켜져 있습니다. 시스템 종료 후 PC가 절반쯤 최대 절전 상태로 남고, 많은 랜카드가 이 상태에서는 켜지지 않습니다. 빠른 시작을 끄거나 시스템 종료 대신 절전을 사용해 주세요.",
+    "이 PC: 연결된 이더넷 어댑터가 없습니다. Wi-Fi 어댑터로는 PC가 거의 켜지지 않습니다. 케이블로 연결해 주세요.",
+    "이 PC: Windows에서 확인할 수 있는 범위에서는 켜지지 못할 이유가 없습니다.",
+    "펌웨어 설정(Wake on LAN, Power on by PCI-E, ErP 또는 절전 모드 끄기)은 Windows에서 읽을 수 없습니다. 펌웨어 설정에서 확인해 주세요.",
 ]
 
 JAPANESE = [
@@ -209,6 +239,19 @@ JAPANESE = [
     "すべてのアダプターから送信",
     "最新の情報に更新",
     "閉じる",
+    "マジックパケットで起動",
+    "不明",
+    "オン",
+    "オフ",
+    "オフ（電源の管理）",
+    "オフ（起動を許可しない）",
+    "オフ（マジックパケット無効）",
+    "このパソコン：%1はマジックパケットで起動しません。デバイスマネージャーで、このアダプターの詳細設定にあるWake on Magic Packetを有効にしてください。",
+    "このパソコン：%1はコンピューターを起動できません。デバイスマネージャーで、このアダプターの電源の管理タブにある「電力の節約のために、コンピューターでこのデバイスの電源をオフにできるようにする」と「このデバイスで、コンピューターのスタンバイ状態を解除できるようにする」をオンにしてください。",
+    "このパソコン：高速スタートアップがオンです。シャットダウン後、パソコンは半ば休止状態になり、多くのアダプターはその状態から起動しません。高速スタートアップをオフにするか、シャットダウンの代わりにスリープを使ってください。",
+    "このパソコン：接続済みのイーサネットアダプターがありません。Wi-Fiアダプターではほとんど起動できません。ケーブルで接続してください。",
+    "このパソコン：Windowsで確認できる範囲では、起動を妨げる設定はありません。",
+    "ファームウェアの設定（Wake on LAN、Power on by PCI-E、ErP・ディープスリープのオフ）はWindowsからは読めません。ファームウェアの設定画面で確認してください。",
 ]
 
 

@@ -114,7 +114,7 @@ const char* const kJapanese[16] = {
 };
 
 // The listener's keys follow the sixteen above in every section, then the
-// network check's.
+// network check's, then the readiness check's.
 const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN_TIME",        "LISTEN_FROM",
                                      "LISTEN_PORT",    "LISTEN_MAC",     "LISTEN_THIS_PC",     "LISTEN_YES",
                                      "LISTEN_PASSWORD", "LISTEN_PORTS",  "LISTEN_NO_PORT",     "LISTEN_IN_USE",
@@ -127,7 +127,10 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "NETCHECK_SENT", "NETCHECK_SEND_FAILED", "NETCHECK_NO_NETWORK",
                                      "NETCHECK_NO_ROUTE", "NETCHECK_VIA_TUNNEL", "NETCHECK_SEVERAL",
                                      "NETCHECK_ONE", "NETCHECK_TYPE_MAC", "NETCHECK_SEND", "NETCHECK_REFRESH",
-                                     "NETCHECK_CLOSE"};
+                                     "NETCHECK_CLOSE", "WAKE_COL", "WAKE_NOT_REPORTED", "WAKE_ON", "WAKE_OFF",
+                                     "WAKE_OFF_POWER_MANAGEMENT", "WAKE_OFF_NOT_ALLOWED", "WAKE_OFF_MAGIC_PACKET",
+                                     "READY_WAKE_OFF", "READY_POWER_MANAGEMENT", "READY_FAST_STARTUP",
+                                     "READY_NO_CABLE", "READY_NOTHING_WRONG", "READY_FIRMWARE"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -1,0 +1,105 @@
+// The readiness check's rules: each card's wake setting, Fast Startup, and
+// the findings, from the raw registry values.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "netcheck/WakeRules.h"
+
+namespace {
+
+RegNumber Number(std::uint32_t value) {
+    return {true, value};
+}
+
+CheckAdapter Card(AdapterKind kind, RegNumber magicPacket, RegNumber pnp = {}) {
+    CheckAdapter a;
+    a.label = L"eth0";
+    a.kind = kind;
+    a.connected = true;
+    a.wake = {true, magicPacket, pnp};
+    return a;
+}
+
+RegNumber FromBytes(unsigned long type, std::vector<unsigned char> bytes) {
+    return RegistryNumber(type, bytes.data(), bytes.size());
+}
+
+TEST(WakeRules, RegistryNumbersOfEveryTypeAndSize) {
+    constexpr unsigned long kSz = 1, kExpandSz = 2, kBinary = 3, kDword = 4, kMultiSz = 7;
+    EXPECT_EQ(0x118u, FromBytes(kDword, {0x18, 0x01, 0, 0}).value);
+    EXPECT_FALSE(FromBytes(kDword, {0x18, 0x01, 0}).present);           // short
+    EXPECT_FALSE(FromBytes(kDword, {0x18, 0x01, 0, 0, 0, 0}).present);  // a QWORD's size
+    EXPECT_EQ(1u, FromBytes(kSz, {'1', 0, 0, 0}).value);
+    EXPECT_EQ(280u, FromBytes(kSz, {'2', 0, '8', 0, '0', 0}).value);    // no terminator
+    EXPECT_EQ(1u, FromBytes(kExpandSz, {'1', 0}).value);
+    EXPECT_FALSE(FromBytes(kSz, {'1', 0, 'x', 0, 0, 0}).present);
+    EXPECT_FALSE(FromBytes(kSz, {0, 0}).present);
+    EXPECT_FALSE(FromBytes(kSz, {'1'}).present);                        // half a character
+    EXPECT_FALSE(FromBytes(kSz, {'4', 0, '2', 0, '9', 0, '4', 0, '9', 0, '6', 0, '7', 0, '2', 0, '9', 0, '6', 0}).present);
+    EXPECT_FALSE(FromBytes(kBinary, {1, 0, 0, 0}).present);
+    EXPECT_FALSE(FromBytes(kMultiSz, {'1', 0, 0, 0, 0, 0}).present);
+    std::vector<unsigned char> oversized(70000, '1');
+    EXPECT_FALSE(FromBytes(kSz, oversized).present);
+}
+
+TEST(WakeRules, TheColumnPowerManagementFirstThenTheKeyword) {
+    const struct {
+        RegNumber magicPacket, pnp;
+        WakeSetting expected;
+    } cases[] = {
+        {Number(1), {}, WakeSetting::On},
+        {Number(0), {}, WakeSetting::Off},
+        {Number(2), {}, WakeSetting::NotReported},
+        {{}, {}, WakeSetting::NotReported},
+        {Number(1), Number(0x18), WakeSetting::OffPowerManagement},
+        {Number(1), Number(0x118), WakeSetting::OffPowerManagement},
+        {Number(1), Number(0x110), WakeSetting::OffNotAllowed},
+        {{}, Number(0x80), WakeSetting::OffMagicPacketDisabled},
+        {Number(1), Number(0x100), WakeSetting::On},  // "only a magic packet" changes nothing
+        {Number(0), Number(0), WakeSetting::Off},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, WakeSettingOf(Card(AdapterKind::Ethernet, c.magicPacket, c.pnp)))
+            << c.magicPacket.value << " " << c.pnp.value;
+    EXPECT_EQ(WakeSetting::On, WakeSettingOf(Card(AdapterKind::WiFi, Number(1))));
+    EXPECT_EQ(WakeSetting::NotApplicable, WakeSettingOf(Card(AdapterKind::Tunnel, Number(1))));
+    CheckAdapter noKey = Card(AdapterKind::Ethernet, {});
+    noKey.wake = {};
+    EXPECT_EQ(WakeSetting::NotReported, WakeSettingOf(noKey));
+    EXPECT_EQ(nullptr, WakeSettingKey(WakeSetting::NotApplicable));
+}
+
+TEST(WakeRules, FastStartupNeedsHibernation) {
+    EXPECT_TRUE(IsFastStartupOn(Number(1), {}));
+    EXPECT_TRUE(IsFastStartupOn(Number(1), Number(1)));
+    EXPECT_FALSE(IsFastStartupOn(Number(1), Number(0)));
+    EXPECT_FALSE(IsFastStartupOn(Number(0), {}));
+    EXPECT_FALSE(IsFastStartupOn({}, {}));
+}
+
+std::vector<std::wstring> Keys(const std::vector<CheckAdapter>& adapters, bool fastStartup) {
+    std::vector<std::wstring> keys;
+    for (const Finding& f : ReadinessFindings(adapters, fastStartup))
+        keys.push_back(f.args.empty() ? f.key : std::wstring(f.key) + L" [" + f.args[0] + L"]");
+    return keys;
+}
+using Lines = std::vector<std::wstring>;
+
+TEST(WakeRules, Findings) {
+    EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(1))}, false));
+    EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, {})}, false));
+    EXPECT_EQ((Lines{L"READY_WAKE_OFF [eth0]", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(0))}, false));
+    EXPECT_EQ((Lines{L"READY_WAKE_OFF [eth0]", L"READY_FIRMWARE"}),
+              Keys({Card(AdapterKind::Ethernet, {}, Number(0x80))}, false));
+    EXPECT_EQ((Lines{L"READY_POWER_MANAGEMENT [eth0]", L"READY_FAST_STARTUP", L"READY_FIRMWARE"}),
+              Keys({Card(AdapterKind::Ethernet, Number(1), Number(0x10))}, true));
+    CheckAdapter unplugged = Card(AdapterKind::Ethernet, Number(0));
+    unplugged.connected = false;  // says nothing of a card that is not in use
+    EXPECT_EQ((Lines{L"READY_NO_CABLE", L"READY_FIRMWARE"}),
+              Keys({unplugged, Card(AdapterKind::WiFi, Number(0))}, false));
+    EXPECT_EQ((Lines{L"READY_NO_CABLE", L"READY_FIRMWARE"}), Keys({}, false));
+}
+
+}  // namespace

@@ -76,6 +76,14 @@ struct MapOf {
     static constexpr MessageMapEntry Key(UINT message) {
         return {message, 0, 0, &CallWith<Fn, UINT>};
     }
+    // WM_GETMINMAXINFO: the sizes to fill in.
+    template <auto Fn>
+    static constexpr MessageMapEntry GetMinMaxInfo() {
+        return {WM_GETMINMAXINFO, 0, 0, [](CWnd& self, WPARAM, LPARAM lParam) {
+                    (Of<Fn>(self).*Fn)(reinterpret_cast<MINMAXINFO*>(lParam));
+                    return LRESULT{0};
+                }};
+    }
     // WM_SYSCOMMAND: the command id. The handler passes on what it does not serve.
     template <auto Fn>
     static constexpr MessageMapEntry SysCommand() {

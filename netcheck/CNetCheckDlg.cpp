@@ -16,6 +16,8 @@
 const MessageMapEntry CNetCheckDlg::messageEntries[] = {
     Map::Command<&CNetCheckDlg::OnSend>(BN_CLICKED, IDC_NETCHECK_SEND),
     Map::Command<&CNetCheckDlg::OnRefresh>(BN_CLICKED, IDC_NETCHECK_REFRESH),
+    Map::Message<&CNetCheckDlg::OnSize>(WM_SIZE),
+    Map::GetMinMaxInfo<&CNetCheckDlg::OnGetMinMaxInfo>(),
 };
 const MessageMap CNetCheckDlg::messageMap{&CDialog::messageMap, messageEntries};
 
@@ -25,7 +27,7 @@ enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kW
 const wchar_t* const kColumnKeys[kColumns] = {
     L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND",     L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
     L"NETCHECK_COL_STATE",   L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT",    L"WAKE_COL"};
-const int kColumnShares[kColumns] = {6, 4, 5, 4, 4, 4, 4, 6};
+const int kColumnShares[kColumns] = {5, 5, 6, 6, 5, 5, 4, 7};
 
 // A dialog box runs its own message loop, which hands every message to
 // the thread's message filters first: the one place to see F5 whichever
@@ -87,14 +89,23 @@ BOOL CNetCheckDlg::OnInitDialog() {
     ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
 
     m_list.SetFullRowSelect();
-    int shares = 0;
-    for (const int share : kColumnShares) shares += share;
-    const int width = m_list.ClientWidth();
-    int used = 0;
-    for (int c = 0; c < kColumns; ++c) {
-        const int w = c + 1 < kColumns ? width * kColumnShares[c] / shares : width - used;
-        m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), w);
-        used += w;
+    for (int c = 0; c < kColumns; ++c) m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), 0);
+    FitColumns();
+
+    RECT client{}, window{};
+    ::GetClientRect(m_hWnd, &client);
+    ::GetWindowRect(m_hWnd, &window);
+    m_initialClient = {client.right, client.bottom};
+    m_minWindow = {window.right - window.left, window.bottom - window.top};
+    const Anchor anchors[] = {
+        {IDC_NETCHECK_LIST, {}, true, true, false, false},     {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},
+        {IDC_NETCHECK_READY, {}, true, false, false, true},    {IDC_NETCHECK_SEND, {}, false, false, false, true},
+        {IDC_NETCHECK_REFRESH, {}, false, false, false, true}, {IDCANCEL, {}, false, false, true, true},
+    };
+    for (Anchor a : anchors) {
+        ::GetWindowRect(GetDlgItem(a.id), &a.rect);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&a.rect), 2);
+        m_anchors.push_back(a);
     }
     ShowAdapters();
     return TRUE;  // the focus goes to the list: Enter then closes
@@ -125,6 +136,43 @@ void CNetCheckDlg::ShowAdapters() {
 
 void CNetCheckDlg::OnRefresh() {
     ShowAdapters();
+}
+
+// The columns share the list's width, whatever the dialog's size.
+void CNetCheckDlg::FitColumns() {
+    int shares = 0;
+    for (const int share : kColumnShares) shares += share;
+    const int width = m_list.ClientWidth();
+    int used = 0;
+    for (int c = 0; c < kColumns; ++c) {
+        const int w = c + 1 < kColumns ? width * kColumnShares[c] / shares : width - used;
+        m_list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), MAKELPARAM(w, 0));
+        used += w;
+    }
+}
+
+void CNetCheckDlg::OnSize() {
+    if (m_anchors.empty() || IsIconic()) return;
+    RECT client{};
+    ::GetClientRect(m_hWnd, &client);
+    const int dx = client.right - m_initialClient.cx;
+    const int dy = client.bottom - m_initialClient.cy;
+    for (const Anchor& a : m_anchors) {
+        const int x = a.rect.left + (a.moveX ? dx : 0);
+        const int y = a.rect.top + (a.moveY ? dy : 0);
+        const int w = a.rect.right - a.rect.left + (a.growX ? dx : 0);
+        const int h = a.rect.bottom - a.rect.top + (a.growY ? dy : 0);
+        ::MoveWindow(GetDlgItem(a.id), x, y, w, h, FALSE);
+    }
+    FitColumns();
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// Never smaller than the template: every control keeps its room.
+void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+    if (m_minWindow.cx == 0) return;  // asked before the dialog has its size
+    info->ptMinTrackSize.x = m_minWindow.cx;
+    info->ptMinTrackSize.y = m_minWindow.cy;
 }
 
 void CNetCheckDlg::OnSend() {

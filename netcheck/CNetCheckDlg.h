@@ -28,7 +28,22 @@ protected:
 private:
     void OnSend();
     void OnRefresh();
+    void OnSize();
+    void OnGetMinMaxInfo(MINMAXINFO* info);
     void ShowAdapters();
+    void FitColumns();
+
+    // Where a control stands at the template's size, and how it follows a
+    // change of the dialog's size: the list grows both ways, the findings
+    // grow wide and move down, the buttons move with their corner.
+    struct Anchor {
+        int id;
+        RECT rect;
+        bool growX, growY, moveX, moveY;
+    };
+    std::vector<Anchor> m_anchors;
+    SIZE m_initialClient{};
+    SIZE m_minWindow{};
 
     std::wstring m_strMac;
     CListView m_list;

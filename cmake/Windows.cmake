@@ -31,9 +31,14 @@ add_library(quorvane_win OBJECT
   net/CSystemInfo.cpp
   net/CUdpSocket.cpp
   net/DirectedSend.cpp
+  netcheck/AdapterSend.cpp
   netcheck/AdapterSurvey.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/WakeSettingsReader.cpp
+  wakewait/ArpCache.cpp
+  wakewait/CWakeWaitDlg.cpp
+  wakewait/EchoProbe.cpp
+  wakewait/ProbeWorker.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp
   text/AnsiText.cpp
@@ -43,7 +48,7 @@ add_library(quorvane_win OBJECT
   wol/CSendErrorDlg.cpp
   wol/CSentNoticeDlg.cpp
   wol/CWakeDlg.cpp
-  wol/WinsockLayer.cpp
+  net/WinsockLayer.cpp
 )
 target_include_directories(quorvane_win PUBLIC ${CMAKE_SOURCE_DIR})
 

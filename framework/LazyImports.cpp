@@ -122,6 +122,11 @@ DWORD WINAPI GetIfEntry(PMIB_IFROW row) {
     return fn ? fn(row) : ERROR_NOT_SUPPORTED;
 }
 
+DWORD WINAPI GetIpNetTable(PMIB_IPNETTABLE table, PULONG size, BOOL sorted) {
+    static const auto fn = IpHelper<decltype(&GetIpNetTable)>("GetIpNetTable");
+    return fn ? fn(table, size, sorted) : ERROR_NOT_SUPPORTED;
+}
+
 DWORD WINAPI GetBestInterface(IPAddr destination, PDWORD index) {
     static const auto fn = IpHelper<decltype(&GetBestInterface)>("GetBestInterface");
     return fn ? fn(destination, index) : ERROR_NOT_SUPPORTED;

@@ -76,6 +76,14 @@ struct MapOf {
     static constexpr MessageMapEntry Key(UINT message) {
         return {message, 0, 0, &CallWith<Fn, UINT>};
     }
+    // A message a worker thread posts: its job's serial and a yes or no.
+    template <auto Fn>
+    static constexpr MessageMapEntry Posted(UINT message) {
+        return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM lParam) {
+                    (Of<Fn>(self).*Fn)(static_cast<unsigned>(wParam), lParam != 0);
+                    return LRESULT{0};
+                }};
+    }
     // WM_GETMINMAXINFO: the sizes to fill in.
     template <auto Fn>
     static constexpr MessageMapEntry GetMinMaxInfo() {

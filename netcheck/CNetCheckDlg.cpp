@@ -1,13 +1,12 @@
 #include "CNetCheckDlg.h"
 
+#include "AdapterSend.h"
 #include "AdapterSurvey.h"
 #include "WakeRules.h"
 #include "WakeSettingsReader.h"
 #include "framework/SystemLibrary.h"
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
-#include "net/SocketSession.h"
-#include "net/WinsockStartup.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
@@ -178,16 +177,11 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CNetCheckDlg::OnSend() {
     MacAddress mac{};
     if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
-    const MagicPacket packet = BuildMagicPacket(mac);
-    WinsockStartup winsock;
-    const SocketSession session(winsock, kWinsock2);
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const CheckRow& r = m_rows[i];
-        if (!IsSendTarget(m_adapters, r)) continue;
-        const int error = session.Started() ? SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort})
-                                            : session.Error();
+    const std::vector<int> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_adapters, m_rows);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (results[i] == kNotSentTo) continue;
         m_list.SetCell(static_cast<int>(i), kSent,
-                       error == 0 ? LocalizedText(L"NETCHECK_SENT")
-                                  : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {SocketErrorText(error)}));
+                       results[i] == 0 ? LocalizedText(L"NETCHECK_SENT")
+                                       : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {SocketErrorText(results[i])}));
     }
 }

@@ -51,3 +51,15 @@
 #define IDC_NETCHECK_SEND 1042
 #define IDC_NETCHECK_READY 1043  // findings for this PC as the one to be woken
 #define IDC_NETCHECK_REFRESH 1044
+
+// Wake and wait
+#define IDD_WAKEWAIT 136
+#define IDM_WAKEWAIT 0x0040  // its item in the main dialog's system menu
+#define IDC_WAIT_ADDRESS 1050
+#define IDC_WAIT_START 1051
+#define IDC_WAIT_PROGRESS 1052
+#define IDC_WAIT_STATUS 1053
+#define IDC_WAIT_MAC 1054
+#define IDC_WAIT_EVERY_ADAPTER 1055
+#define IDC_WAIT_MAC_LABEL 1056
+#define IDC_WAIT_ADDRESS_LABEL 1057

@@ -3,8 +3,8 @@
 #include "CMacErrorDlg.h"
 #include "CSendErrorDlg.h"
 #include "CSentNoticeDlg.h"
-#include "MagicPacket.h"
-#include "WinsockLayer.h"
+#include "net/MagicPacket.h"
+#include "net/WinsockLayer.h"
 #include "adapters/COwnMacDlg.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
@@ -12,6 +12,7 @@
 #include "framework/CWinApp.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
+#include "wakewait/CWakeWaitDlg.h"
 #include "net/WinsockStartup.h"
 #include "res/resource.h"
 
@@ -57,9 +58,11 @@ BOOL CWakeDlg::OnInitDialog() {
     const HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
     const std::wstring listen = LocalizedText(L"LISTEN_MENU");
     const std::wstring check = LocalizedText(L"NETCHECK_MENU");
+    const std::wstring wait = LocalizedText(L"WAIT_MENU");
     ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(systemMenu, MF_STRING, IDM_LISTEN, listen.c_str());
     ::AppendMenuW(systemMenu, MF_STRING, IDM_NETCHECK, check.c_str());
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_WAKEWAIT, wait.c_str());
     return TRUE;  // the focus goes to the first tab stop, the MAC field
 }
 
@@ -83,16 +86,19 @@ HICON CWakeDlg::OnQueryDragIcon() {
     return m_hIcon;
 }
 
+// The field only ever holds hex digits and separators, so the length is the
+// one thing left to check; a short address gets the wrong-address notice.
+bool CWakeDlg::HasCompleteMac() {
+    if (m_editMac.GetMacText().size() == 2 * kMacBytes) return true;
+    CMacErrorDlg notice;
+    notice.SetNoticeIcon(kNoticeIconWarning);
+    notice.DoModal();
+    return false;
+}
+
 void CWakeDlg::OnPowerOn() {
-    // The field only ever holds hex digits and separators, so the length is
-    // the one thing left to check.
+    if (!HasCompleteMac()) return;
     const std::wstring mac = m_editMac.GetMacText();
-    if (mac.size() != 2 * kMacBytes) {
-        CMacErrorDlg notice;
-        notice.SetNoticeIcon(kNoticeIconWarning);
-        notice.DoModal();
-        return;
-    }
     if (SendMagicPacket(mac, kBroadcastDestination) == 0) {
         CSentNoticeDlg notice;
         notice.DoModal();
@@ -118,6 +124,12 @@ void CWakeDlg::OnSysCommand(UINT id) {
     }
     case IDM_NETCHECK: {
         CNetCheckDlg dlg(m_editMac.GetMacText());
+        dlg.DoModal();
+        break;
+    }
+    case IDM_WAKEWAIT: {
+        if (!HasCompleteMac()) break;
+        CWakeWaitDlg dlg(m_editMac.GetMacText());
         dlg.DoModal();
         break;
     }

@@ -25,6 +25,7 @@ private:
     void OnPowerOn();
     void OnViewOwnMac();
     void OnSysCommand(UINT id);
+    bool HasCompleteMac();
 
     CLinkStatic m_linkOwnMac;
     CMacEdit m_editMac;

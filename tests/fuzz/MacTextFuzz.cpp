@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "wol/MagicPacket.h"
+#include "net/MagicPacket.h"
 
 namespace {
 

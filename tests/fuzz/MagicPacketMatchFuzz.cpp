@@ -1,7 +1,7 @@
 // The magic-packet recogniser on any datagram.
 #include "FuzzInput.h"
 #include "listener/MagicPacketMatch.h"
-#include "wol/MagicPacket.h"
+#include "net/MagicPacket.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MagicPacketMatch m;

@@ -114,7 +114,7 @@ const char* const kJapanese[16] = {
 };
 
 // The listener's keys follow the sixteen above in every section, then the
-// network check's, then the readiness check's.
+// network check's, the readiness check's, and those of Wake and wait.
 const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN_TIME",        "LISTEN_FROM",
                                      "LISTEN_PORT",    "LISTEN_MAC",     "LISTEN_THIS_PC",     "LISTEN_YES",
                                      "LISTEN_PASSWORD", "LISTEN_PORTS",  "LISTEN_NO_PORT",     "LISTEN_IN_USE",
@@ -130,7 +130,12 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "NETCHECK_CLOSE", "WAKE_COL", "WAKE_NOT_REPORTED", "WAKE_ON", "WAKE_OFF",
                                      "WAKE_OFF_POWER_MANAGEMENT", "WAKE_OFF_NOT_ALLOWED", "WAKE_OFF_MAGIC_PACKET",
                                      "READY_WAKE_OFF", "READY_POWER_MANAGEMENT", "READY_FAST_STARTUP",
-                                     "READY_NO_CABLE", "READY_NOTHING_WRONG", "READY_FIRMWARE"};
+                                     "READY_NO_CABLE", "READY_NOTHING_WRONG", "READY_FIRMWARE", "WAIT_MENU",
+                                     "WAIT_MAC_LABEL", "WAIT_ADDRESS_LABEL", "WAIT_EVERY_ADAPTER", "WAIT_START",
+                                     "WAIT_STOP", "WAIT_CLOSE", "WAIT_NOTE", "WAIT_CHECKING", "WAIT_WAITING",
+                                     "WAIT_ALREADY_ON", "WAIT_ANSWERED", "WAIT_TIMED_OUT", "WAIT_STOPPED",
+                                     "WAIT_NOT_WATCHED", "WAIT_BAD_ADDRESS", "WAIT_OWN_ADDRESS", "WAIT_NOT_A_PC",
+                                     "WAIT_OFF_NETWORK"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "listener/MagicPacketMatch.h"
-#include "wol/MagicPacket.h"
+#include "net/MagicPacket.h"
 
 namespace {
 

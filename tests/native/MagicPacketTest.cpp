@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "wol/MagicPacket.h"
+#include "net/MagicPacket.h"
 
 namespace {
 

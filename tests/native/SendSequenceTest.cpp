@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "wol/SocketLayer.h"
+#include "net/SocketLayer.h"
 
 namespace {
 

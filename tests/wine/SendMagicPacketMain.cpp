@@ -10,7 +10,7 @@
 
 #include "framework/CWinApp.h"
 #include "wol/CWakeDlg.h"
-#include "wol/MagicPacket.h"
+#include "net/MagicPacket.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "net/MagicPacketFormat.h"
+#include "MagicPacketFormat.h"
 
 // The IPv4 address the packet goes to, host byte order: the resolved address
 // with its nine lowest bits set.

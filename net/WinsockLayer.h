@@ -1,6 +1,6 @@
 #pragma once
 #include "SocketLayer.h"
-#include "net/CUdpSocket.h"
+#include "CUdpSocket.h"
 
 // The real Windows Sockets calls of one "Power ON".
 class WinsockLayer final : public SocketLayer {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "MagicPacket.h"
-#include "net/SocketSession.h"
+#include "SocketSession.h"
 
 class SocketLayer {
 public:

@@ -1,0 +1,18 @@
+#include "AdapterSend.h"
+
+#include "net/DirectedSend.h"
+#include "net/SocketSession.h"
+#include "net/WinsockStartup.h"
+
+std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<CheckAdapter>& adapters,
+                                         const std::vector<CheckRow>& rows) {
+    std::vector<int> results(rows.size(), kNotSentTo);
+    WinsockStartup winsock;
+    const SocketSession session(winsock, kWinsock2);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!IsSendTarget(adapters, rows[i])) continue;
+        results[i] = session.Started() ? SendDirected(packet, rows[i].address, rows[i].broadcast, {kWakePort, kDiscardPort})
+                                       : session.Error();
+    }
+    return results;
+}

@@ -26,6 +26,9 @@ enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kW
 const wchar_t* const kColumnKeys[kColumns] = {
     L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND",     L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
     L"NETCHECK_COL_STATE",   L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT",    L"WAKE_COL"};
+// The template's size in dialog units (res/Quorvane.rc).
+constexpr int kTemplateWidth = 440;
+constexpr int kTemplateHeight = 250;
 const int kColumnShares[kColumns] = {5, 5, 6, 6, 5, 5, 4, 7};
 
 // A dialog box runs its own message loop, which hands every message to
@@ -91,10 +94,12 @@ BOOL CNetCheckDlg::OnInitDialog() {
     for (int c = 0; c < kColumns; ++c) m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), 0);
     FitColumns();
 
-    RECT client{}, window{};
-    ::GetClientRect(m_hWnd, &client);
+    // The controls stand where the template puts them, for the template's
+    // size; a screen too small for it has made the window smaller already.
+    RECT templ{0, 0, kTemplateWidth, kTemplateHeight}, window{};
+    ::MapDialogRect(m_hWnd, &templ);
     ::GetWindowRect(m_hWnd, &window);
-    m_initialClient = {client.right, client.bottom};
+    m_initialClient = {templ.right, templ.bottom};
     m_minWindow = {window.right - window.left, window.bottom - window.top};
     const Anchor anchors[] = {
         {IDC_NETCHECK_LIST, {}, true, true, false, false},     {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},
@@ -106,6 +111,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
         ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&a.rect), 2);
         m_anchors.push_back(a);
     }
+    OnSize();
     ShowAdapters();
     return TRUE;  // the focus goes to the list: Enter then closes
 }

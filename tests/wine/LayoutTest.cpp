@@ -11,6 +11,7 @@
 #include "adapters/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
+#include "wakewait/CWakeWaitDlg.h"
 #include "res/resource.h"
 #include "wol/CMacErrorDlg.h"
 #include "wol/CSendErrorDlg.h"
@@ -106,6 +107,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { COwnMacDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDC_OWN_MAC_OK); }
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

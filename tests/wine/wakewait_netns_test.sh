@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Wake and wait with the real program: the PC to be woken is a namespace
+# whose address appears only a few seconds after a magic packet for its MAC
+# address reaches it; the packets and pings are counted there.
+source "$(dirname "$0")/lib.sh"
+trap 'cleanup_netns; rm -rf "$scratch"' EXIT
+
+scratch="$QUORVANE_SCRATCH/wakewait-$$"
+mkdir -p "$scratch"
+snd="qv-$$-snd" pc="qv-$$-pc"
+pc_mac=02:57:41:4b:45:31 boot_delay=4
+make_netns "$snd"
+make_netns "$pc"
+link_netns "$snd" 10.221.0.1/24 "$pc" 10.221.0.9/32
+ip -n "$pc" addr del 10.221.0.9/32 dev eth0  # asleep: no address at all
+ip -n "$pc" link set eth0 address "$pc_mac"
+ip -n "$snd" route add default dev eth0
+# This PC saw the other one before it slept: its ARP cache still knows it.
+ip -n "$snd" neigh replace 10.221.0.2 lladdr "$pc_mac" dev eth0 nud permanent
+log="$scratch/pc.log"
+ip netns exec "$pc" python3 "$here/sleeping_pc.py" eth0 "$pc_mac" 10.221.0.2/24 "$boot_delay" "$log" &
+for ((i = 0; i < 50; i++)); do [ -e "$log.ready" ] && break; sleep 0.1; done
+prefix_for_netns "$snd" prefix
+
+P() { probe_in "$snd" "$prefix" "$@"; }
+item() { P dump | awk '/^dialog enabled/ {on=1; next} /^dialog/ {on=0} on' | sed -n "s/^  $1 [a-z]* [A-Za-z0-9]* \\[\\(.*\\)\\] style=.*/\\1/p"; }
+status() { item 1053; }
+events() { grep -c "^$1" "$log" || true; }
+# Waits up to $1 seconds for the status to match the pattern $2; prints it.
+status_until() {
+  local i out=""
+  for ((i = 0; i < $1 * 5; i++)); do
+    out="$(status)"
+    grep -qE -- "$2" <<<"$out" && break
+    sleep 0.2
+  done
+  printf '%s' "$out"
+}
+start_wait() {  # start_wait ADDRESS: types it over the field's text and presses Wake and wait
+  P set-clipboard "$1"
+  press ctrl+a
+  press ctrl+v
+  press Return
+}
+
+in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_EXE" </dev/null >/dev/null 2>&1 &
+program_pid=$!
+P wait 1 30 >/dev/null || true
+focus_program
+P syscommand 0x40
+P wait 2 30 >/dev/null || true
+check "without a whole MAC address: the wrong-address notice, nothing opened" "[Enter the correct Mac address.]" \
+  "$(P dump | grep -o '1014 .*' | grep -o '\[.*\]')"
+press Return
+P wait 1 30 >/dev/null || true
+
+type_text "0257414b4531"
+P syscommand 0x40
+P wait 2 30 >/dev/null || true
+check "the MAC address it will wake" "02-57-41-4B-45-31" "$(item 1054)"
+check "the address this PC's ARP cache holds for it" "10.221.0.2" "$(item 1050)"
+check_contains "the firewall is named before the wait" "firewall often drops pings" "$(status)"
+
+# A malformed address, then this PC's own: a verdict, nothing sent.
+start_wait "192.168.1"
+check "an inet_addr shortcut is refused" \
+  "Type the PC’s IPv4 address (four numbers from 0 to 255, such as 192.168.1.23) or its name." "$(status)"
+start_wait "10.221.0.1"
+check "this PC's own address is refused" \
+  "10.221.0.1 is this PC’s own address: type the address of the PC to be woken. Nothing was sent." "$(status)"
+check "nothing was sent for either" "0" "$(events magic)"
+
+# The wake itself.
+start_wait "10.221.0.2"
+verdict="$(status_until 40 'answered|No answer')"
+seconds="$(sed -n 's/^The PC answered after \([0-9]*\) seconds at 10.221.0.2.$/\1/p' <<<"$verdict")"
+check "the PC answered, at its address" "answered" "$([ -n "$seconds" ] && echo answered || echo "$verdict")"
+check "after at least its boot time" "yes" "$([ "${seconds:-0}" -ge "$boot_delay" ] && echo yes || echo "no: $seconds s")"
+check "the button reads Wake and wait again" "Wake and wait" "$(item 1051)"
+check "the packet arrived as the limited broadcast" "1" "$(grep -c '^magic 255.255.255.255 40000$' "$log")"
+check "and as the subnet's directed broadcast, on both ports" "1 1" \
+  "$(grep -c '^magic 10.221.0.255 40000$' "$log") $(grep -c '^magic 10.221.0.255 9$' "$log")"
+check "the PC booted" "1" "$(events booted)"
+
+# Running already: said so, nothing sent.
+sent="$(events magic)"
+start_wait "10.221.0.2"
+check "a PC that answers is already on" \
+  "10.221.0.2 already answers: it is on, and nothing was sent. Shut it down or let it sleep, then try again." \
+  "$(status_until 10 'already')"
+check "and nothing was sent" "$sent" "$(events magic)"
+
+# A name that does not resolve: the packet still goes, the wait cannot watch.
+start_wait "sleeping-pc.invalid"
+check "an unknown name: sent, but not watched" \
+  "The magic packet was sent, but the name sleeping-pc.invalid could not be found, so the wait could not watch: a sleeping PC often cannot answer for its own name. Type its address instead." \
+  "$(status_until 20 'could not')"
+check "the packet went" "$((sent + 1))" "$(events magic)"
+
+# Behind a router: a warning, the wait goes on; then Stop.
+start_wait "172.31.9.9"
+check_contains "a warning before the wait" "172.31.9.9 is not on any network of this PC: it is behind a router" \
+  "$(status_until 10 'Waiting for 172.31.9.9 to answer: [2-9]')"
+check "the button reads Stop while waiting" "Stop" "$(item 1051)"
+press Return  # Enter presses the same button, now Stop
+check_contains "Stop ends the wait" "Stopped after" "$(status_until 5 'Stopped')"
+check "the button reads Wake and wait again" "Wake and wait" "$(item 1051)"
+probes="$(grep -c '172.31.9.9' "$log")"
+sleep 3
+check "no further pings after Stop" "$probes" "$(grep -c '172.31.9.9' "$log")"
+
+press Escape
+P wait 1 30 >/dev/null || true
+P syscommand 0xF060 >/dev/null
+wait_program 20
+check "the program ends normally" "0" "$program_status"
+
+finish

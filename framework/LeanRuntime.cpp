@@ -37,3 +37,59 @@ namespace std {
 // only those the program calls, and never reaches for the runtime's blocks.
 template class std::basic_string<char>;
 template class std::basic_string<wchar_t>;
+
+// The allocation functions and the guard of function-local statics, in
+// place of the runtime's: those report failure by throwing, and so pull in
+// the whole exception machinery and its unwinder (over 30 KB) for an
+// exception nothing here could catch. Out of memory ends the process, as an
+// uncaught std::bad_alloc would.
+#include <windows.h>
+
+#include <cstdlib>
+#include <new>
+
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    std::abort();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+
+// A static's guard: the compiler tests its first byte, set once the static
+// is made; the next four bytes say which thread is making it. Statics are
+// made on the window's thread and on the wait's worker thread.
+namespace {
+struct StaticGuard {
+    volatile char done;
+    char pad[3];
+    volatile LONG maker;
+};
+}  // namespace
+
+extern "C" int __cxa_guard_acquire(long long* guard) {
+    auto* g = reinterpret_cast<StaticGuard*>(guard);
+    const LONG self = static_cast<LONG>(::GetCurrentThreadId());
+    for (;;) {
+        if (g->done) return 0;
+        const LONG maker = ::InterlockedCompareExchange(&g->maker, self, 0);
+        if (maker == 0) break;
+        if (maker == self) std::abort();  // the static's own initialiser needs it
+        ::Sleep(0);
+    }
+    if (!g->done) return 1;
+    ::InterlockedExchange(&g->maker, 0);
+    return 0;
+}
+
+extern "C" void __cxa_guard_release(long long* guard) {
+    auto* g = reinterpret_cast<StaticGuard*>(guard);
+    ::InterlockedExchange(reinterpret_cast<volatile LONG*>(&g->done) , 1);
+    ::InterlockedExchange(&g->maker, 0);
+}
+
+extern "C" void __cxa_guard_abort(long long* guard) {
+    ::InterlockedExchange(&reinterpret_cast<StaticGuard*>(guard)->maker, 0);
+}

@@ -101,6 +101,19 @@ click_at() {  # click_at X Y, in Wine's screen coordinates
   sleep 0.5
 }
 
+# The program in namespace $1 with prefix $2 in locale $3, its window menu's
+# item $4 chosen once the main dialog is up (none when empty); program_pid
+# is the program's.
+open_program_in() {  # open_program_in NS PREFIX LANG [SYSCOMMAND]
+  in_netns "$1" "$2" LANG="$3" LC_ALL= wine "$QUORVANE_EXE" </dev/null >/dev/null 2>&1 &
+  program_pid=$!
+  probe_in "$1" "$2" wait 1 30 >/dev/null || true
+  focus_program
+  [ -n "${4:-}" ] || return 0
+  probe_in "$1" "$2" syscommand "$4"
+  probe_in "$1" "$2" wait 2 30 >/dev/null || true
+}
+
 # A UDP listener in namespace $1 on port $3 (40000 when not given); one line
 # per datagram in $2.
 start_listener() {

@@ -32,10 +32,7 @@ enabled() {  # enabled ID: "enabled" or "disabled"
 received() { cat "$scratch/wake" "$scratch/discard" 2>/dev/null | wc -l; }
 open_check() {  # open_check NS PREFIX LANG MAC: the program, the MAC typed, then the check
   ns="$1" prefix="$2"
-  in_netns "$ns" "$prefix" LANG="$3" LC_ALL= wine "$QUORVANE_EXE" </dev/null >/dev/null 2>&1 &
-  program_pid=$!
-  P wait 1 30 >/dev/null || true
-  focus_program
+  open_program_in "$ns" "$prefix" "$3"
   [ -n "$4" ] && type_text "$4"
   P syscommand 0x30
   P wait 2 30 >/dev/null || true

@@ -30,12 +30,7 @@ expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
   check "$1" "$2 | $3" "$(eventually "$2 | $3" state)"
 }
 
-in_netns "$ns" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_EXE" </dev/null >/dev/null 2>&1 &
-program_pid=$!
-P wait 1 30 >/dev/null || true
-focus_program
-P syscommand 0x30
-P wait 2 30 >/dev/null || true
+open_program_in "$ns" "$prefix" en_US.UTF-8 0x30
 
 check "no driver key: not reported, and nothing Windows can tell" "Not reported | $nothing" "$(state)"
 reg add "$class\\0007" /v NetCfgInstanceId /t REG_SZ /d "$guid" /f

@@ -43,12 +43,7 @@ start_wait() {  # start_wait ADDRESS: types it over the field's text and presses
   press Return
 }
 
-in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_EXE" </dev/null >/dev/null 2>&1 &
-program_pid=$!
-P wait 1 30 >/dev/null || true
-focus_program
-P syscommand 0x40
-P wait 2 30 >/dev/null || true
+open_program_in "$snd" "$prefix" en_US.UTF-8 0x40
 check "without a whole MAC address: the wrong-address notice, nothing opened" "[Enter the correct Mac address.]" \
   "$(P dump | grep -o '1014 .*' | grep -o '\[.*\]')"
 press Return

@@ -35,7 +35,10 @@ start_once() {
   /usr/bin/python3 "$root/scripts/map_wait.py" "$ready" 30 >"$QUORVANE_SCRATCH/map.time" &
   local waiter=$!
   local i
-  for ((i = 0; i < 1000 && ! -e "$ready"; i++)); do sleep 0.01; done
+  for ((i = 0; i < 1000; i++)); do
+    [ -e "$ready" ] && break
+    sleep 0.01
+  done
   [ -e "$ready" ] || { echo "bench: the map watcher did not start within 10 s" >&2; exit 1; }
   start=$(date +%s%N)
   wine "$1" </dev/null >/dev/null 2>&1 &

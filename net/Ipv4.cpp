@@ -27,8 +27,11 @@ std::wstring DottedQuad(std::uint32_t address) {
 int PrefixLength(std::uint32_t mask) {
     int ones = 0;
     while (ones < 32 && (mask & (0x80000000u >> ones))) ++ones;
-    const std::uint32_t contiguous = ones == 0 ? 0 : 0xFFFFFFFFu << (32 - ones);
-    return mask == contiguous ? ones : -1;
+    return mask == PrefixMask(ones) ? ones : -1;
+}
+
+std::uint32_t PrefixMask(int prefix) {
+    return prefix <= 0 ? 0 : 0xFFFFFFFFu << (32 - prefix);
 }
 
 bool DirectedBroadcast(std::uint32_t address, std::uint32_t mask, std::uint32_t& broadcast) {

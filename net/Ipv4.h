@@ -14,6 +14,9 @@ std::wstring DottedQuad(std::uint32_t address);
 // contiguous (no subnet has such a mask).
 int PrefixLength(std::uint32_t mask);
 
+// The mask of a prefix length from 0 to 32.
+std::uint32_t PrefixMask(int prefix);
+
 // The directed broadcast of the subnet of an address: the address with every
 // host bit set. False where the subnet has none: /31 and /32 (no host bits to
 // spare), /0 or a broken mask, and every subnet whose broadcast would be

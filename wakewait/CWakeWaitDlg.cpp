@@ -46,7 +46,9 @@ std::wstring Trimmed(std::wstring text) {
 }  // namespace
 
 CWakeWaitDlg::CWakeWaitDlg(std::wstring macText, CWnd* pParentWnd)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_strMac(std::move(macText)) {}
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_strMac(std::move(macText)) {
+    ParseMacText(m_mac.data(), m_mac.size(), ToAnsi(m_strMac).c_str());
+}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -66,11 +68,8 @@ BOOL CWakeWaitDlg::OnInitDialog() {
     ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETRANGE32, 0, WaitMachine::kWaitMs / 1000);
 
     // Where this PC last saw the MAC address, if it has.
-    MacAddress mac{};
     std::uint32_t address = 0;
-    if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) == static_cast<int>(kMacBytes) &&
-        FindAddressForMac(ReadArpCache(), mac, address))
-        SetDlgItemText(IDC_WAIT_ADDRESS, DottedQuad(address));
+    if (FindAddressForMac(ReadArpCache(), m_mac, address)) SetDlgItemText(IDC_WAIT_ADDRESS, DottedQuad(address));
     return TRUE;  // the focus goes to the address field
 }
 
@@ -105,8 +104,7 @@ void CWakeWaitDlg::Begin() {
     if (kind == TargetKind::Address) {
         const Refusal refusal = RefuseAddress(address, m_adapters);
         if (refusal != Refusal::None) {
-            ShowStatus(FillArgs(LocalizedText(refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC"),
-                                {m_strTarget}));
+            ShowRefusal(refusal);
             return;
         }
         if (LocalRowFor(address, m_adapters, m_rows) < 0)
@@ -128,8 +126,7 @@ void CWakeWaitDlg::OnResolved(unsigned serial, bool resolved) {
         m_worker.Stop();
         m_wait.SendFailed();
         Finish();
-        ShowStatus(FillArgs(LocalizedText(refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC"),
-                            {m_strTarget}));
+        ShowRefusal(refusal);
         return;
     }
     // A magic packet needs no address: it still goes, but nothing can watch.
@@ -178,9 +175,7 @@ bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
     WinsockLayer layer;
     bool sent = SendMagicPacketVia(winsock, layer, report, ToAnsi(m_strMac), kLimitedBroadcast) == 0;
 
-    MacAddress mac{};
-    ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str());
-    const MagicPacket packet = BuildMagicPacket(mac);
+    const MagicPacket packet = BuildMagicPacket(m_mac);
     const int row = toTheSubnet ? LocalRowFor(m_address, m_adapters, m_rows) : -1;
     if (row >= 0) {
         const SocketSession session(winsock, kWinsock2);
@@ -206,6 +201,12 @@ void CWakeWaitDlg::Finish() {
     const std::wstring seconds = DecimalText(m_wait.FinalSeconds());
     const std::wstring pc = m_wait.State() == WaitState::Answered ? DottedQuad(m_address) : m_strTarget;
     ShowStatus(m_strWarning + FillArgs(LocalizedText(key), {pc, seconds}));
+}
+
+// Nothing is sent to an address that is no other PC.
+void CWakeWaitDlg::ShowRefusal(Refusal refusal) {
+    const wchar_t* key = refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC";
+    ShowStatus(FillArgs(LocalizedText(key), {m_strTarget}));
 }
 
 void CWakeWaitDlg::ShowStatus(const std::wstring& text) {

@@ -32,10 +32,12 @@ private:
     bool SendPackets(bool toTheSubnet);
     void Finish();
     void ShowStatus(const std::wstring& text);
+    void ShowRefusal(Refusal refusal);
     void ShowProgress();
     bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_wait.IsRunning(); }
 
     std::wstring m_strMac;
+    MacAddress m_mac{};  // m_strMac's bytes
     std::wstring m_strTarget;   // as typed
     std::wstring m_strWarning;  // said before every status line of this wait
     WaitMachine m_wait;

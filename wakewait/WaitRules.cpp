@@ -29,10 +29,6 @@ bool IsNumberLabel(const std::wstring& label) {
     return true;
 }
 
-std::uint32_t MaskOf(int prefix) {
-    return prefix == 0 ? 0 : 0xFFFFFFFFu << (32 - prefix);
-}
-
 }  // namespace
 
 TargetKind ParseTarget(const std::wstring& text, std::uint32_t& address) {
@@ -60,7 +56,7 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<CheckAdapter>& ad
             if (own == address) return Refusal::OwnAddress;
     for (const CheckRow& row : CheckRowsOf(adapters)) {
         if (!row.hasBroadcast) continue;
-        const std::uint32_t mask = MaskOf(row.prefix);
+        const std::uint32_t mask = PrefixMask(row.prefix);
         if (address == (row.address & mask) || address == row.broadcast) return Refusal::NotAPc;
     }
     return Refusal::None;
@@ -69,7 +65,7 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<CheckAdapter>& ad
 int LocalRowFor(std::uint32_t address, const std::vector<CheckAdapter>& adapters, const std::vector<CheckRow>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CheckRow& row = rows[i];
-        const std::uint32_t mask = MaskOf(row.prefix);
+        const std::uint32_t mask = PrefixMask(row.prefix);
         if (IsSendTarget(adapters, row) && (row.address & mask) == (address & mask)) return static_cast<int>(i);
     }
     return -1;

@@ -19,6 +19,7 @@ struct {
     std::vector<FakeAdapter> adapters;
     ULONG failWith = NO_ERROR;       // on every call, when set
     ULONG failSecondWith = NO_ERROR; // on the second call only
+    bool growsEachCall = false;      // another adapter appears before every call after the first
     std::vector<ULONG> sizesGiven;
 } g_ipHelper;
 
@@ -36,6 +37,8 @@ public:
 
 ULONG FakeSource::GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
     g_ipHelper.sizesGiven.push_back(*size);
+    if (g_ipHelper.growsEachCall && g_ipHelper.sizesGiven.size() > 1 && g_ipHelper.sizesGiven.size() < 5)
+        g_ipHelper.adapters.push_back({{2, 0, 0, 0, 0, static_cast<BYTE>(g_ipHelper.adapters.size())}, {"10.7.0.1"}});
     if (g_ipHelper.failWith != NO_ERROR) return g_ipHelper.failWith;
     if (g_ipHelper.sizesGiven.size() == 2 && g_ipHelper.failSecondWith != NO_ERROR) return g_ipHelper.failSecondWith;
 
@@ -64,7 +67,13 @@ ULONG FakeSource::GetAdaptersInfo(PIP_ADAPTER_INFO buffer, PULONG size) {
                 entry = extra++;
             }
             std::strncpy(entry->IpAddress.String, fake.ips[k].c_str(), sizeof entry->IpAddress.String - 1);
+            std::strncpy(entry->IpMask.String, "255.255.254.0", sizeof entry->IpMask.String - 1);
         }
+        info.Index = static_cast<DWORD>(100 + i);
+        info.Type = MIB_IF_TYPE_ETHERNET;
+        // Names filled to the last byte, without a terminator.
+        std::memset(info.AdapterName, 'N', sizeof info.AdapterName);
+        std::memset(info.Description, 'D', sizeof info.Description);
     }
     return NO_ERROR;
 }
@@ -100,6 +109,33 @@ TEST_F(OwnMacQuery, ManyAdaptersNeedOneSecondCallAtTheReportedSize) {
     ASSERT_EQ(2u, g_ipHelper.sizesGiven.size());
     EXPECT_EQ(640u, g_ipHelper.sizesGiven[0]);
     EXPECT_GT(g_ipHelper.sizesGiven[1], 640u);
+}
+
+TEST_F(OwnMacQuery, TheCheckAsksAgainWhileTheListGrowsAndReadsEveryField) {
+    g_ipHelper.adapters = {{{2, 0, 0, 0, 0, 0}, {"10.7.0.1"}}, {{2, 0, 0, 0, 0, 1}, {"10.7.0.1"}}};
+    g_ipHelper.growsEachCall = true;  // three adapters appear, one before each of calls 2 to 4
+    FakeSource source;
+    std::vector<AdapterRecord> records;
+    ASSERT_TRUE(QueryAdapters(source, records, 8));
+    ASSERT_EQ(5u, records.size());
+    EXPECT_EQ(5u, g_ipHelper.sizesGiven.size());
+    for (std::size_t i = 1; i < g_ipHelper.sizesGiven.size(); ++i)
+        EXPECT_GT(g_ipHelper.sizesGiven[i], g_ipHelper.sizesGiven[i - 1]) << "call " << i;
+    const AdapterRecord& last = records.back();
+    EXPECT_EQ(L"10.7.0.1", last.ipv4.at(0));
+    EXPECT_EQ(L"255.255.254.0", last.masks.at(0));
+    EXPECT_EQ(104u, last.index);
+    EXPECT_EQ(6u, last.macLength);
+    EXPECT_EQ(std::string(sizeof(IP_ADAPTER_INFO::AdapterName), 'N'), last.name);  // cut at the field's end
+    EXPECT_EQ(sizeof(IP_ADAPTER_INFO::Description), last.description.size());
+
+    // The own-MAC query keeps its one retry, whatever the list does.
+    SetUp();
+    g_ipHelper.adapters = {{{2, 0, 0, 0, 0, 0}, {"10.1.2.3"}}, {{2, 0, 0, 0, 0, 1}, {"10.1.2.4"}}};
+    g_ipHelper.growsEachCall = true;
+    std::vector<AdapterRecord> once;
+    EXPECT_FALSE(QueryAdapters(source, once));
+    EXPECT_EQ(2u, g_ipHelper.sizesGiven.size());
 }
 
 TEST_F(OwnMacQuery, FailuresGiveEmptyText) {

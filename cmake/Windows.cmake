@@ -31,8 +31,8 @@ add_library(quorvane_win OBJECT
   net/CSystemInfo.cpp
   net/CUdpSocket.cpp
   net/DirectedSend.cpp
+  net/SystemAdapterFacts.cpp
   netcheck/AdapterSend.cpp
-  netcheck/AdapterSurvey.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/WakeSettingsReader.cpp
   wakewait/ArpCache.cpp

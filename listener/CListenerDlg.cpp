@@ -1,6 +1,6 @@
 #include "CListenerDlg.h"
 
-#include "net/AdapterList.h"
+#include "net/SystemAdapterFacts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 #include "framework/SystemLibrary.h"
@@ -56,11 +56,9 @@ BOOL CListenerDlg::OnInitDialog() {
     m_list.AddColumn(kMac, LocalizedText(L"LISTEN_MAC"), 8 * unit);
     m_list.AddColumn(kThisPc, LocalizedText(L"LISTEN_THIS_PC"), width - 18 * unit);
 
-    std::vector<AdapterRecord> adapters;
-    SystemAdapterSource system;
-    if (QueryAdapters(system, adapters)) {
-        for (const AdapterRecord& a : adapters) m_ownMacs.push_back(a.mac);
-    }
+    // Every adapter's, also a card's under a virtual switch or bridge: the
+    // one that wakes this PC.
+    for (const Adapter& a : SurveyThisPc()) m_ownMacs.push_back(a.mac);
     m_listener.Open(m_hWnd, WM_APP_SOCKET, kPorts);
     ShowStatus();
     return TRUE;

@@ -1,6 +1,7 @@
 #include "AdapterList.h"
 
 #include "CSystemInfo.h"
+#include "GrowingQuery.h"
 #include "text/AnsiText.h"
 
 namespace {
@@ -53,14 +54,10 @@ void SystemAdapterSource::GetLocalAddress(std::wstring& text) {
 }
 
 bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters, int retries) {
-    ULONG size = kFirstBufferSize;
-    std::vector<unsigned char> buffer(size);
-    ULONG result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
-    // The list may grow between two calls: each retry asks at the size reported last.
-    for (int retry = 0; retry < retries && result == ERROR_BUFFER_OVERFLOW; ++retry) {
-        buffer.assign(size, 0);
-        result = source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(buffer.data()), &size);
-    }
+    std::vector<unsigned char> buffer;
+    const ULONG result = QueryGrowing(buffer, kFirstBufferSize, retries, [&](unsigned char* bytes, PULONG size) {
+        return source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(bytes), size);
+    });
     if (result != NO_ERROR || buffer.empty()) return false;
     adapters = ReadAdapters(reinterpret_cast<const IP_ADAPTER_INFO*>(buffer.data()));
     return true;

@@ -4,7 +4,7 @@
 #include "net/SocketSession.h"
 #include "net/WinsockStartup.h"
 
-std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<CheckAdapter>& adapters,
+std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,
                                          const std::vector<CheckRow>& rows) {
     std::vector<int> results(rows.size(), kNotSentTo);
     WinsockStartup winsock;

@@ -12,5 +12,5 @@ constexpr int kNotSentTo = -1;
 
 // One result a row: 0 when sent, the Winsock error when not, kNotSentTo for
 // a row that is no target. A failure on one row does not stop the others.
-std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<CheckAdapter>& adapters,
+std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,
                                          const std::vector<CheckRow>& rows);

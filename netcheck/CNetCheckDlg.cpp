@@ -1,11 +1,11 @@
 #include "CNetCheckDlg.h"
 
 #include "AdapterSend.h"
-#include "AdapterSurvey.h"
 #include "WakeRules.h"
 #include "WakeSettingsReader.h"
 #include "framework/SystemLibrary.h"
 #include "net/DirectedSend.h"
+#include "net/SystemAdapterFacts.h"
 #include "net/Ipv4.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
@@ -46,7 +46,9 @@ LRESULT CALLBACK RefreshKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::wstring KindText(const CheckAdapter& a) {
+std::wstring KindText(const std::vector<Adapter>& adapters, const Adapter& a) {
+    if (a.card >= 0)
+        return FillArgs(LocalizedText(L"NETCHECK_SWITCH_ON"), {adapters[static_cast<std::size_t>(a.card)].label});
     static const wchar_t* const kKeys[] = {L"NETCHECK_ETHERNET", L"NETCHECK_WIFI", L"NETCHECK_TUNNEL", L"NETCHECK_OTHER"};
     const std::wstring kind = LocalizedText(kKeys[static_cast<int>(a.kind)]);
     return a.isVirtual ? FillArgs(LocalizedText(L"NETCHECK_VIRTUAL"), {kind}) : kind;
@@ -55,9 +57,7 @@ std::wstring KindText(const CheckAdapter& a) {
 std::wstring FindingsText(const std::vector<Finding>& findings) {
     std::wstring text;
     for (const Finding& f : findings) {
-        std::wstring sentence = LocalizedText(f.key);
-        if (!f.args.empty()) sentence = FillArgs(sentence, {f.args[0], f.args.size() > 1 ? f.args[1] : L""});
-        text += (text.empty() ? L"" : L"\r\n\r\n") + sentence;
+        text += (text.empty() ? L"" : L"\r\n\r\n") + FillArgs(LocalizedText(f.key), f.args);
     }
     return text;
 }
@@ -117,21 +117,21 @@ BOOL CNetCheckDlg::OnInitDialog() {
 }
 
 void CNetCheckDlg::ShowAdapters() {
-    m_adapters = SurveyAdapters();
-    ReadWakeValues(m_adapters);
+    m_adapters = SurveyThisPc();
+    AssignWakeValues(m_adapters, ReadDriverKeys());
     m_rows = CheckRowsOf(m_adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
     for (const CheckRow& r : m_rows) {
-        const CheckAdapter& a = m_adapters[r.adapter];
+        const Adapter& a = m_adapters[r.adapter];
         const int row = m_list.AddRow(a.label);
         if (row < 0) continue;
-        m_list.SetCell(row, kKind, KindText(a));
+        m_list.SetCell(row, kKind, KindText(m_adapters, a));
         m_list.SetCell(row, kAddress, r.hasAddress ? DottedQuad(r.address) + L"/" + DecimalText(r.prefix) : none);
         m_list.SetCell(row, kBroadcast, r.hasBroadcast ? DottedQuad(r.broadcast) : none);
         m_list.SetCell(row, kState, LocalizedText(a.connected ? L"NETCHECK_CONNECTED" : L"NETCHECK_NOT_CONNECTED"));
         m_list.SetCell(row, kPowerOn, a.takesPowerOn ? LocalizedText(L"NETCHECK_LEAVES_HERE") : std::wstring());
-        const wchar_t* wake = WakeSettingKey(WakeSettingOf(a));
+        const wchar_t* wake = WakeSettingKey(WakeSettingAt(m_adapters, r.adapter));
         m_list.SetCell(row, kWake, wake ? LocalizedText(wake) : std::wstring());
     }
     const bool macComplete = m_strMac.size() == 2 * kMacBytes;

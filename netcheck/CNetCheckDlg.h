@@ -47,6 +47,6 @@ private:
 
     std::wstring m_strMac;
     CListView m_list;
-    std::vector<CheckAdapter> m_adapters;
+    std::vector<Adapter> m_adapters;
     std::vector<CheckRow> m_rows;  // as the list shows them, row for row
 };

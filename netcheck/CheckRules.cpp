@@ -5,40 +5,30 @@
 
 namespace {
 
-// IF_TYPE_* numbers, as IP Helper reports them.
-constexpr unsigned kIfOther = 1;
-constexpr unsigned kIfEthernet = 6;
-constexpr unsigned kIfPpp = 23;
-constexpr unsigned kIfPropVirtual = 53;
-constexpr unsigned kIfWiFi = 71;
-constexpr unsigned kIfTunnel = 131;
-
-bool IsLan(const CheckAdapter& a) {
-    return (a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi) && !a.isVirtual;
+// A virtual switch, bridge or team on a card is as good as the card: what
+// leaves by it reaches the card's network.
+bool IsLan(const Adapter& a) {
+    return a.card >= 0 || ((a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi) && !a.isVirtual);
 }
 
-bool IsWorking(const CheckAdapter& a) {
+bool IsWorking(const Adapter& a) {
     return a.connected && !a.addresses.empty();
+}
+
+std::wstring Network(const CheckRow& row) {
+    return DottedQuad(row.address) + L"/" + DecimalText(static_cast<unsigned long>(row.prefix));
+}
+
+void Append(std::wstring& list, const std::wstring& item) {
+    list += (list.empty() ? L"" : L", ") + item;
 }
 
 }  // namespace
 
-AdapterKind KindOfAdapter(unsigned ifType, unsigned macLength) {
-    switch (ifType) {
-    case kIfEthernet: return AdapterKind::Ethernet;
-    case kIfWiFi: return AdapterKind::WiFi;
-    case kIfPpp: case kIfPropVirtual: case kIfTunnel: return AdapterKind::Tunnel;
-    // A card on a LAN always has a hardware address; a point-to-point
-    // tunnel (a tun device) has none.
-    case kIfOther: return macLength == 0 ? AdapterKind::Tunnel : AdapterKind::Other;
-    default: return AdapterKind::Other;
-    }
-}
-
-std::vector<CheckRow> CheckRowsOf(const std::vector<CheckAdapter>& adapters) {
+std::vector<CheckRow> CheckRowsOf(const std::vector<Adapter>& adapters) {
     std::vector<CheckRow> rows;
     for (std::size_t a = 0; a < adapters.size(); ++a) {
-        const CheckAdapter& adapter = adapters[a];
+        const Adapter& adapter = adapters[a];
         if (adapter.addresses.empty()) rows.push_back({a, false, 0, 0, false, 0});
         for (std::size_t i = 0; i < adapter.addresses.size(); ++i) {
             CheckRow row{a, true, adapter.addresses[i], 0, false, 0};
@@ -52,23 +42,27 @@ std::vector<CheckRow> CheckRowsOf(const std::vector<CheckAdapter>& adapters) {
     return rows;
 }
 
-bool IsSendTarget(const std::vector<CheckAdapter>& adapters, const CheckRow& row) {
+bool IsSendTarget(const std::vector<Adapter>& adapters, const CheckRow& row) {
     return row.adapter < adapters.size() && adapters[row.adapter].connected && row.hasAddress && row.hasBroadcast;
 }
 
-std::vector<Finding> CheckFindings(const std::vector<CheckAdapter>& adapters, const std::vector<CheckRow>& rows,
+std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows,
                                    bool macComplete) {
     std::vector<Finding> findings;
-    const CheckAdapter* leaves = nullptr;
+    for (const Adapter& a : adapters)
+        if (a.card >= 0 && !adapters[static_cast<std::size_t>(a.card)].connected)
+            findings.push_back({L"NETCHECK_CARD_UNPLUGGED", {adapters[static_cast<std::size_t>(a.card)].label, a.label}});
+
+    const Adapter* leaves = nullptr;
     std::wstring others;
     std::size_t working = 0;
-    for (const CheckAdapter& a : adapters) {
+    for (const Adapter& a : adapters) {
         if (!IsWorking(a)) continue;
         ++working;
         if (a.takesPowerOn && !leaves) {
             leaves = &a;
         } else {
-            others += (others.empty() ? L"" : L", ") + a.label;
+            Append(others, a.label);
         }
     }
 
@@ -77,16 +71,25 @@ std::vector<Finding> CheckFindings(const std::vector<CheckAdapter>& adapters, co
     } else if (!leaves) {
         findings.push_back({L"NETCHECK_NO_ROUTE", {}});
     } else if (!IsLan(*leaves)) {
-        findings.push_back({L"NETCHECK_VIA_TUNNEL", {leaves->label}});
+        // Where the send through every adapter reaches that Power ON does not.
+        std::wstring reaches;
+        for (const CheckRow& row : rows)
+            if (IsSendTarget(adapters, row) && &adapters[row.adapter] != leaves)
+                Append(reaches, adapters[row.adapter].label + L" (" + Network(row) + L")");
+        if (reaches.empty())
+            findings.push_back({L"NETCHECK_VIA_TUNNEL", {leaves->label}});
+        else
+            findings.push_back({L"NETCHECK_VIA_TUNNEL_REACHES", {leaves->label, reaches}});
     } else if (working > 1) {
         findings.push_back({L"NETCHECK_SEVERAL", {leaves->label, others}});
     } else {
         std::wstring network;
         for (const CheckRow& row : rows)
-            if (row.hasAddress && &adapters[row.adapter] == leaves)
-                network += (network.empty() ? L"" : L", ") + DottedQuad(row.address) + L"/" + DecimalText(row.prefix);
+            if (row.hasAddress && &adapters[row.adapter] == leaves) Append(network, Network(row));
         findings.push_back({L"NETCHECK_ONE", {leaves->label, network}});
     }
+    if (leaves && leaves->card >= 0 && adapters[static_cast<std::size_t>(leaves->card)].connected)
+        findings.push_back({L"NETCHECK_VIA_SWITCH", {leaves->label, adapters[static_cast<std::size_t>(leaves->card)].label}});
     if (!macComplete) findings.push_back({L"NETCHECK_TYPE_MAC", {}});
     return findings;
 }

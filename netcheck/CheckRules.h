@@ -1,16 +1,13 @@
 #pragma once
-// The rules of the network check on the sending PC: the kind of each
-// adapter, the rows the check lists, which of them a send through every
-// adapter goes to, and what the findings say. Platform-free.
+// The rules of the network check on the sending PC: the rows the check
+// lists, which of them a send through every adapter goes to, and what the
+// findings say. Platform-free.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "CheckAdapter.h"
-
-// From the interface type the system reports (IF_TYPE_*), and the length of
-// the hardware address.
-AdapterKind KindOfAdapter(unsigned ifType, unsigned macLength);
+#include "Finding.h"
+#include "net/Adapter.h"
 
 // One line of the list: one IPv4 address of an adapter, or the adapter alone
 // when it has none.
@@ -23,13 +20,13 @@ struct CheckRow {
     std::uint32_t broadcast = 0;
 };
 
-std::vector<CheckRow> CheckRowsOf(const std::vector<CheckAdapter>& adapters);
+std::vector<CheckRow> CheckRowsOf(const std::vector<Adapter>& adapters);
 
 // A send through every adapter goes to this row: connected, with a directed
 // broadcast of its own.
-bool IsSendTarget(const std::vector<CheckAdapter>& adapters, const CheckRow& row);
+bool IsSendTarget(const std::vector<Adapter>& adapters, const CheckRow& row);
 
 // What the user should know, most important first. `macComplete`: the main
 // window holds a whole MAC address, so a send through every adapter can go.
-std::vector<Finding> CheckFindings(const std::vector<CheckAdapter>& adapters, const std::vector<CheckRow>& rows,
+std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows,
                                    bool macComplete);

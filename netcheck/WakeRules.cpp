@@ -1,5 +1,7 @@
 #include "WakeRules.h"
 
+#include "text/HexDigits.h"
+
 namespace {
 
 constexpr unsigned long kRegSz = 1, kRegExpandSz = 2, kRegDword = 4;
@@ -9,8 +11,19 @@ constexpr std::uint32_t kDisablePm = 0x08;
 constexpr std::uint32_t kDisableWakeUp = 0x10;
 constexpr std::uint32_t kDisableWakeOnMagicPacket = 0x80;
 
-bool IsCard(const CheckAdapter& a) {
+bool IsCard(const Adapter& a) {
     return a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi;
+}
+
+bool IsOne(const RegNumber& n) {
+    return n.present && n.value == 1;
+}
+
+// GUIDs are ASCII: compared upper-cased.
+std::wstring IdKey(const std::wstring& id) {
+    std::wstring key = id;
+    for (wchar_t& c : key) c = AsciiUpper(c);
+    return key;
 }
 
 }  // namespace
@@ -39,7 +52,7 @@ RegNumber RegistryNumber(unsigned long type, const unsigned char* bytes, std::si
     return number;
 }
 
-WakeSetting WakeSettingOf(const CheckAdapter& adapter) {
+WakeSetting WakeSettingOf(const Adapter& adapter) {
     if (!IsCard(adapter)) return WakeSetting::NotApplicable;
     const WakeValues& w = adapter.wake;
     if (w.pnpCapabilities.present) {
@@ -65,15 +78,31 @@ const wchar_t* WakeSettingKey(WakeSetting setting) {
     }
 }
 
-bool IsFastStartupOn(const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled) {
-    return hiberbootEnabled.present && hiberbootEnabled.value == 1 &&
-           !(hibernateEnabled.present && hibernateEnabled.value == 0);
+WakeSetting WakeSettingAt(const std::vector<Adapter>& adapters, std::size_t index) {
+    const Adapter& a = adapters[index];
+    return WakeSettingOf(a.card >= 0 ? adapters[static_cast<std::size_t>(a.card)] : a);
 }
 
-std::vector<Finding> ReadinessFindings(const std::vector<CheckAdapter>& adapters, bool fastStartup) {
+void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys) {
+    for (Adapter& a : adapters) {
+        const std::wstring id = IdKey(std::wstring(a.name.begin(), a.name.end()));
+        for (const DriverKey& k : keys) {
+            if (k.id.empty() || IdKey(k.id) != id) continue;
+            a.wake = {true, k.magicPacket, k.pnpCapabilities};
+            break;  // the first of a repeated id stays
+        }
+    }
+}
+
+bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled) {
+    return (IsOne(policy) || IsOne(hiberbootEnabled)) && !(hibernateEnabled.present && hibernateEnabled.value == 0);
+}
+
+std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, bool fastStartup) {
     std::vector<Finding> findings;
     bool wiredConnected = false;
-    for (const CheckAdapter& a : adapters) {
+    for (const Adapter& a : adapters) {
+        if (a.card >= 0) continue;  // its card speaks for it
         const bool wired = a.kind == AdapterKind::Ethernet && !a.isVirtual && a.connected;
         wiredConnected = wiredConnected || wired;
         if (!wired) continue;
@@ -93,6 +122,17 @@ std::vector<Finding> ReadinessFindings(const std::vector<CheckAdapter>& adapters
     if (fastStartup) findings.push_back({L"READY_FAST_STARTUP", {}});
     if (!wiredConnected) findings.push_back({L"READY_NO_CABLE", {}});
     if (findings.empty()) findings.push_back({L"READY_NOTHING_WRONG", {}});
+    // The MAC address to wake this PC by is the card's own; a bridge shows
+    // another one, and so does the own-MAC dialog, which takes the bridge's.
+    for (const Adapter& upper : adapters) {
+        if (upper.card < 0) continue;
+        const Adapter& card = adapters[static_cast<std::size_t>(upper.card)];
+        const std::wstring cardMac = FormatMacDisplay(card.mac);
+        if (upper.mac == card.mac)
+            findings.push_back({L"READY_CARD_UNDER_SWITCH", {card.label, upper.label, cardMac}});
+        else
+            findings.push_back({L"READY_CARD_UNDER_BRIDGE", {card.label, upper.label, cardMac, FormatMacDisplay(upper.mac)}});
+    }
     findings.push_back({L"READY_FIRMWARE", {}});
     return findings;
 }

@@ -2,9 +2,11 @@
 // Whether this PC is ready to be woken, as far as Windows can tell: each
 // card's wake settings, and Fast Startup. Platform-free.
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "CheckAdapter.h"
+#include "Finding.h"
+#include "net/Adapter.h"
 
 // A registry value's number: REG_DWORD of exactly four bytes, or decimal
 // digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their
@@ -23,14 +25,32 @@ enum class WakeSetting {
 
 // Ethernet and Wi-Fi cards only; the Power Management tab first, then the
 // keyword.
-WakeSetting WakeSettingOf(const CheckAdapter& adapter);
+WakeSetting WakeSettingOf(const Adapter& adapter);
+
+// The column of one adapter: a virtual switch, bridge or team shows the
+// setting of the card it sits on, where the settings that wake this PC live.
+WakeSetting WakeSettingAt(const std::vector<Adapter>& adapters, std::size_t index);
+
+// One network driver key: its NetCfgInstanceId and its wake settings.
+struct DriverKey {
+    std::wstring id;
+    RegNumber magicPacket, pnpCapabilities;
+};
+
+// Gives each adapter the wake settings of the first key whose id is its
+// GUID name, in any case.
+void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys);
 
 // The column's language key; null for NotApplicable.
 const wchar_t* WakeSettingKey(WakeSetting setting);
 
-// HiberbootEnabled 1, and hibernation not switched off (HibernateEnabled 0).
-bool IsFastStartupOn(const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled);
+// Fast Startup is on where the policy requires it or the local setting has
+// it (HiberbootEnabled 1 in either), and hibernation, which it needs, is not
+// switched off (HibernateEnabled 0). A policy of 0 leaves the local setting
+// in force.
+bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled);
 
-// What stops this PC from waking, each with what to do; the firmware last,
-// always: Windows cannot read it.
-std::vector<Finding> ReadinessFindings(const std::vector<CheckAdapter>& adapters, bool fastStartup);
+// What stops this PC from waking, each with what to do; then, for a card
+// under a virtual switch, bridge or team, the MAC address that wakes this
+// PC; the firmware last, always: Windows cannot read it.
+std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, bool fastStartup);

@@ -2,14 +2,19 @@
 
 #include "WakeRules.h"
 #include "framework/CRegKey.h"
-#include "text/AnsiText.h"
 
 namespace {
 
 const wchar_t kNetworkClass[] = L"SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002BE10318}";
-const wchar_t kPower[] = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Power";
+// Fast Startup's own setting, the policy that can require it, and
+// hibernation, which it needs: three keys.
+const wchar_t kSessionPower[] = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Power";
+const wchar_t kPolicy[] = L"SOFTWARE\\Policies\\Microsoft\\Windows\\System";
+const wchar_t kPower[] = L"SYSTEM\\CurrentControlSet\\Control\\Power";
 
+// A key that did not open reads as holding nothing.
 RegNumber NumberOf(const CRegKey& key, const wchar_t* name) {
+    if (!key.Get()) return {};
     DWORD type = 0;
     std::vector<unsigned char> bytes;
     if (!key.RawValue(name, type, bytes)) return {};
@@ -32,26 +37,28 @@ std::wstring TextOf(const CRegKey& key, const wchar_t* name) {
 
 }  // namespace
 
-void ReadWakeValues(std::vector<CheckAdapter>& adapters) {
+std::vector<DriverKey> ReadDriverKeys() {
+    std::vector<DriverKey> keys;
     CRegKey networkClass;
-    if (!networkClass.Open(HKEY_LOCAL_MACHINE, kNetworkClass)) return;
+    if (!networkClass.Open(HKEY_LOCAL_MACHINE, kNetworkClass)) return keys;
     std::wstring subkey;
     for (DWORD index = 0; networkClass.SubkeyName(index, subkey); ++index) {
         CRegKey driver;
         if (!driver.Open(networkClass.Get(), subkey)) continue;  // "Properties" is for administrators
-        const std::wstring id = TextOf(driver, L"NetCfgInstanceId");
-        if (id.empty()) continue;
-        for (CheckAdapter& adapter : adapters) {
-            if (adapter.wake.hasKey || ::lstrcmpiW(id.c_str(), FromAnsi(adapter.name.c_str()).c_str()) != 0) continue;
-            adapter.wake.hasKey = true;
-            adapter.wake.magicPacket = NumberOf(driver, L"*WakeOnMagicPacket");
-            adapter.wake.pnpCapabilities = NumberOf(driver, L"PnPCapabilities");
-        }
+        DriverKey key{TextOf(driver, L"NetCfgInstanceId"), {}, {}};
+        if (key.id.empty()) continue;
+        key.magicPacket = NumberOf(driver, L"*WakeOnMagicPacket");
+        key.pnpCapabilities = NumberOf(driver, L"PnPCapabilities");
+        keys.push_back(std::move(key));
     }
+    return keys;
 }
 
 bool ReadFastStartupOn() {
-    CRegKey power;
-    if (!power.Open(HKEY_LOCAL_MACHINE, kPower)) return false;
-    return IsFastStartupOn(NumberOf(power, L"HiberbootEnabled"), NumberOf(power, L"HibernateEnabled"));
+    CRegKey policy, sessionPower, power;
+    policy.Open(HKEY_LOCAL_MACHINE, kPolicy);
+    sessionPower.Open(HKEY_LOCAL_MACHINE, kSessionPower);
+    power.Open(HKEY_LOCAL_MACHINE, kPower);
+    return IsFastStartupOn(NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
+                           NumberOf(power, L"HibernateEnabled"));
 }

@@ -5,10 +5,9 @@
 // user may not read, is simply not there.
 #include <vector>
 
-#include "CheckAdapter.h"
+#include "WakeRules.h"
 
-// Fills in each adapter's `wake` from the driver key whose NetCfgInstanceId
-// is the adapter's name.
-void ReadWakeValues(std::vector<CheckAdapter>& adapters);
+// Every network driver key that names its adapter (NetCfgInstanceId).
+std::vector<DriverKey> ReadDriverKeys();
 
 bool ReadFastStartupOn();

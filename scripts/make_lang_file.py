@@ -35,6 +35,9 @@ KEYS = [
     "WAIT_CLOSE", "WAIT_NOTE", "WAIT_CHECKING", "WAIT_WAITING", "WAIT_ALREADY_ON", "WAIT_ANSWERED",
     "WAIT_TIMED_OUT", "WAIT_STOPPED", "WAIT_NOT_WATCHED", "WAIT_BAD_ADDRESS", "WAIT_OWN_ADDRESS",
     "WAIT_NOT_A_PC", "WAIT_OFF_NETWORK",
+    # Virtual switches, bridges and teams on a card, after Wake and wait's.
+    "NETCHECK_SWITCH_ON", "NETCHECK_VIA_TUNNEL_REACHES", "NETCHECK_VIA_SWITCH", "NETCHECK_CARD_UNPLUGGED",
+    "READY_CARD_UNDER_SWITCH", "READY_CARD_UNDER_BRIDGE",
 ]
 
 ENGLISH = [
@@ -128,6 +131,12 @@ ENGLISH = [
     "%1 is this PC\u2019s own address: type the address of the PC to be woken. Nothing was sent.",
     "%1 is not the address of a PC but of a whole network or a broadcast. Nothing was sent.",
     "%1 is not on any network of this PC: it is behind a router, which a broadcast does not cross.",
+    "Virtual switch on %1",
+    "Power ON’s broadcast leaves by %1, a VPN, tunnel or virtual adapter: the PC to be woken will probably not receive it. Disconnect the VPN, or send through every adapter, which reaches %2.",
+    "%1 is a virtual switch, bridge or team on the card %2: what leaves by it reaches the network of %2.",
+    "%2 sits on the card %1, whose cable is out: connect %1 to the network.",
+    "This PC: %1 carries the network of %2. It wakes this PC by its own MAC address, %3.",
+    "This PC: %1 carries the network of the bridge %2. It wakes this PC by its own MAC address, %3, not by %4, which the bridge carries and Quorvane’s own-MAC dialog shows.",
 ]
 
 KOREAN = [
@@ -221,6 +230,12 @@ KOREAN = [
     "%1은(는) 이 PC의 주소입니다. 켤 PC의 주소를 입력해 주세요. 아무것도 보내지 않았습니다.",
     "%1은(는) PC의 주소가 아니라 네트워크 전체 또는 브로드캐스트 주소입니다. 아무것도 보내지 않았습니다.",
     "%1은(는) 이 PC의 어떤 네트워크에도 없습니다. 브로드캐스트가 넘지 못하는 라우터 너머에 있습니다.",
+    "%1의 가상 스위치",
+    "전원 켜기의 브로드캐스트는 VPN, 터널 또는 가상 어댑터인 %1(으)로 나갑니다. 켤 PC가 받지 못할 가능성이 큽니다. VPN 연결을 끊거나 모든 어댑터로 보내 주세요. 모든 어댑터로 보내면 %2에 도달합니다.",
+    "%1은(는) 랜카드 %2 위의 가상 스위치, 브리지 또는 팀입니다. 이 어댑터로 나가는 패킷은 %2의 네트워크에 도달합니다.",
+    "%2은(는) 랜카드 %1 위에 있지만 %1의 케이블이 빠져 있습니다. %1을(를) 네트워크에 연결해 주세요.",
+    "이 PC: %1이(가) %2의 네트워크를 담당합니다. 이 PC는 %1 자체의 Mac Address인 %3(으)로 켜집니다.",
+    "이 PC: %1이(가) 브리지 %2의 네트워크를 담당합니다. 이 PC는 브리지가 사용하고 Quorvane의 현재 PC Mac Address 창에 표시되는 %4이(가) 아니라 %1 자체의 Mac Address인 %3(으)로 켜집니다.",
 ]
 
 JAPANESE = [
@@ -314,6 +329,12 @@ JAPANESE = [
     "%1はこのパソコンのアドレスです。起動するパソコンのアドレスを入力してください。何も送信しませんでした。",
     "%1はパソコンのアドレスではなく、ネットワーク全体またはブロードキャストのアドレスです。何も送信しませんでした。",
     "%1はこのパソコンのどのネットワークにもありません。ブロードキャストが越えられないルーターの先にあります。",
+    "%1上の仮想スイッチ",
+    "電源起動のブロードキャストはVPN・トンネル・仮想アダプターの%1から送出されます。電源起動するパソコンには届かない可能性が高いです。VPNを切断するか、すべてのアダプターから送信してください。すべてのアダプターから送信すると%2に届きます。",
+    "%1はネットワークアダプター%2上の仮想スイッチ・ブリッジ・チームです。ここから送出されたパケットは%2のネットワークに届きます。",
+    "%2はネットワークアダプター%1上にありますが、%1のケーブルが抜けています。%1をネットワークに接続してください。",
+    "このパソコン：%1が%2のネットワークを担っています。このパソコンは%1自身のMACアドレス%3で起動します。",
+    "このパソコン：%1がブリッジ%2のネットワークを担っています。このパソコンは、ブリッジが使いQuorvaneの使用中のPCのMACアドレス画面に表示される%4ではなく、%1自身のMACアドレス%3で起動します。",
 ]
 
 

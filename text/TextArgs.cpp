@@ -1,12 +1,16 @@
 #include "TextArgs.h"
 
 std::wstring FillArgs(const std::wstring& pattern, std::initializer_list<std::wstring> args) {
+    return FillArgs(pattern, std::vector<std::wstring>(args));
+}
+
+std::wstring FillArgs(const std::wstring& pattern, const std::vector<std::wstring>& args) {
     std::wstring text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const wchar_t next = i + 1 < pattern.size() ? pattern[i + 1] : L'\0';
         const std::size_t n = next >= L'1' && next <= L'9' ? static_cast<std::size_t>(next - L'1') : args.size();
         if (pattern[i] == L'%' && n < args.size()) {
-            text += args.begin()[n];
+            text += args[n];
             ++i;
         } else {
             text += pattern[i];

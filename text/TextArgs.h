@@ -3,10 +3,12 @@
 // the printf family, which would link a whole formatter into the program.
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // The text with "%1", "%2", ... replaced by the arguments in that order; a
 // number without an argument, and every other character, stays as it is.
 std::wstring FillArgs(const std::wstring& pattern, std::initializer_list<std::wstring> args);
+std::wstring FillArgs(const std::wstring& pattern, const std::vector<std::wstring>& args);
 
 // Decimal digits of a number, at least `width` of them (leading zeros).
 std::wstring DecimalText(unsigned long value, unsigned width = 1);

@@ -3,20 +3,19 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
+#include "net/GrowingQuery.h"
+
 namespace {
-// The table may grow between two calls: each retry asks at the size reported last.
+// The table may grow between two calls.
 constexpr int kRetries = 4;
 }
 
 std::vector<ArpEntry> ReadArpCache() {
     std::vector<ArpEntry> cache;
-    ULONG size = 0;
     std::vector<unsigned char> buffer;
-    DWORD result = ::GetIpNetTable(nullptr, &size, FALSE);
-    for (int retry = 0; retry < kRetries && result == ERROR_INSUFFICIENT_BUFFER; ++retry) {
-        buffer.assign(size, 0);
-        result = ::GetIpNetTable(reinterpret_cast<PMIB_IPNETTABLE>(buffer.data()), &size, FALSE);
-    }
+    const ULONG result = QueryGrowing(buffer, 0, kRetries, [](unsigned char* bytes, PULONG size) {
+        return ::GetIpNetTable(reinterpret_cast<PMIB_IPNETTABLE>(bytes), size, FALSE);
+    });
     if (result != NO_ERROR || buffer.size() < sizeof(MIB_IPNETTABLE)) return cache;
     const auto* table = reinterpret_cast<const MIB_IPNETTABLE*>(buffer.data());
     const std::size_t fits = (buffer.size() - offsetof(MIB_IPNETTABLE, table)) / sizeof(MIB_IPNETROW);

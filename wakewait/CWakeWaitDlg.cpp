@@ -7,10 +7,10 @@
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
 #include "net/SocketSession.h"
+#include "net/SystemAdapterFacts.h"
 #include "net/WinsockLayer.h"
 #include "net/WinsockStartup.h"
 #include "netcheck/AdapterSend.h"
-#include "netcheck/AdapterSurvey.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
@@ -99,7 +99,7 @@ void CWakeWaitDlg::Begin() {
         ShowStatus(LocalizedText(L"WAIT_BAD_ADDRESS"));
         return;
     }
-    m_adapters = SurveyAdapters();
+    m_adapters = SurveyThisPc();
     m_rows = CheckRowsOf(m_adapters);
     if (kind == TargetKind::Address) {
         const Refusal refusal = RefuseAddress(address, m_adapters);

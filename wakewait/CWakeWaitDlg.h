@@ -42,7 +42,7 @@ private:
     std::wstring m_strWarning;  // said before every status line of this wait
     WaitMachine m_wait;
     ProbeWorker m_worker;       // stopped before the dialog's window goes
-    std::vector<CheckAdapter> m_adapters;
+    std::vector<Adapter> m_adapters;
     std::vector<CheckRow> m_rows;
     std::uint32_t m_address = 0;
 };

@@ -48,10 +48,10 @@ TargetKind ParseTarget(const std::wstring& text, std::uint32_t& address) {
     return allNumbers ? TargetKind::Invalid : TargetKind::Name;
 }
 
-Refusal RefuseAddress(std::uint32_t address, const std::vector<CheckAdapter>& adapters) {
+Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapters) {
     if ((address >> 24) == 127) return Refusal::OwnAddress;
     if (address == 0 || address >= 0xE0000000u) return Refusal::NotAPc;  // 0.0.0.0, multicast, broadcast
-    for (const CheckAdapter& a : adapters)
+    for (const Adapter& a : adapters)
         for (const std::uint32_t own : a.addresses)
             if (own == address) return Refusal::OwnAddress;
     for (const CheckRow& row : CheckRowsOf(adapters)) {
@@ -62,7 +62,7 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<CheckAdapter>& ad
     return Refusal::None;
 }
 
-int LocalRowFor(std::uint32_t address, const std::vector<CheckAdapter>& adapters, const std::vector<CheckRow>& rows) {
+int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CheckRow& row = rows[i];
         const std::uint32_t mask = PrefixMask(row.prefix);

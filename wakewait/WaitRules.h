@@ -20,11 +20,11 @@ enum class Refusal { None, OwnAddress, NotAPc };
 // This PC's own addresses (and loopback) are refused, and so are 0.0.0.0,
 // broadcast, multicast, and the network and broadcast address of each of
 // this PC's subnets: none of them is another PC.
-Refusal RefuseAddress(std::uint32_t address, const std::vector<CheckAdapter>& adapters);
+Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapters);
 
 // The row of the connected subnet of this PC that holds `address`; -1 when
 // none does (the PC is behind a router).
-int LocalRowFor(std::uint32_t address, const std::vector<CheckAdapter>& adapters, const std::vector<CheckRow>& rows);
+int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows);
 
 // One entry of this PC's ARP cache.
 struct ArpEntry {

@@ -2,6 +2,7 @@
 // parser over any text.
 #include "FuzzInput.h"
 #include "net/Ipv4.h"
+#include "net/AdapterKinds.h"
 #include "netcheck/CheckRules.h"
 
 namespace {
@@ -22,11 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint32_t word = Word(in);
     FUZZ_CHECK(ParseDottedQuad(DottedQuad(word), again) && again == word);
 
-    std::vector<CheckAdapter> adapters(in.Byte() % 6);
-    for (CheckAdapter& a : adapters) {
+    std::vector<Adapter> adapters(in.Byte() % 6);
+    for (Adapter& a : adapters) {
         a.label = in.Text(4);
-        a.kind = KindOfAdapter(in.Byte(), in.Byte() % 8);
-        a.isVirtual = in.Byte() & 1;
+        a.ifType = in.Byte() % 4 == 0 ? in.Byte() : (in.Byte() & 1 ? 6 : 71);
+        a.medium = in.Byte() % 12;
+        a.macLength = in.Byte() % 8;
+        a.mac = {static_cast<std::uint8_t>(in.Byte() & 3), 0, 0, 0, 0, static_cast<std::uint8_t>(in.Byte() % 3)};
+        a.hardware = static_cast<Known>(in.Byte() % 3);
+        a.connector = static_cast<Known>(in.Byte() % 3);
         a.connected = in.Byte() & 1;
         a.takesPowerOn = in.Byte() & 1;
         for (std::size_t n = in.Byte() % 4; n > 0; --n) {
@@ -36,9 +41,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
+    ClassifyAdapters(adapters);
+    for (const Adapter& a : adapters) {
+        if (a.card < 0) continue;
+        // A switch sits on a card without IPv4 and is never connected without it.
+        const Adapter& card = adapters[static_cast<std::size_t>(a.card)];
+        FUZZ_CHECK(&card != &a && !a.addresses.empty() && card.addresses.empty() && IsCardShape(card));
+        FUZZ_CHECK(!a.connected || card.connected);
+    }
+
     const std::vector<CheckRow> rows = CheckRowsOf(adapters);
     std::size_t expected = 0;
-    for (const CheckAdapter& a : adapters) expected += a.addresses.empty() ? 1 : a.addresses.size();
+    for (const Adapter& a : adapters) expected += a.addresses.empty() ? 1 : a.addresses.size();
     FUZZ_CHECK(rows.size() == expected);
     for (const CheckRow& row : rows) {
         FUZZ_CHECK(row.adapter < adapters.size());

@@ -16,8 +16,8 @@ RegNumber AnyNumber(FuzzInput& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    std::vector<CheckAdapter> adapters(in.Byte() % 5);
-    for (CheckAdapter& a : adapters) {
+    std::vector<Adapter> adapters(in.Byte() % 5);
+    for (Adapter& a : adapters) {
         a.label = in.Text(3);
         a.kind = static_cast<AdapterKind>(in.Byte() % 4);
         a.isVirtual = in.Byte() & 1;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool card = a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi;
         FUZZ_CHECK(card == (WakeSettingKey(setting) != nullptr));
     }
-    const std::vector<Finding> findings = ReadinessFindings(adapters, IsFastStartupOn(AnyNumber(in), AnyNumber(in)));
+    const std::vector<Finding> findings = ReadinessFindings(adapters, IsFastStartupOn(AnyNumber(in), AnyNumber(in), AnyNumber(in)));
     FUZZ_CHECK(findings.size() >= 2);
     FUZZ_CHECK(std::wstring(findings.back().key) == L"READY_FIRMWARE");
     return 0;

@@ -114,7 +114,8 @@ const char* const kJapanese[16] = {
 };
 
 // The listener's keys follow the sixteen above in every section, then the
-// network check's, the readiness check's, and those of Wake and wait.
+// network check's, the readiness check's, those of Wake and wait, and those
+// of virtual switches on a card.
 const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN_TIME",        "LISTEN_FROM",
                                      "LISTEN_PORT",    "LISTEN_MAC",     "LISTEN_THIS_PC",     "LISTEN_YES",
                                      "LISTEN_PASSWORD", "LISTEN_PORTS",  "LISTEN_NO_PORT",     "LISTEN_IN_USE",
@@ -135,7 +136,9 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAIT_STOP", "WAIT_CLOSE", "WAIT_NOTE", "WAIT_CHECKING", "WAIT_WAITING",
                                      "WAIT_ALREADY_ON", "WAIT_ANSWERED", "WAIT_TIMED_OUT", "WAIT_STOPPED",
                                      "WAIT_NOT_WATCHED", "WAIT_BAD_ADDRESS", "WAIT_OWN_ADDRESS", "WAIT_NOT_A_PC",
-                                     "WAIT_OFF_NETWORK"};
+                                     "WAIT_OFF_NETWORK", "NETCHECK_SWITCH_ON", "NETCHECK_VIA_TUNNEL_REACHES",
+                                     "NETCHECK_VIA_SWITCH", "NETCHECK_CARD_UNPLUGGED", "READY_CARD_UNDER_SWITCH",
+                                     "READY_CARD_UNDER_BRIDGE"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

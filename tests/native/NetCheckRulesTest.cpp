@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "net/Ipv4.h"
+#include "net/AdapterKinds.h"
 #include "netcheck/CheckRules.h"
 
 namespace {
@@ -37,8 +38,8 @@ TEST(NetCheck, KindFollowsTheInterfaceType) {
     EXPECT_EQ(AdapterKind::Other, KindOfAdapter(9, 6));
 }
 
-CheckAdapter Adapter(const wchar_t* label, AdapterKind kind, std::vector<std::uint32_t> addresses, bool powerOn = false) {
-    CheckAdapter a;
+Adapter Row(const wchar_t* label, AdapterKind kind, std::vector<std::uint32_t> addresses, bool powerOn = false) {
+    Adapter a;
     a.label = label;
     a.kind = kind;
     a.connected = true;
@@ -48,7 +49,7 @@ CheckAdapter Adapter(const wchar_t* label, AdapterKind kind, std::vector<std::ui
     return a;
 }
 
-std::vector<std::wstring> Keys(const std::vector<CheckAdapter>& adapters, bool macComplete = true) {
+std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool macComplete = true) {
     std::vector<std::wstring> keys;
     for (const Finding& f : CheckFindings(adapters, CheckRowsOf(adapters), macComplete)) {
         std::wstring line = f.key;
@@ -60,11 +61,11 @@ std::vector<std::wstring> Keys(const std::vector<CheckAdapter>& adapters, bool m
 using Lines = std::vector<std::wstring>;
 
 TEST(NetCheck, RowsAndTargets) {
-    CheckAdapter bound = Adapter(L"Card on a virtual switch", AdapterKind::Ethernet, {});
-    CheckAdapter two = Adapter(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2"), Ip(L"10.2.0.2")});
-    CheckAdapter down = Adapter(L"eth1", AdapterKind::Ethernet, {Ip(L"10.3.0.2")});
+    Adapter bound = Row(L"Card on a virtual switch", AdapterKind::Ethernet, {});
+    Adapter two = Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2"), Ip(L"10.2.0.2")});
+    Adapter down = Row(L"eth1", AdapterKind::Ethernet, {Ip(L"10.3.0.2")});
     down.connected = false;
-    const std::vector<CheckAdapter> adapters{bound, two, down};
+    const std::vector<Adapter> adapters{bound, two, down};
     const std::vector<CheckRow> rows = CheckRowsOf(adapters);
     ASSERT_EQ(4u, rows.size());
     EXPECT_FALSE(rows[0].hasAddress);
@@ -77,20 +78,20 @@ TEST(NetCheck, RowsAndTargets) {
 TEST(NetCheck, Findings) {
     EXPECT_EQ((Lines{L"NETCHECK_NO_NETWORK"}), Keys({}));
     EXPECT_EQ((Lines{L"NETCHECK_NO_NETWORK", L"NETCHECK_TYPE_MAC"}),
-              Keys({Adapter(L"Bound", AdapterKind::Ethernet, {}, true)}, false));
+              Keys({Row(L"Bound", AdapterKind::Ethernet, {}, true)}, false));
     EXPECT_EQ((Lines{L"NETCHECK_ONE [eth0] [10.1.0.2/24]"}),
-              Keys({Adapter(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}, true)}));
+              Keys({Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}, true)}));
     EXPECT_EQ((Lines{L"NETCHECK_SEVERAL [Wi-Fi] [eth0, eth1]"}),
-              Keys({Adapter(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}),
-                    Adapter(L"Wi-Fi", AdapterKind::WiFi, {Ip(L"10.2.0.2")}, true),
-                    Adapter(L"eth1", AdapterKind::Ethernet, {Ip(L"10.4.0.2")})}));
-    EXPECT_EQ((Lines{L"NETCHECK_VIA_TUNNEL [vpn0]"}),
-              Keys({Adapter(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}),
-                    Adapter(L"vpn0", AdapterKind::Tunnel, {Ip(L"10.8.0.2")}, true)}));
-    CheckAdapter vswitch = Adapter(L"vEthernet", AdapterKind::Ethernet, {Ip(L"172.20.0.1")}, true);
+              Keys({Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}),
+                    Row(L"Wi-Fi", AdapterKind::WiFi, {Ip(L"10.2.0.2")}, true),
+                    Row(L"eth1", AdapterKind::Ethernet, {Ip(L"10.4.0.2")})}));
+    EXPECT_EQ((Lines{L"NETCHECK_VIA_TUNNEL_REACHES [vpn0] [eth0 (10.1.0.2/24)]"}),
+              Keys({Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")}),
+                    Row(L"vpn0", AdapterKind::Tunnel, {Ip(L"10.8.0.2")}, true)}));
+    Adapter vswitch = Row(L"vEthernet", AdapterKind::Ethernet, {Ip(L"172.20.0.1")}, true);
     vswitch.isVirtual = true;
     EXPECT_EQ((Lines{L"NETCHECK_VIA_TUNNEL [vEthernet]"}), Keys({vswitch}));
-    EXPECT_EQ((Lines{L"NETCHECK_NO_ROUTE"}), Keys({Adapter(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")})}));
+    EXPECT_EQ((Lines{L"NETCHECK_NO_ROUTE"}), Keys({Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")})}));
 }
 
 }  // namespace

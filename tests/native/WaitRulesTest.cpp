@@ -24,8 +24,8 @@ TEST(WaitRules, TheFieldTakesFourDecimalPartsOrAName) {
         EXPECT_EQ(TargetKind::Name, ParseTarget(name, address)) << name;
 }
 
-CheckAdapter Lan(const wchar_t* address, const wchar_t* mask) {
-    CheckAdapter a;
+Adapter Lan(const wchar_t* address, const wchar_t* mask) {
+    Adapter a;
     a.kind = AdapterKind::Ethernet;
     a.connected = true;
     a.addresses = {Ip(address)};
@@ -34,7 +34,7 @@ CheckAdapter Lan(const wchar_t* address, const wchar_t* mask) {
 }
 
 TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
-    const std::vector<CheckAdapter> adapters{Lan(L"192.168.1.20", L"255.255.255.0"), Lan(L"10.8.0.6", L"255.255.255.252")};
+    const std::vector<Adapter> adapters{Lan(L"192.168.1.20", L"255.255.255.0"), Lan(L"10.8.0.6", L"255.255.255.252")};
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"192.168.1.20"), adapters));
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"127.0.0.1"), adapters));
     for (const wchar_t* notAPc : {L"0.0.0.0", L"255.255.255.255", L"192.168.1.0", L"192.168.1.255", L"10.8.0.7",

@@ -13,8 +13,8 @@ RegNumber Number(std::uint32_t value) {
     return {true, value};
 }
 
-CheckAdapter Card(AdapterKind kind, RegNumber magicPacket, RegNumber pnp = {}) {
-    CheckAdapter a;
+Adapter Card(AdapterKind kind, RegNumber magicPacket, RegNumber pnp = {}) {
+    Adapter a;
     a.label = L"eth0";
     a.kind = kind;
     a.connected = true;
@@ -65,21 +65,35 @@ TEST(WakeRules, TheColumnPowerManagementFirstThenTheKeyword) {
             << c.magicPacket.value << " " << c.pnp.value;
     EXPECT_EQ(WakeSetting::On, WakeSettingOf(Card(AdapterKind::WiFi, Number(1))));
     EXPECT_EQ(WakeSetting::NotApplicable, WakeSettingOf(Card(AdapterKind::Tunnel, Number(1))));
-    CheckAdapter noKey = Card(AdapterKind::Ethernet, {});
+    Adapter noKey = Card(AdapterKind::Ethernet, {});
     noKey.wake = {};
     EXPECT_EQ(WakeSetting::NotReported, WakeSettingOf(noKey));
     EXPECT_EQ(nullptr, WakeSettingKey(WakeSetting::NotApplicable));
 }
 
-TEST(WakeRules, FastStartupNeedsHibernation) {
-    EXPECT_TRUE(IsFastStartupOn(Number(1), {}));
-    EXPECT_TRUE(IsFastStartupOn(Number(1), Number(1)));
-    EXPECT_FALSE(IsFastStartupOn(Number(1), Number(0)));
-    EXPECT_FALSE(IsFastStartupOn(Number(0), {}));
-    EXPECT_FALSE(IsFastStartupOn({}, {}));
+TEST(WakeRules, FastStartupFollowsPolicyLocalSettingAndHibernation) {
+    const RegNumber none{};
+    struct Case {
+        RegNumber policy, local, hibernate;
+        bool on;
+    } const cases[] = {
+        {none, Number(1), none, true},
+        {none, Number(1), Number(1), true},
+        {none, Number(1), Number(0), false},  // powercfg /h off
+        {Number(1), Number(0), none, true},   // the policy requires it
+        {Number(1), none, Number(0), false},  // and still needs hibernation
+        {Number(0), Number(1), none, true},   // a policy of 0 leaves the local setting in force
+        {Number(0), Number(0), none, false},
+        {none, Number(2), none, false},
+        {none, none, none, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.on, IsFastStartupOn(c.policy, c.local, c.hibernate))
+            << c.policy.present << c.policy.value << " " << c.local.present << c.local.value << " "
+            << c.hibernate.present << c.hibernate.value;
 }
 
-std::vector<std::wstring> Keys(const std::vector<CheckAdapter>& adapters, bool fastStartup) {
+std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool fastStartup) {
     std::vector<std::wstring> keys;
     for (const Finding& f : ReadinessFindings(adapters, fastStartup))
         keys.push_back(f.args.empty() ? f.key : std::wstring(f.key) + L" [" + f.args[0] + L"]");
@@ -95,7 +109,7 @@ TEST(WakeRules, Findings) {
               Keys({Card(AdapterKind::Ethernet, {}, Number(0x80))}, false));
     EXPECT_EQ((Lines{L"READY_POWER_MANAGEMENT [eth0]", L"READY_FAST_STARTUP", L"READY_FIRMWARE"}),
               Keys({Card(AdapterKind::Ethernet, Number(1), Number(0x10))}, true));
-    CheckAdapter unplugged = Card(AdapterKind::Ethernet, Number(0));
+    Adapter unplugged = Card(AdapterKind::Ethernet, Number(0));
     unplugged.connected = false;  // says nothing of a card that is not in use
     EXPECT_EQ((Lines{L"READY_NO_CABLE", L"READY_FIRMWARE"}),
               Keys({unplugged, Card(AdapterKind::WiFi, Number(0))}, false));

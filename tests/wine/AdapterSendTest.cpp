@@ -16,8 +16,8 @@ std::uint32_t Ip(const wchar_t* text) {
     return address;
 }
 
-CheckAdapter Adapter(const wchar_t* address, const wchar_t* mask, bool connected) {
-    CheckAdapter a;
+Adapter Lan(const wchar_t* address, const wchar_t* mask, bool connected) {
+    Adapter a;
     a.kind = AdapterKind::Ethernet;
     a.connected = connected;
     a.addresses = {Ip(address)};
@@ -26,10 +26,10 @@ CheckAdapter Adapter(const wchar_t* address, const wchar_t* mask, bool connected
 }
 
 TEST(AdapterSend, OneResultARowOnlyConnectedSubnetsAreSentTo) {
-    const std::vector<CheckAdapter> adapters{
-        Adapter(L"10.9.0.1", L"255.255.255.0", false),   // not connected: never sent to
-        Adapter(L"127.0.0.1", L"255.0.0.0", true),       // loopback: the packet stays on this machine
-        Adapter(L"10.8.0.1", L"255.255.255.255", true),  // /32: no broadcast to send to
+    const std::vector<Adapter> adapters{
+        Lan(L"10.9.0.1", L"255.255.255.0", false),   // not connected: never sent to
+        Lan(L"127.0.0.1", L"255.0.0.0", true),       // loopback: the packet stays on this machine
+        Lan(L"10.8.0.1", L"255.255.255.255", true),  // /32: no broadcast to send to
     };
     const std::vector<int> results =
         SendThroughEveryAdapter(BuildMagicPacket({1, 2, 3, 4, 5, 6}), adapters, CheckRowsOf(adapters));

@@ -1,0 +1,53 @@
+#pragma once
+// One network adapter of this PC, as everything that looks at this PC's
+// adapters sees it: the network check, the readiness check, Wake and wait and
+// the listener. Plain data, platform-free. The survey fills in what the
+// system reports; the rules in AdapterKinds decide what it is.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MacAddress.h"
+
+// A fact that an older system does not report stays unknown: never guessed.
+enum class Known : unsigned char { Unknown, No, Yes };
+
+enum class AdapterKind { Ethernet, WiFi, Tunnel, Other };
+
+// A number as the registry held it: absent, unreadable and of a type that
+// holds no number all read as not present.
+struct RegNumber {
+    bool present = false;
+    std::uint32_t value = 0;
+};
+
+// The wake settings in an adapter's driver key.
+struct WakeValues {
+    bool hasKey = false;        // a driver key names this adapter
+    RegNumber magicPacket;      // the standardized keyword *WakeOnMagicPacket
+    RegNumber pnpCapabilities;  // the Power Management tab, as bits
+};
+
+struct Adapter {
+    // What the system reports.
+    unsigned long index = 0;               // its interface index
+    std::string name;                      // its GUID name, its driver key's NetCfgInstanceId
+    std::wstring label;                    // friendly name, else description
+    unsigned ifType = 0;                   // IF_TYPE_*
+    unsigned medium = 0;                   // NDIS_PHYSICAL_MEDIUM; 0 where unspecified or unknown
+    MacAddress mac{};
+    unsigned macLength = 0;                // hardware address bytes reported
+    Known hardware = Known::Unknown;       // HardwareInterface
+    Known connector = Known::Unknown;      // ConnectorPresent
+    bool connected = false;
+    bool takesPowerOn = false;             // a 255.255.255.255 datagram leaves by it
+    std::vector<std::uint32_t> addresses;  // IPv4, host order; never 0.0.0.0
+    std::vector<std::uint32_t> masks;      // the mask of each address
+
+    // What the rules make of it.
+    AdapterKind kind = AdapterKind::Other;
+    bool isVirtual = false;  // the system says it is software, not a card
+    int card = -1;           // a virtual switch, bridge or team: the card it sits on
+
+    WakeValues wake;  // its driver key's wake settings, where the readiness check read them
+};

@@ -1,0 +1,57 @@
+#pragma once
+// This PC's adapters, built from the best source the system has:
+//  - Windows Vista and later: the interface table (every interface, with
+//    its type, medium, hardware flags and media state), joined by interface
+//    index with the address list (IPv4 addresses and prefix lengths,
+//    friendly names). A card without IPv4 is in the table only.
+//  - Windows XP and 2000: the address lists alone, which say nothing of
+//    hardware or medium: those stay unknown.
+// The system's answers come in through one small interface, so that every
+// shape real Windows reports can be fed to the same code. Platform-free.
+#include <string>
+#include <vector>
+
+#include "Adapter.h"
+
+// One row of the interface table (GetIfTable2).
+struct InterfaceFacts {
+    unsigned long index = 0;
+    std::string guid;  // InterfaceGuid as "{XXXXXXXX-...}"
+    std::wstring alias, description;
+    unsigned ifType = 0, medium = 0;
+    MacAddress mac{};
+    unsigned macLength = 0;
+    bool hardware = false, connector = false, filter = false;
+    unsigned mediaState = 0;  // MediaConnectState: 0 unknown, 1 connected, 2 disconnected
+    unsigned operStatus = 0;  // IF_OPER_STATUS: 1 up, 6 not present
+};
+
+// One adapter of the address lists (GetAdaptersAddresses, GetAdaptersInfo).
+struct AddressFacts {
+    unsigned long index = 0;
+    std::string name;
+    std::wstring friendlyName, description;
+    unsigned ifType = 0;
+    MacAddress mac{};
+    unsigned macLength = 0;
+    std::vector<std::uint32_t> addresses, masks;  // 0.0.0.0 left out
+    Known up = Known::Unknown;                    // its operational status, where reported
+};
+
+class AdapterFactsSource {
+public:
+    // The interface table; false where the system has none (before Vista).
+    virtual bool InterfaceTable(std::vector<InterfaceFacts>& rows) = 0;
+    // The adapters with their IPv4 addresses; false when unreadable.
+    virtual bool AddressLists(std::vector<AddressFacts>& adapters) = 0;
+    // The interface a 255.255.255.255 datagram leaves by; false when unknown.
+    virtual bool PowerOnIndex(unsigned long& index) = 0;
+
+protected:
+    ~AdapterFactsSource() = default;
+};
+
+// Merged, classified (AdapterKinds), in the system's order; loopback and
+// filter interfaces left out, and an interface without IPv4 only where it
+// is a card that is present.
+std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source);

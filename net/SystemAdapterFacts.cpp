@@ -1,0 +1,182 @@
+// MIB_IF_ROW2 and the prefix lengths of the address list are declared for
+// Windows Vista and later only; their functions are looked up at run time,
+// so nothing newer than Windows 2000 is imported.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0600
+#include "SystemAdapterFacts.h"
+
+#include <winsock2.h>
+#include <ws2ipdef.h>
+#include <iphlpapi.h>
+#include <netioapi.h>
+
+#include "AdapterList.h"
+#include "GrowingQuery.h"
+#include "Ipv4.h"
+#include "framework/SystemLibrary.h"
+#include "text/HexDigits.h"
+
+namespace {
+
+// Enough for a dozen adapters; the list says when it needs more.
+constexpr ULONG kAddressesBufferSize = 15 * 1024;
+// An adapter list that keeps growing between calls is asked this often.
+constexpr int kListRetries = 8;
+
+using GetIfTable2Fn = DWORD(WINAPI*)(PMIB_IF_TABLE2*);
+using FreeMibTableFn = VOID(WINAPI*)(PVOID);
+using GetAdaptersAddressesFn = ULONG(WINAPI*)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
+
+GetIfTable2Fn InterfaceTableFunction() {
+    static const auto fn = FindSystemProc<GetIfTable2Fn>(L"iphlpapi.dll", "GetIfTable2");
+    return fn;
+}
+
+void AppendHex(std::string& text, unsigned long value, int digits) {
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHexDigits[(value >> shift) & 0xF];
+}
+
+// As GetAdaptersInfo names an adapter, and a driver key's NetCfgInstanceId.
+std::string GuidText(const GUID& guid) {
+    std::string text = "{";
+    AppendHex(text, guid.Data1, 8);
+    text += '-';
+    AppendHex(text, guid.Data2, 4);
+    text += '-';
+    AppendHex(text, guid.Data3, 4);
+    text += '-';
+    for (int i = 0; i < 8; ++i) {
+        if (i == 2) text += '-';
+        AppendHex(text, guid.Data4[i], 2);
+    }
+    return text + "}";
+}
+
+// The 2000 list, for Windows 2000 itself and for the masks that XP's
+// address list lacks.
+bool ReadAdaptersInfo(std::vector<AdapterRecord>& records) {
+    SystemAdapterSource source;
+    return QueryAdapters(source, records, kListRetries);
+}
+
+std::uint32_t MaskFromRecords(const std::vector<AdapterRecord>& records, unsigned long index, std::uint32_t address) {
+    for (const AdapterRecord& r : records) {
+        if (r.index != index) continue;
+        for (std::size_t i = 0; i < r.ipv4.size() && i < r.masks.size(); ++i) {
+            std::uint32_t a = 0, mask = 0;
+            if (ParseDottedQuad(r.ipv4[i], a) && a == address && ParseDottedQuad(r.masks[i], mask)) return mask;
+        }
+    }
+    return 0xFFFFFFFFu;
+}
+
+Known UpByIfEntry(unsigned long index) {
+    MIB_IFROW row{};
+    row.dwIndex = index;
+    if (::GetIfEntry(&row) != NO_ERROR) return Known::Unknown;
+    return row.dwOperStatus >= MIB_IF_OPER_STATUS_CONNECTED ? Known::Yes : Known::No;
+}
+
+AddressFacts FromRecord(const AdapterRecord& r) {
+    AddressFacts f;
+    f.index = r.index;
+    f.name = r.name;
+    f.description = r.description;
+    f.ifType = r.type;
+    f.mac = r.mac;
+    f.macLength = r.macLength;
+    for (std::size_t i = 0; i < r.ipv4.size(); ++i) {
+        std::uint32_t address = 0, mask = 0;
+        if (!ParseDottedQuad(r.ipv4[i], address) || address == 0) continue;
+        if (i >= r.masks.size() || !ParseDottedQuad(r.masks[i], mask)) mask = 0xFFFFFFFFu;
+        f.addresses.push_back(address);
+        f.masks.push_back(mask);
+    }
+    f.up = UpByIfEntry(r.index);
+    return f;
+}
+
+}  // namespace
+
+bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
+    static const auto freeMibTable = FindSystemProc<FreeMibTableFn>(L"iphlpapi.dll", "FreeMibTable");
+    const GetIfTable2Fn getIfTable2 = InterfaceTableFunction();
+    PMIB_IF_TABLE2 table = nullptr;
+    if (!getIfTable2 || !freeMibTable || getIfTable2(&table) != NO_ERROR || !table) return false;
+    for (ULONG i = 0; i < table->NumEntries; ++i) {
+        const MIB_IF_ROW2& r = table->Table[i];
+        InterfaceFacts f;
+        f.index = r.InterfaceIndex;
+        f.guid = GuidText(r.InterfaceGuid);
+        f.alias = r.Alias;
+        f.description = r.Description;
+        f.ifType = r.Type;
+        f.medium = r.PhysicalMediumType;
+        f.macLength = r.PhysicalAddressLength;
+        f.mac = MacFromBytes(r.PhysicalAddress, r.PhysicalAddressLength < kMacBytes ? r.PhysicalAddressLength : kMacBytes);
+        f.hardware = r.InterfaceAndOperStatusFlags.HardwareInterface;
+        f.connector = r.InterfaceAndOperStatusFlags.ConnectorPresent;
+        f.filter = r.InterfaceAndOperStatusFlags.FilterInterface;
+        f.mediaState = r.MediaConnectState;
+        f.operStatus = r.OperStatus;
+        rows.push_back(std::move(f));
+    }
+    freeMibTable(table);
+    return true;
+}
+
+bool SystemAdapterFacts::AddressLists(std::vector<AddressFacts>& adapters) {
+    static const auto getAdaptersAddresses =
+        FindSystemProc<GetAdaptersAddressesFn>(L"iphlpapi.dll", "GetAdaptersAddresses");
+    std::vector<AdapterRecord> records;
+    if (!getAdaptersAddresses) {
+        if (!ReadAdaptersInfo(records)) return false;
+        for (const AdapterRecord& r : records) adapters.push_back(FromRecord(r));
+        return true;
+    }
+    const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
+    std::vector<unsigned char> buffer;
+    const ULONG result = QueryGrowing(buffer, kAddressesBufferSize, kListRetries, [&](unsigned char* bytes, PULONG size) {
+        return getAdaptersAddresses(AF_INET, flags, nullptr, reinterpret_cast<PIP_ADAPTER_ADDRESSES>(bytes), size);
+    });
+    if (result != NO_ERROR) return false;
+    // The prefix length is there from Vista on, the systems with the
+    // interface table; XP's masks come from the 2000 list.
+    const bool prefixes = InterfaceTableFunction() != nullptr;
+    if (!prefixes) ReadAdaptersInfo(records);
+    for (auto* a = reinterpret_cast<const IP_ADAPTER_ADDRESSES_XP*>(buffer.data()); a; a = a->Next) {
+        if (a->Length < sizeof(IP_ADAPTER_ADDRESSES_XP)) continue;
+        AddressFacts f;
+        f.index = a->IfIndex;
+        f.name = a->AdapterName ? a->AdapterName : "";
+        f.friendlyName = a->FriendlyName ? a->FriendlyName : L"";
+        f.description = a->Description ? a->Description : L"";
+        f.ifType = a->IfType;
+        f.macLength = a->PhysicalAddressLength;
+        f.mac = MacFromBytes(a->PhysicalAddress, a->PhysicalAddressLength < kMacBytes ? a->PhysicalAddressLength : kMacBytes);
+        f.up = a->OperStatus == IfOperStatusUp ? Known::Yes : Known::No;
+        for (auto* u = reinterpret_cast<const IP_ADAPTER_UNICAST_ADDRESS_LH*>(a->FirstUnicastAddress); u; u = u->Next) {
+            const sockaddr* address = u->Address.lpSockaddr;
+            if (!address || address->sa_family != AF_INET) continue;
+            const std::uint32_t ip = ::ntohl(reinterpret_cast<const sockaddr_in*>(address)->sin_addr.s_addr);
+            if (ip == 0) continue;
+            f.addresses.push_back(ip);
+            f.masks.push_back(prefixes && u->OnLinkPrefixLength <= 32 ? PrefixMask(u->OnLinkPrefixLength)
+                                                                        : MaskFromRecords(records, f.index, ip));
+        }
+        adapters.push_back(std::move(f));
+    }
+    return true;
+}
+
+bool SystemAdapterFacts::PowerOnIndex(unsigned long& index) {
+    DWORD best = 0;
+    if (::GetBestInterface(::htonl(INADDR_BROADCAST), &best) != NO_ERROR) return false;
+    index = best;
+    return true;
+}
+
+std::vector<Adapter> SurveyThisPc() {
+    SystemAdapterFacts system;
+    return SurveyAdapters(system);
+}

@@ -8,3 +8,8 @@ endif()
 find_package(GTest REQUIRED)
 include(GoogleTest)
 add_subdirectory(tests/native)
+
+# Not a test: the adapter survey and its rules timed for many adapters
+# (build/native/adapter_survey_bench prints what it measures).
+add_executable(adapter_survey_bench bench/AdapterSurveyBench.cpp)
+target_link_libraries(adapter_survey_bench PRIVATE quorvane_core)

@@ -1,5 +1,8 @@
 #include "AdapterKinds.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // IF_TYPE_* numbers, as IP Helper reports them.
@@ -69,19 +72,22 @@ void ClassifyAdapters(std::vector<Adapter>& adapters) {
         a.isVirtual = IsSoftware(a);
         a.card = -1;
     }
-    // Only an adapter with IPv4 can sit on another, and a PC has few of
-    // those: the pairs cost next to nothing however many interfaces it has.
-    for (std::size_t u = 0; u < adapters.size(); ++u) {
-        Adapter& upper = adapters[u];
-        if (upper.addresses.empty() || !HasMac(upper)) continue;
-        int partner = -1, sharing = 0;
-        for (std::size_t c = 0; c < adapters.size(); ++c) {
-            if (c == u || !HasMac(adapters[c]) || WithoutLocalBit(adapters[c].mac) != WithoutLocalBit(upper.mac)) continue;
-            ++sharing;
-            partner = static_cast<int>(c);
+    // Adapters sorted by MAC address, the local bit aside: those that share
+    // one stand side by side, and the cost grows with the list, not with
+    // its square.
+    std::vector<std::pair<MacAddress, int>> byMac;
+    for (std::size_t i = 0; i < adapters.size(); ++i)
+        if (HasMac(adapters[i])) byMac.emplace_back(WithoutLocalBit(adapters[i].mac), static_cast<int>(i));
+    std::sort(byMac.begin(), byMac.end());
+    for (std::size_t first = 0, next = 0; first < byMac.size(); first = next) {
+        while (next < byMac.size() && byMac[next].first == byMac[first].first) ++next;
+        if (next - first != 2) continue;
+        for (std::size_t k = 0; k < 2; ++k) {
+            Adapter& upper = adapters[static_cast<std::size_t>(byMac[first + k].second)];
+            const int card = byMac[first + 1 - k].second;
+            if (!SitsOn(upper, adapters[static_cast<std::size_t>(card)])) continue;
+            upper.card = card;
+            upper.connected = upper.connected && adapters[static_cast<std::size_t>(card)].connected;
         }
-        if (sharing != 1 || !SitsOn(upper, adapters[static_cast<std::size_t>(partner)])) continue;
-        upper.card = partner;
-        upper.connected = upper.connected && adapters[static_cast<std::size_t>(partner)].connected;
     }
 }

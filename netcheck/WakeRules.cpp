@@ -1,5 +1,8 @@
 #include "WakeRules.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "text/HexDigits.h"
 
 namespace {
@@ -84,13 +87,19 @@ WakeSetting WakeSettingAt(const std::vector<Adapter>& adapters, std::size_t inde
 }
 
 void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys) {
+    // Sorted once, so that a PC with hundreds of keys costs no more than
+    // its keys and adapters together; among equal ids the first key stays.
+    std::vector<std::pair<std::wstring, std::size_t>> ids;
+    ids.reserve(keys.size());
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        if (!keys[k].id.empty()) ids.emplace_back(IdKey(keys[k].id), k);
+    std::sort(ids.begin(), ids.end());
     for (Adapter& a : adapters) {
         const std::wstring id = IdKey(std::wstring(a.name.begin(), a.name.end()));
-        for (const DriverKey& k : keys) {
-            if (k.id.empty() || IdKey(k.id) != id) continue;
-            a.wake = {true, k.magicPacket, k.pnpCapabilities};
-            break;  // the first of a repeated id stays
-        }
+        const auto found = std::lower_bound(ids.begin(), ids.end(), std::make_pair(id, std::size_t{0}));
+        if (found == ids.end() || found->first != id) continue;
+        const DriverKey& key = keys[found->second];
+        a.wake = {true, key.magicPacket, key.pnpCapabilities};
     }
 }
 

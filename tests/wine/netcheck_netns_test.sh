@@ -60,8 +60,8 @@ check "the check, over the main dialog" "dialog enabled [Brevinta - WOL Tester]"
 check "one row per adapter, the VPN taking Power ON's broadcast" \
   "eth0 | Ethernet | 10.218.0.1/24 | 10.218.0.255 | Connected |  |  | Not reported
 vpn0 | VPN or tunnel | 10.218.8.2/24 | 10.218.8.255 | Connected | Leaves here |  |" "$(rows)"
-check "the VPN finding" \
-  "Power ON’s broadcast leaves by vpn0, a VPN, tunnel or virtual adapter: the PC to be woken will probably not receive it. Disconnect the VPN, or send through every adapter." \
+check "the VPN finding, naming the network the send through every adapter reaches" \
+  "Power ON’s broadcast leaves by vpn0, a VPN, tunnel or virtual adapter: the PC to be woken will probably not receive it. Disconnect the VPN, or send through every adapter, which reaches eth0 (10.218.0.1/24)." \
   "$(item 1041)"
 check "a typed MAC address enables the send" "enabled" "$(enabled 1042)"
 click_item 1042

@@ -16,6 +16,8 @@ index="$(ip -n "$ns" -o link show eth0 | cut -d: -f1)"
 guid="$(printf '{%08X-0000-0000-0000-4E6574446576}' "$index")"
 class='HKLM\SYSTEM\CurrentControlSet\Control\Class\{4D36E972-E325-11CE-BFC1-08002BE10318}'
 power='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Power'
+hibernation='HKLM\SYSTEM\CurrentControlSet\Control\Power'
+policy='HKLM\SOFTWARE\Policies\Microsoft\Windows\System'
 
 P() { probe_in "$ns" "$prefix" "$@"; }
 reg() { in_netns "$ns" "$prefix" wine reg "$@" >/dev/null 2>&1; }
@@ -52,14 +54,22 @@ expect "a value of a type that holds no number" "Not reported" "$nothing"
 reg delete "$class\\0007" /v '*WakeOnMagicPacket' /f
 expect "no value" "Not reported" "$nothing"
 
+fast="This PC: Fast Startup is on. Shut down then leaves the PC half hibernated, and many cards are not armed for waking from that. Turn Fast Startup off, or use Sleep instead of Shut down.\\r\\n\\r\\n$firmware"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 1 /f
-expect "Fast Startup on" "Not reported" \
-  "This PC: Fast Startup is on. Shut down then leaves the PC half hibernated, and many cards are not armed for waking from that. Turn Fast Startup off, or use Sleep instead of Shut down.\\r\\n\\r\\n$firmware"
+expect "Fast Startup on" "Not reported" "$fast"
 reg add "$power" /v HibernateEnabled /t REG_DWORD /d 0 /f
+expect "hibernation is not switched off in the Session Manager's key" "Not reported" "$fast"
+reg delete "$power" /v HibernateEnabled /f
+reg add "$hibernation" /v HibernateEnabled /t REG_DWORD /d 0 /f
 expect "Fast Startup off when hibernation is off" "Not reported" "$nothing"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 0 /f
-reg delete "$power" /v HibernateEnabled /f
+reg delete "$hibernation" /v HibernateEnabled /f
 expect "Fast Startup off" "Not reported" "$nothing"
+reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 1 /f
+expect "the policy requires Fast Startup whatever the local setting" "Not reported" "$fast"
+reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 0 /f
+expect "a policy of 0 leaves the local setting in force" "Not reported" "$nothing"
+reg delete "$policy" /v HiberbootEnabled /f
 
 check "the check wrote nothing: the driver key holds what the test left" "NetCfgInstanceId" \
   "$(in_netns "$ns" "$prefix" wine reg query "$class\\0007" 2>/dev/null | tr -d '\r' | awk 'NF >= 3 {print $1}' | tr '\n' ' ' | sed 's/ $//')"

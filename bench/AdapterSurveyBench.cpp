@@ -1,0 +1,112 @@
+// How long the adapter survey and its rules take for a PC with many
+// adapters and driver keys, fed through the same seam as the system's
+// answers. Prints one line a size; doubling the size should about double
+// the time. Not a test: nothing here fails on a slow machine.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "net/AdapterSurvey.h"
+#include "netcheck/CheckRules.h"
+#include "netcheck/WakeRules.h"
+
+namespace {
+
+std::string Guid(unsigned long n) {
+    char text[40];
+    std::snprintf(text, sizeof text, "{%08lX-0000-0000-0000-000000000000}", n);
+    return text;
+}
+
+// Half of the interfaces carry IPv4; every eighth is a switch on the card
+// before it, the rest are cards and software adapters.
+class ManyAdapters final : public AdapterFactsSource {
+public:
+    explicit ManyAdapters(unsigned long count) {
+        for (unsigned long i = 0; i < count; ++i) {
+            InterfaceFacts f;
+            f.index = i + 1;
+            f.guid = Guid(f.index);
+            f.alias = L"Adapter " + std::to_wstring(i);
+            f.ifType = 6;
+            f.medium = 14;
+            f.macLength = 6;
+            const bool upper = i % 8 == 7;
+            f.mac = {0, 0x15, 0x5D, static_cast<std::uint8_t>((upper ? i - 1 : i) >> 8), static_cast<std::uint8_t>(upper ? i - 1 : i), 1};
+            f.hardware = f.connector = !upper && i % 3 != 0;
+            f.mediaState = 1;
+            f.operStatus = 1;
+            m_table.push_back(f);
+            if (i % 2 == 1) {
+                AddressFacts a;
+                a.index = f.index;
+                a.name = f.guid;
+                a.friendlyName = f.alias;
+                a.ifType = 6;
+                a.addresses = {0x0A000001u + (static_cast<std::uint32_t>(i) << 8)};
+                a.masks = {0xFFFFFF00u};
+                a.up = Known::Yes;
+                m_lists.push_back(a);
+            }
+        }
+    }
+    bool InterfaceTable(std::vector<InterfaceFacts>& rows) override {
+        rows = m_table;
+        return true;
+    }
+    bool AddressLists(std::vector<AddressFacts>& adapters) override {
+        adapters = m_lists;
+        return true;
+    }
+    bool PowerOnIndex(unsigned long& index) override {
+        index = 2;
+        return true;
+    }
+
+private:
+    std::vector<InterfaceFacts> m_table;
+    std::vector<AddressFacts> m_lists;
+};
+
+std::vector<DriverKey> ManyKeys(unsigned long count) {
+    std::vector<DriverKey> keys;
+    for (unsigned long i = 0; i < count; ++i) {
+        const std::string guid = Guid(count - i);
+        keys.push_back({std::wstring(guid.begin(), guid.end()), {true, 1}, {true, 0}});
+    }
+    return keys;
+}
+
+// One opening of the check: survey, driver keys, rows, the wake column and
+// both sets of findings.
+std::size_t OneCheck(ManyAdapters& source, const std::vector<DriverKey>& keys) {
+    std::vector<Adapter> adapters = SurveyAdapters(source);
+    AssignWakeValues(adapters, keys);
+    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    std::size_t work = 0;
+    for (const CheckRow& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
+    return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, false).size();
+}
+
+}  // namespace
+
+int main() {
+    const unsigned long sizes[][2] = {{64, 200}, {128, 400}, {256, 800}};
+    for (const auto& size : sizes) {
+        ManyAdapters source(size[0]);
+        const std::vector<DriverKey> keys = ManyKeys(size[1]);
+        std::vector<double> ms;
+        std::size_t sink = 0;
+        for (int run = 0; run < 51; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            sink += OneCheck(source, keys);
+            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("%lu adapters, %lu driver keys: median %.3f ms, slowest %.3f ms (%zu)\n", size[0], size[1],
+                    ms[ms.size() / 2], ms.back(), sink);
+    }
+    return 0;
+}

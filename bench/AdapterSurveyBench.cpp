@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "net/AdapterSurvey.h"
+#include "tests/native/FixedAdapterFacts.h"
 #include "netcheck/CheckRules.h"
 #include "netcheck/WakeRules.h"
 
@@ -22,7 +22,7 @@ std::string Guid(unsigned long n) {
 
 // Half of the interfaces carry IPv4; every eighth is a switch on the card
 // before it, the rest are cards and software adapters.
-class ManyAdapters final : public AdapterFactsSource {
+class ManyAdapters final : public FixedAdapterFacts {
 public:
     explicit ManyAdapters(unsigned long count) {
         for (unsigned long i = 0; i < count; ++i) {
@@ -38,7 +38,7 @@ public:
             f.hardware = f.connector = !upper && i % 3 != 0;
             f.mediaState = 1;
             f.operStatus = 1;
-            m_table.push_back(f);
+            table.push_back(f);
             if (i % 2 == 1) {
                 AddressFacts a;
                 a.index = f.index;
@@ -48,26 +48,11 @@ public:
                 a.addresses = {0x0A000001u + (static_cast<std::uint32_t>(i) << 8)};
                 a.masks = {0xFFFFFF00u};
                 a.up = Known::Yes;
-                m_lists.push_back(a);
+                lists.push_back(a);
             }
         }
+        powerOn = 2;
     }
-    bool InterfaceTable(std::vector<InterfaceFacts>& rows) override {
-        rows = m_table;
-        return true;
-    }
-    bool AddressLists(std::vector<AddressFacts>& adapters) override {
-        adapters = m_lists;
-        return true;
-    }
-    bool PowerOnIndex(unsigned long& index) override {
-        index = 2;
-        return true;
-    }
-
-private:
-    std::vector<InterfaceFacts> m_table;
-    std::vector<AddressFacts> m_lists;
 };
 
 std::vector<DriverKey> ManyKeys(unsigned long count) {

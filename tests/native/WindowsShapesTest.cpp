@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "net/AdapterSurvey.h"
+#include "FixedAdapterFacts.h"
 #include "net/Ipv4.h"
 #include "netcheck/CheckRules.h"
 #include "netcheck/WakeRules.h"
@@ -20,21 +20,8 @@ constexpr unsigned k8023 = 14, kNative80211 = 9, kBluetooth = 10, kUnspecified =
 constexpr unsigned kConnected = 1, kDisconnected = 2;
 constexpr unsigned kNotPresent = 6;
 
-class Shapes final : public AdapterFactsSource {
+class Shapes final : public FixedAdapterFacts {
 public:
-    bool InterfaceTable(std::vector<InterfaceFacts>& rows) override {
-        rows = table;
-        return hasTable;
-    }
-    bool AddressLists(std::vector<AddressFacts>& adapters) override {
-        adapters = lists;
-        return true;
-    }
-    bool PowerOnIndex(unsigned long& index) override {
-        index = powerOn;
-        return powerOn != 0;
-    }
-
     // An interface of the table; its GUID name follows its index.
     InterfaceFacts& Add(const wchar_t* alias, unsigned type, bool hardware, bool connector, unsigned medium,
                         const char* mac) {
@@ -71,10 +58,6 @@ public:
         if (takesPowerOn) powerOn = row.index;
     }
 
-    std::vector<InterfaceFacts> table;
-    std::vector<AddressFacts> lists;
-    bool hasTable = true;
-    unsigned long powerOn = 0;
 };
 
 // One line an adapter: its label, kind, marks and state.

@@ -38,6 +38,7 @@ add_library(quorvane_win OBJECT
   wakewait/ArpCache.cpp
   wakewait/CWakeWaitDlg.cpp
   wakewait/EchoProbe.cpp
+  wakewait/NeighbourProbe.cpp
   wakewait/ProbeWorker.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 
 class CWnd;
@@ -76,11 +77,11 @@ struct MapOf {
     static constexpr MessageMapEntry Key(UINT message) {
         return {message, 0, 0, &CallWith<Fn, UINT>};
     }
-    // A message a worker thread posts: its job's serial and a yes or no.
+    // A message a worker thread posts: its job's serial and a 32-bit value.
     template <auto Fn>
     static constexpr MessageMapEntry Posted(UINT message) {
         return {message, 0, 0, [](CWnd& self, WPARAM wParam, LPARAM lParam) {
-                    (Of<Fn>(self).*Fn)(static_cast<unsigned>(wParam), lParam != 0);
+                    (Of<Fn>(self).*Fn)(static_cast<unsigned>(wParam), static_cast<std::uint32_t>(lParam));
                     return LRESULT{0};
                 }};
     }

@@ -38,6 +38,9 @@ KEYS = [
     # Virtual switches, bridges and teams on a card, after Wake and wait's.
     "NETCHECK_SWITCH_ON", "NETCHECK_VIA_TUNNEL_REACHES", "NETCHECK_VIA_SWITCH", "NETCHECK_CARD_UNPLUGGED",
     "READY_CARD_UNDER_SWITCH", "READY_CARD_UNDER_BRIDGE",
+    # Wake and wait's neighbour probe and the answering MAC address.
+    "WAIT_ALREADY_ON_MAC", "WAIT_ANSWERED_MAC", "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
+    "WAIT_OTHER_DEVICE_FINAL",
 ]
 
 ENGLISH = [
@@ -137,6 +140,12 @@ ENGLISH = [
     "%2 sits on the card %1, whose cable is out: connect %1 to the network.",
     "This PC: %1 carries the network of %2. It wakes this PC by its own MAC address, %3.",
     "This PC: %1 carries the network of the bridge %2. It wakes this PC by its own MAC address, %3, not by %4, which the bridge carries and Quorvane’s own-MAC dialog shows.",
+    "The PC %3 already answers at %1: it is on, and nothing was sent. Shut it down or let it sleep, then try again.",
+    "The PC %3 answered after %2 seconds at %1.",
+    "The PC %3 answered ARP after %2 seconds at %1, but not ping: it is awake, and its firewall drops pings.",
+    "No ping answer from %1 in 3 minutes, though it answered ARP before the packet went: its card may answer for a sleeping PC, or its firewall drops pings. To tell, allow \u201cFile and Printer Sharing (Echo Request - ICMPv4-In)\u201d in its firewall.",
+    "Another device (%4) answers at %1, not the PC %3: its answers do not count, and the wait goes on.",
+    "Another device (%4) answered at %1, not the PC %3: check the address. The PC shows its own in ipconfig, and its MAC address in Quorvane’s own-MAC dialog.",
 ]
 
 KOREAN = [
@@ -236,6 +245,12 @@ KOREAN = [
     "%2은(는) 랜카드 %1 위에 있지만 %1의 케이블이 빠져 있습니다. %1을(를) 네트워크에 연결해 주세요.",
     "이 PC: %1이(가) %2의 네트워크를 담당합니다. 이 PC는 %1 자체의 Mac Address인 %3(으)로 켜집니다.",
     "이 PC: %1이(가) 브리지 %2의 네트워크를 담당합니다. 이 PC는 브리지가 사용하고 Quorvane의 현재 PC Mac Address 창에 표시되는 %4이(가) 아니라 %1 자체의 Mac Address인 %3(으)로 켜집니다.",
+    "PC %3이(가) 이미 %1에서 응답합니다. PC가 켜져 있으므로 아무것도 보내지 않았습니다. 시스템을 종료하거나 절전 모드로 전환한 뒤 다시 시도해 주세요.",
+    "PC %3이(가) %2초 후 %1에서 응답했습니다.",
+    "PC %3이(가) %2초 후 %1에서 ARP에는 응답했지만 ping에는 응답하지 않았습니다. PC는 켜졌고, 방화벽이 ping을 차단하고 있습니다.",
+    "3분이 지나도 %1에서 ping 응답이 없습니다. 이 주소는 매직 패킷을 보내기 전부터 ARP에 응답했습니다. 절전 중인 PC 대신 랜카드가 응답하거나 방화벽이 ping을 차단하고 있을 수 있어, 켜졌는지 알 수 없습니다. ping에 응답하게 하려면 그 PC의 Windows 방화벽에서 “파일 및 프린터 공유(에코 요청 - ICMPv4-In)”를 허용해 주세요.",
+    "PC %3이(가) 아닌 다른 장치(%4)가 %1에서 응답합니다. 이 응답은 세지 않고 계속 기다립니다.",
+    "PC %3이(가) 아닌 다른 장치(%4)가 %1에서 응답했습니다. 주소를 확인해 주세요. PC의 주소는 ipconfig에서, Mac Address는 Quorvane의 현재 PC Mac Address 창에서 확인할 수 있습니다.",
 ]
 
 JAPANESE = [
@@ -335,6 +350,12 @@ JAPANESE = [
     "%2はネットワークアダプター%1上にありますが、%1のケーブルが抜けています。%1をネットワークに接続してください。",
     "このパソコン：%1が%2のネットワークを担っています。このパソコンは%1自身のMACアドレス%3で起動します。",
     "このパソコン：%1がブリッジ%2のネットワークを担っています。このパソコンは、ブリッジが使いQuorvaneの使用中のPCのMACアドレス画面に表示される%4ではなく、%1自身のMACアドレス%3で起動します。",
+    "パソコン%3は%1ですでに応答しています。起動中のため、何も送信しませんでした。シャットダウンまたはスリープしてから、再度お試しください。",
+    "%2秒後にパソコン%3が%1から応答しました。",
+    "%2秒後にパソコン%3が%1からARPには応答しましたが、pingには応答しません。起動していますが、ファイアウォールがpingを遮断しています。",
+    "3分たっても%1からpingの応答がありません。このアドレスはマジックパケットを送信する前からARPに応答していました。スリープ中のパソコンの代わりにネットワークアダプターが応答しているか、ファイアウォールがpingを遮断している可能性があるため、起動したかどうかは判断できません。pingに応答させるには、そのパソコンのWindowsファイアウォールで「ファイルとプリンターの共有 (エコー要求 - ICMPv4 受信)」を許可してください。",
+    "パソコン%3ではない別の機器（%4）が%1で応答しています。この応答は数えず、待ち続けます。",
+    "パソコン%3ではない別の機器（%4）が%1で応答しました。アドレスを確認してください。パソコンのアドレスはipconfigで、MACアドレスはQuorvaneの使用中のPCのMACアドレス画面で確認できます。",
 ]
 
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ArpCache.h"
+#include "NeighbourProbe.h"
 #include "framework/SystemLibrary.h"
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
@@ -19,6 +20,7 @@
 const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Command<&CWakeWaitDlg::OnStartOrStop>(BN_CLICKED, IDC_WAIT_START),
     Map::Posted<&CWakeWaitDlg::OnResolved>(ProbeWorker::kResolved),
+    Map::Posted<&CWakeWaitDlg::OnUnresolved>(ProbeWorker::kUnresolved),
     Map::Posted<&CWakeWaitDlg::OnProbed>(ProbeWorker::kProbed),
 };
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
@@ -91,8 +93,9 @@ void CWakeWaitDlg::OnStartOrStop() {
 void CWakeWaitDlg::Begin() {
     wchar_t typed[256] = {};
     ::GetDlgItemTextW(m_hWnd, IDC_WAIT_ADDRESS, typed, 256);
-    m_strTarget = Trimmed(typed);
+    m_strTarget = m_strShown = Trimmed(typed);
     m_strWarning.clear();
+    m_strOther.clear();
     std::uint32_t address = 0;
     const TargetKind kind = ParseTarget(m_strTarget, address);
     if (kind == TargetKind::Invalid) {
@@ -101,35 +104,44 @@ void CWakeWaitDlg::Begin() {
     }
     m_adapters = SurveyThisPc();
     m_rows = CheckRowsOf(m_adapters);
-    if (kind == TargetKind::Address) {
+    m_bName = kind == TargetKind::Name;
+    if (!m_bName) {
         const Refusal refusal = RefuseAddress(address, m_adapters);
         if (refusal != Refusal::None) {
             ShowRefusal(refusal);
             return;
         }
-        if (LocalRowFor(address, m_adapters, m_rows) < 0)
-            m_strWarning = FillArgs(LocalizedText(L"WAIT_OFF_NETWORK"), {m_strTarget}) + L"\n";
     }
     if (!m_worker.Start(m_hWnd, ToAnsi(m_strTarget))) return;
-    m_wait.Start();
+    m_wait.Start(m_mac);
     SetDlgItemText(IDC_WAIT_START, LocalizedText(L"WAIT_STOP"));
     ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETPOS, 0, 0);
     ShowStatus(FillArgs(LocalizedText(L"WAIT_CHECKING"), {m_strTarget}));
 }
 
-void CWakeWaitDlg::OnResolved(unsigned serial, bool resolved) {
+// A name's address is held to the rules of a typed one.
+void CWakeWaitDlg::OnResolved(unsigned serial, std::uint32_t address) {
     if (!IsCurrent(serial)) return;
-    if (resolved) {
-        m_address = m_worker.Address();
-        const Refusal refusal = RefuseAddress(m_address, m_adapters);
-        if (refusal == Refusal::None) return;  // the first probe comes next
+    m_address = address;
+    if (m_bName) m_strShown = m_strTarget + L" (" + DottedQuad(address) + L")";
+    const Refusal refusal = RefuseAddress(m_address, m_adapters);
+    if (refusal != Refusal::None) {
         m_worker.Stop();
         m_wait.SendFailed();
         Finish();
         ShowRefusal(refusal);
         return;
     }
-    // A magic packet needs no address: it still goes, but nothing can watch.
+    const int row = LocalRowFor(m_address, m_adapters, m_rows);
+    if (row < 0) m_strWarning = FillArgs(LocalizedText(L"WAIT_OFF_NETWORK"), {m_strShown}) + L"\n";
+    // ARP only where the PC is on this PC's own subnet, through the adapter on it.
+    const bool neighbour = row >= 0 && HasNeighbourProbe();
+    m_worker.Begin(neighbour ? m_adapters[m_rows[static_cast<std::size_t>(row)].adapter].index : 0);
+}
+
+// A magic packet needs no address: it still goes, but nothing can watch.
+void CWakeWaitDlg::OnUnresolved(unsigned serial, std::uint32_t) {
+    if (!IsCurrent(serial)) return;
     m_worker.Stop();
     if (SendPackets(false))
         m_wait.Sent(::GetTickCount(), false);
@@ -138,10 +150,17 @@ void CWakeWaitDlg::OnResolved(unsigned serial, bool resolved) {
     Finish();
 }
 
-void CWakeWaitDlg::OnProbed(unsigned serial, bool answered) {
+void CWakeWaitDlg::OnProbed(unsigned serial, std::uint32_t) {
     if (!IsCurrent(serial)) return;
+    for (const ProbeRound& round : m_worker.TakeRounds())
+        if (m_wait.IsRunning()) OnRound(round);
+}
+
+void CWakeWaitDlg::OnRound(const ProbeRound& round) {
     if (m_wait.State() == WaitState::Checking) {
-        if (!m_wait.FirstProbe(answered)) {
+        const bool send = m_wait.FirstProbe(round);
+        NoteOtherDevice();
+        if (!send) {
             m_worker.Stop();
             Finish();
             return;
@@ -157,12 +176,29 @@ void CWakeWaitDlg::OnProbed(unsigned serial, bool answered) {
         ShowProgress();
         return;
     }
-    if (m_wait.Probe(answered, ::GetTickCount())) {
+    const bool going = m_wait.Probe(round, ::GetTickCount());
+    NoteOtherDevice();
+    if (going) {
         ShowProgress();
         return;
     }
     m_worker.Stop();
     Finish();
+}
+
+// Said at once, and before every status line after it: its answers never count.
+void CWakeWaitDlg::NoteOtherDevice() {
+    MacAddress other{};
+    if (m_wait.OtherDevice(other))
+        m_strOther = FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE"), Args(m_strShown, 0)) + L"\n";
+}
+
+// The texts' arguments: the PC as shown, seconds, its MAC address, and the
+// MAC address of another device that answers at its address.
+std::vector<std::wstring> CWakeWaitDlg::Args(const std::wstring& pc, std::uint32_t seconds) const {
+    MacAddress other{};
+    const bool hasOther = m_wait.OtherDevice(other);
+    return {pc, DecimalText(seconds), FormatMacDisplay(m_mac), hasOther ? FormatMacDisplay(other) : std::wstring()};
 }
 
 // Power ON's one packet, in its own sequence of calls; then the subnet's own
@@ -189,24 +225,28 @@ bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
 }
 
 void CWakeWaitDlg::ShowProgress() {
-    const unsigned long seconds = m_wait.ElapsedSeconds(::GetTickCount());
+    const std::uint32_t seconds = m_wait.ElapsedSeconds(::GetTickCount());
     ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETPOS, seconds, 0);
-    ShowStatus(m_strWarning + FillArgs(LocalizedText(L"WAIT_WAITING"), {m_strTarget, DecimalText(seconds)}));
+    ShowStatus(m_strWarning + m_strOther + FillArgs(LocalizedText(L"WAIT_WAITING"), {m_strShown, DecimalText(seconds)}));
 }
 
 void CWakeWaitDlg::Finish() {
     SetDlgItemText(IDC_WAIT_START, LocalizedText(L"WAIT_START"));
     const wchar_t* key = m_wait.VerdictKey();
     if (!key) return;
-    const std::wstring seconds = DecimalText(m_wait.FinalSeconds());
-    const std::wstring pc = m_wait.State() == WaitState::Answered ? DottedQuad(m_address) : m_strTarget;
-    ShowStatus(m_strWarning + FillArgs(LocalizedText(key), {pc, seconds}));
+    const std::wstring pc = m_wait.State() == WaitState::Answered ? DottedQuad(m_address) : m_strShown;
+    const std::vector<std::wstring> args = Args(pc, m_wait.FinalSeconds());
+    std::wstring verdict = m_strWarning + FillArgs(LocalizedText(key), args);
+    MacAddress other{};
+    if (m_wait.OtherDevice(other))
+        verdict += L"\n" + FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE_FINAL"), args);
+    ShowStatus(verdict);
 }
 
 // Nothing is sent to an address that is no other PC.
 void CWakeWaitDlg::ShowRefusal(Refusal refusal) {
     const wchar_t* key = refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC";
-    ShowStatus(FillArgs(LocalizedText(key), {m_strTarget}));
+    ShowStatus(FillArgs(LocalizedText(key), {m_strShown}));
 }
 
 void CWakeWaitDlg::ShowStatus(const std::wstring& text) {

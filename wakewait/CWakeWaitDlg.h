@@ -1,8 +1,10 @@
 #pragma once
-// "Did it wake?": sends the magic packet as Power ON does, then pings the PC
-// every second for up to three minutes and says whether, and after how
-// long, it answered. The pings run off the window's thread, so the window
-// never freezes; Stop, Close and Escape end the wait.
+// "Did it wake?": sends the magic packet as Power ON does, then watches the
+// PC every second for up to three minutes (ARP on its own subnet where the
+// system can, and ping) and says whether, and after how long, it answered,
+// and whether the answer came from the PC's own MAC address. The probes run
+// off the window's thread, so the window never freezes and never waits for
+// them; Stop, Close and Escape end the wait at once.
 #include <string>
 #include <vector>
 
@@ -25,8 +27,12 @@ protected:
 
 private:
     void OnStartOrStop();
-    void OnResolved(unsigned serial, bool resolved);
-    void OnProbed(unsigned serial, bool answered);
+    void OnResolved(unsigned serial, std::uint32_t address);
+    void OnUnresolved(unsigned serial, std::uint32_t);
+    void OnProbed(unsigned serial, std::uint32_t);
+    void OnRound(const ProbeRound& round);
+    void NoteOtherDevice();
+    std::vector<std::wstring> Args(const std::wstring& pc, std::uint32_t seconds) const;
 
     void Begin();
     bool SendPackets(bool toTheSubnet);
@@ -39,7 +45,10 @@ private:
     std::wstring m_strMac;
     MacAddress m_mac{};  // m_strMac's bytes
     std::wstring m_strTarget;   // as typed
+    std::wstring m_strShown;    // as the texts name it: a name with its address once resolved
+    bool m_bName = false;       // a name, not an address, was typed
     std::wstring m_strWarning;  // said before every status line of this wait
+    std::wstring m_strOther;    // another device answers at the address: said before every status line after
     WaitMachine m_wait;
     ProbeWorker m_worker;       // stopped before the dialog's window goes
     std::vector<Adapter> m_adapters;

@@ -5,52 +5,91 @@
 #include <cstring>
 
 #include "EchoProbe.h"
+#include "NeighbourProbe.h"
+#include "ProbeRounds.h"
 #include "net/SocketSession.h"
 #include "net/WinsockStartup.h"
 
-namespace {
-constexpr DWORD kProbeIntervalMs = 1000;
-// A probe takes a second at most; the rest is slack for the thread to end.
-constexpr DWORD kStopWaitMs = 1500;
-}  // namespace
-
 // Shared by the dialog and the thread; whoever lets go of it last frees it,
-// so a thread still resolving a name when the dialog closes never touches
-// freed memory.
+// so a thread still blocked in a probe when the dialog has gone never
+// touches freed memory.
 struct ProbeWorker::Job {
     HWND window;
     unsigned serial;
     std::string host;
     HANDLE stop;  // manual reset: the dialog is done with this job
-    HANDLE go;    // auto reset: probe every second from now on
+    HANDLE go;    // auto reset: Begin, then Continue
     volatile LONG refs;
-    volatile LONG address;
+    volatile LONG ifIndex;
+    CRITICAL_SECTION lock;  // guards rounds
+    std::vector<ProbeRound> rounds;
 
     bool Stopped() const { return ::WaitForSingleObject(stop, 0) == WAIT_OBJECT_0; }
     void Post(UINT message, LPARAM value) const {
         if (!Stopped()) ::PostMessageW(window, message, serial, value);
     }
+    void Report(const ProbeRound& round) {
+        ::EnterCriticalSection(&lock);
+        rounds.push_back(round);
+        ::LeaveCriticalSection(&lock);
+        Post(kProbed, 0);
+    }
+    bool WaitGo() const {
+        const HANDLE goOrStop[] = {go, stop};
+        return ::WaitForMultipleObjects(2, goOrStop, FALSE, INFINITE) == WAIT_OBJECT_0;
+    }
     void Release() {
         if (::InterlockedDecrement(&refs) != 0) return;
         ::CloseHandle(stop);
         ::CloseHandle(go);
+        ::DeleteCriticalSection(&lock);
         delete this;
     }
 };
 
+namespace {
+
+// The system's probes, for one job's thread.
+class ThreadProbes final : public ProbeSystem {
+public:
+    explicit ThreadProbes(HANDLE stop) : m_stop(stop) {}
+    std::uint32_t Now() override { return ::GetTickCount(); }
+    Neighbour Resolve(std::uint32_t address, unsigned long ifIndex, MacAddress& mac) override {
+        return ResolveNeighbour(address, ifIndex, mac);
+    }
+    bool Ping(std::uint32_t address) override { return m_echo.Answers(address); }
+    bool AnsweringMac(std::uint32_t address, MacAddress& mac) override { return ReadNeighbourMac(address, mac); }
+    bool Stopped() override { return WaitStopped(0); }
+    bool WaitStopped(std::uint32_t ms) override { return ::WaitForSingleObject(m_stop, ms) == WAIT_OBJECT_0; }
+
+private:
+    HANDLE m_stop;
+    EchoProbe m_echo;
+};
+
+}  // namespace
+
 bool ProbeWorker::Start(HWND window, const std::string& host) {
     Stop();
     Job* job = new Job{window, ++m_serial, host, ::CreateEventW(nullptr, TRUE, FALSE, nullptr),
-                       ::CreateEventW(nullptr, FALSE, FALSE, nullptr), 2, 0};
+                       ::CreateEventW(nullptr, FALSE, FALSE, nullptr), 2, 0, {}, {}};
+    ::InitializeCriticalSection(&job->lock);
     DWORD id = 0;
-    m_hThread = job->stop && job->go ? ::CreateThread(nullptr, 0, &ProbeWorker::Run, job, 0, &id) : nullptr;
-    if (!m_hThread) {
+    const HANDLE thread = job->stop && job->go ? ::CreateThread(nullptr, 0, &ProbeWorker::Run, job, 0, &id) : nullptr;
+    if (!thread) {
         job->refs = 1;
         job->Release();
         return false;
     }
+    ::CloseHandle(thread);  // never waited for
     m_job = job;
     return true;
+}
+
+void ProbeWorker::Begin(unsigned long ifIndex) {
+    if (!m_job) return;
+    ::InterlockedExchange(&m_job->ifIndex, static_cast<LONG>(ifIndex));
+    ::SetEvent(m_job->go);
 }
 
 void ProbeWorker::Continue() {
@@ -60,15 +99,17 @@ void ProbeWorker::Continue() {
 void ProbeWorker::Stop() {
     if (!m_job) return;
     ::SetEvent(m_job->stop);
-    ::WaitForSingleObject(m_hThread, kStopWaitMs);
-    ::CloseHandle(m_hThread);
-    m_hThread = nullptr;
     m_job->Release();
     m_job = nullptr;
 }
 
-std::uint32_t ProbeWorker::Address() const {
-    return m_job ? static_cast<std::uint32_t>(m_job->address) : 0;
+std::vector<ProbeRound> ProbeWorker::TakeRounds() {
+    std::vector<ProbeRound> taken;
+    if (!m_job) return taken;
+    ::EnterCriticalSection(&m_job->lock);
+    taken.swap(m_job->rounds);
+    ::LeaveCriticalSection(&m_job->lock);
+    return taken;
 }
 
 DWORD WINAPI ProbeWorker::Run(LPVOID param) {
@@ -78,25 +119,17 @@ DWORD WINAPI ProbeWorker::Run(LPVOID param) {
         const SocketSession session(winsock, kWinsock2);
         const hostent* entry = session.Started() ? ::gethostbyname(job->host.c_str()) : nullptr;
         const bool resolved = entry && entry->h_addrtype == AF_INET && entry->h_length == 4 && entry->h_addr_list[0];
-        if (resolved) {
-            u_long networkOrder = 0;
-            std::memcpy(&networkOrder, entry->h_addr_list[0], sizeof networkOrder);
-            job->address = static_cast<LONG>(::ntohl(networkOrder));
-        }
-        job->Post(kResolved, resolved);
-        if (resolved) {
-            EchoProbe probe;
-            const std::uint32_t target = static_cast<std::uint32_t>(job->address);
-            job->Post(kProbed, probe.Answers(target));
-            const HANDLE goOrStop[] = {job->go, job->stop};
-            if (::WaitForMultipleObjects(2, goOrStop, FALSE, INFINITE) == WAIT_OBJECT_0) {
-                while (!job->Stopped()) {
-                    const DWORD started = ::GetTickCount();
-                    job->Post(kProbed, probe.Answers(target));
-                    const DWORD spent = ::GetTickCount() - started;
-                    ::WaitForSingleObject(job->stop, spent < kProbeIntervalMs ? kProbeIntervalMs - spent : 0);
-                }
-            }
+        u_long networkOrder = 0;
+        if (resolved) std::memcpy(&networkOrder, entry->h_addr_list[0], sizeof networkOrder);
+        job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(::ntohl(networkOrder)));
+        // A name resolved after Stop is never probed.
+        if (resolved && job->WaitGo()) {
+            ThreadProbes system(job->stop);
+            ProbeRounds rounds(system, ::ntohl(networkOrder), static_cast<unsigned long>(job->ifIndex));
+            ProbeRound round;
+            if (rounds.Run(round)) job->Report(round);
+            if (job->WaitGo())
+                while (rounds.WaitForNext() && rounds.Run(round)) job->Report(round);
         }
     }
     job->Release();

@@ -1,42 +1,48 @@
 #pragma once
 // The part of the wait that may block: resolving the PC's name and the
-// pings, each ping at most a second. It runs on a thread of its own and
-// only posts its results to the dialog, never sends it a message, so the
-// dialog can stop it at any time without a deadlock. One wait at a time.
+// rounds of probing (ProbeRounds). It runs on a thread of its own and only
+// posts to the dialog, never sends it a message, and the dialog never waits
+// for it: Stop returns at once, the thread finishes the probe it is in and
+// ends on its own, and a new wait may start meanwhile.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "WaitRules.h"
 
 class ProbeWorker {
 public:
-    // Posted to the dialog: wParam the job's serial, lParam as said.
-    static constexpr UINT kResolved = WM_APP + 10;  // lParam: 1 when the name resolved
-    static constexpr UINT kProbed = WM_APP + 11;    // lParam: 1 when the PC answered
+    // Posted to the dialog, each with the job's serial in wParam.
+    static constexpr UINT kResolved = WM_APP + 10;    // lParam: the address, host order
+    static constexpr UINT kUnresolved = WM_APP + 12;  // the name could not be found
+    static constexpr UINT kProbed = WM_APP + 11;      // rounds are waiting for TakeRounds
 
     ProbeWorker() = default;
     ProbeWorker(const ProbeWorker&) = delete;
     ProbeWorker& operator=(const ProbeWorker&) = delete;
     ~ProbeWorker() { Stop(); }
 
-    // Resolves `host` (a name, or an address as text), posts kResolved,
-    // probes once and posts kProbed, then waits for Continue(). False when
-    // no thread could be started.
+    // Resolves `host` (a name, or an address as text) and posts the answer;
+    // then waits for Begin. False when no thread could be started.
     bool Start(HWND window, const std::string& host);
-    // Probes every second from now on, posting each result.
+    // Runs the round before the packet goes: through interface `ifIndex`
+    // for the neighbour probe, 0 for the ping alone. Then waits for Continue.
+    void Begin(unsigned long ifIndex);
+    // A round every second from now on.
     void Continue();
-    // Ends the job; waits for its thread at most as long as one probe takes.
+    // Ends the job at once; nothing it posts later belongs to a current job.
     void Stop();
 
     unsigned Serial() const { return m_serial; }
-    // The address the name resolved to, host order: valid after kResolved.
-    std::uint32_t Address() const;
+    // The rounds completed since the last call, oldest first.
+    std::vector<ProbeRound> TakeRounds();
 
 private:
     struct Job;
     static DWORD WINAPI Run(LPVOID job);
 
     Job* m_job = nullptr;
-    HANDLE m_hThread = nullptr;
     unsigned m_serial = 0;
 };

@@ -41,33 +41,74 @@ bool FindAddressForMac(const std::vector<ArpEntry>& cache, const MacAddress& mac
 // "unreachable" reply comes from this PC's own address.
 bool IsAnswerFrom(unsigned long status, std::uint32_t from, std::uint32_t target);
 
+// What the neighbour probe (ARP, Windows Vista and later) said of the PC's
+// address in one round.
+enum class Neighbour : unsigned char {
+    NotAsked,     // not on this PC's subnet, or no neighbour probe on this system
+    Answered,     // with the MAC address that answered
+    NoAnswer,
+    Unavailable,  // failed otherwise: not asked again during this wait
+};
+
+// One round of probing the PC: the neighbour probe where it applies, then
+// the ping.
+struct ProbeRound {
+    std::uint32_t startedAt = 0;  // the tick count when the round began
+    bool pinged = false;          // an echo reply with IP_SUCCESS from the PC's address
+    Neighbour arp = Neighbour::NotAsked;
+    bool hasMac = false;          // the MAC that answered: ARP's, or the neighbour entry after the echo reply
+    MacAddress mac{};
+};
+
+// The typed MAC address, or the same but for the locally administered bit:
+// a Network Bridge answers for its card so.
+bool IsThePc(const MacAddress& answered, const MacAddress& pc);
+
 enum class WaitState { Idle, Checking, Waiting, AlreadyOn, Answered, TimedOut, Stopped, NotWatched, Failed };
 
-// The wait, driven by the probes' results and a clock in milliseconds.
+// The wait, driven by the rounds' results and a clock in milliseconds that
+// wraps as Windows' tick count does.
+//
+// Whether the PC is on already is decided by ping alone: a sleeping PC's
+// card may answer ARP for it. During the wait an echo reply ends it, and so
+// does an ARP answer where ARP got none before the packet went. An answer
+// from a MAC address that is not the PC's is another device at that
+// address: it never counts, and it never stops the packet.
 class WaitMachine {
 public:
-    static constexpr unsigned long kWaitMs = 180000;
+    static constexpr std::uint32_t kWaitMs = 180000;
 
-    void Start();
-    // The probe before anything is sent: true when the packet must go now.
-    bool FirstProbe(bool answered);
+    void Start(const MacAddress& pc);
+    // The round before anything is sent: true when the packet must go now.
+    bool FirstProbe(const ProbeRound& round);
     // The packet went (or, `watched` false, went to a name that did not resolve).
-    void Sent(unsigned long nowMs, bool watched);
+    void Sent(std::uint32_t nowMs, bool watched);
     // Nothing could be sent.
     void SendFailed();
-    // A probe during the wait; false once the wait is over.
-    bool Probe(bool answered, unsigned long nowMs);
-    void Stop(unsigned long nowMs);
+    // A round during the wait; false once the wait is over. An answer counts
+    // from the send to the start of the round that got it.
+    bool Probe(const ProbeRound& round, std::uint32_t nowMs);
+    void Stop(std::uint32_t nowMs);
 
     WaitState State() const { return m_state; }
     bool IsRunning() const { return m_state == WaitState::Checking || m_state == WaitState::Waiting; }
-    unsigned long ElapsedSeconds(unsigned long nowMs) const;
-    unsigned long FinalSeconds() const { return m_finalMs / 1000; }
+    std::uint32_t ElapsedSeconds(std::uint32_t nowMs) const;
+    std::uint32_t FinalSeconds() const { return m_finalMs / 1000; }
+    // Another device answers at the PC's address; its MAC in `mac`.
+    bool OtherDevice(MacAddress& mac) const;
     // The language key of the verdict; null while running or idle.
     const wchar_t* VerdictKey() const;
 
 private:
+    bool IsOther(const ProbeRound& round);
+
     WaitState m_state = WaitState::Idle;
-    unsigned long m_sentAt = 0;
-    unsigned long m_finalMs = 0;
+    MacAddress m_pc{};
+    std::uint32_t m_sentAt = 0;
+    std::uint32_t m_finalMs = 0;
+    bool m_arpBefore = false;    // the PC's address answered ARP before the packet went
+    bool m_byArpOnly = false;    // it answered ARP, never ping
+    bool m_macKnown = false;     // the answer's MAC was read, and was the PC's
+    bool m_hasOther = false;
+    MacAddress m_other{};
 };

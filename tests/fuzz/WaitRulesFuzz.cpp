@@ -1,5 +1,5 @@
 // The address field of Wake and wait over any text, and the wait over any
-// sequence of probes and clock readings.
+// sequence of rounds and clock readings.
 #include "FuzzInput.h"
 #include "net/Ipv4.h"
 #include "wakewait/WaitRules.h"
@@ -19,16 +19,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
 
+    // Rounds of any shape from a PC whose MAC ends in 1, another device's
+    // ending in 2, or the bridged form of the PC's.
+    const auto round = [&in](std::uint32_t at) {
+        ProbeRound r;
+        r.startedAt = at;
+        r.pinged = in.Byte() < 64;
+        r.arp = static_cast<Neighbour>(in.Byte() % 4);
+        r.hasMac = r.arp == Neighbour::Answered || (in.Byte() & 1);
+        r.mac = {static_cast<std::uint8_t>(in.Byte() & 2), 0, 0, 0, 0, static_cast<std::uint8_t>(1 + in.Byte() % 2)};
+        return r;
+    };
     WaitMachine wait;
-    wait.Start();
-    unsigned long now = static_cast<unsigned long>(in.Byte()) << 24;
-    if (wait.FirstProbe(in.Byte() & 1)) wait.Sent(now, in.Byte() & 1);
+    wait.Start({0, 0, 0, 0, 0, 1});
+    std::uint32_t now = static_cast<std::uint32_t>(in.Byte()) << 24 | 0xFFF00000u;
+    if (wait.FirstProbe(round(now))) wait.Sent(now, in.Byte() & 1);
     while (wait.IsRunning() && !in.Empty()) {
-        now += in.Byte() * 100ul;
+        const std::uint32_t started = now;
+        now += in.Byte() * 100u;
         if (in.Byte() == 0) wait.Stop(now);
-        else wait.Probe(in.Byte() < 8, now);
+        else wait.Probe(round(started), now);
     }
     FUZZ_CHECK(wait.IsRunning() || wait.VerdictKey() != nullptr);
     FUZZ_CHECK(wait.State() != WaitState::TimedOut || wait.FinalSeconds() >= WaitMachine::kWaitMs / 1000);
+    FUZZ_CHECK(wait.State() != WaitState::Answered || wait.FinalSeconds() <= WaitMachine::kWaitMs / 1000);
+    MacAddress other{};
+    FUZZ_CHECK(!wait.OtherDevice(other) || other[5] == 2);  // the PC itself is never another device
     return 0;
 }

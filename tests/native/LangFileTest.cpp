@@ -138,7 +138,9 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAIT_NOT_WATCHED", "WAIT_BAD_ADDRESS", "WAIT_OWN_ADDRESS", "WAIT_NOT_A_PC",
                                      "WAIT_OFF_NETWORK", "NETCHECK_SWITCH_ON", "NETCHECK_VIA_TUNNEL_REACHES",
                                      "NETCHECK_VIA_SWITCH", "NETCHECK_CARD_UNPLUGGED", "READY_CARD_UNDER_SWITCH",
-                                     "READY_CARD_UNDER_BRIDGE"};
+                                     "READY_CARD_UNDER_BRIDGE", "WAIT_ALREADY_ON_MAC", "WAIT_ANSWERED_MAC",
+                                     "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
+                                     "WAIT_OTHER_DEVICE_FINAL"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

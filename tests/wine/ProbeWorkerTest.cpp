@@ -2,6 +2,7 @@
 // it posts, and that Stop ends it at once and silences it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "wakewait/ProbeWorker.h"
@@ -11,7 +12,7 @@ namespace {
 struct Posted {
     UINT message;
     unsigned serial;
-    bool yes;
+    std::uint32_t value;
 };
 
 // Reads the messages the worker posts to a message-only window for up to
@@ -22,8 +23,8 @@ std::vector<Posted> Collect(HWND window, DWORD ms, std::size_t count = 100) {
     while (posted.size() < count && ::GetTickCount() - start < ms) {
         MSG msg{};
         while (::PeekMessageW(&msg, window, 0, 0, PM_REMOVE))
-            if (msg.message == ProbeWorker::kResolved || msg.message == ProbeWorker::kProbed)
-                posted.push_back({msg.message, static_cast<unsigned>(msg.wParam), msg.lParam != 0});
+            if (msg.message >= ProbeWorker::kResolved && msg.message <= ProbeWorker::kUnresolved)
+                posted.push_back({msg.message, static_cast<unsigned>(msg.wParam), static_cast<std::uint32_t>(msg.lParam)});
         ::Sleep(10);
     }
     return posted;
@@ -44,26 +45,37 @@ TEST(ProbeWorker, ResolvesProbesOnceThenEverySecondUntilStopped) {
     ProbeWorker worker;
     ASSERT_TRUE(worker.Start(window.Get(), "127.0.0.1"));
     const unsigned serial = worker.Serial();
-    const std::vector<Posted> first = Collect(window.Get(), 5000, 2);
-    ASSERT_EQ(2u, first.size());
-    EXPECT_EQ(ProbeWorker::kResolved, first[0].message);
-    EXPECT_TRUE(first[0].yes);
-    EXPECT_EQ(0x7F000001u, worker.Address());
-    EXPECT_EQ(ProbeWorker::kProbed, first[1].message);
-    EXPECT_TRUE(first[1].yes);  // loopback answers
-    for (const Posted& p : first) EXPECT_EQ(serial, p.serial);
+    const std::vector<Posted> resolved = Collect(window.Get(), 5000, 1);
+    ASSERT_EQ(1u, resolved.size());
+    EXPECT_EQ(ProbeWorker::kResolved, resolved[0].message);
+    EXPECT_EQ(0x7F000001u, resolved[0].value);  // the address travels in the message
+    EXPECT_TRUE(Collect(window.Get(), 1500).empty()) << "no probe before Begin";
+
+    worker.Begin(0);
+    const std::vector<Posted> first = Collect(window.Get(), 3000, 1);
+    ASSERT_EQ(1u, first.size());
+    EXPECT_EQ(ProbeWorker::kProbed, first[0].message);
+    std::vector<ProbeRound> rounds = worker.TakeRounds();
+    ASSERT_EQ(1u, rounds.size());
+    EXPECT_TRUE(rounds[0].pinged);  // loopback answers
+    EXPECT_EQ(Neighbour::NotAsked, rounds[0].arp);
+    for (const Posted& p : resolved) EXPECT_EQ(serial, p.serial);
     EXPECT_TRUE(Collect(window.Get(), 1500).empty()) << "no probe before Continue";
 
     worker.Continue();
     const std::vector<Posted> later = Collect(window.Get(), 2600);
     EXPECT_GE(later.size(), 2u);
     EXPECT_LE(later.size(), 4u);  // about one a second
+    rounds = worker.TakeRounds();
+    EXPECT_EQ(later.size(), rounds.size());
+    for (std::size_t i = 1; i < rounds.size(); ++i) EXPECT_GE(rounds[i].startedAt - rounds[i - 1].startedAt, 900u);
 
     const DWORD before = ::GetTickCount();
     worker.Stop();
-    EXPECT_LT(::GetTickCount() - before, 1600u);
+    EXPECT_LT(::GetTickCount() - before, 100u);  // never waits for the thread
     Collect(window.Get(), 100);  // what was posted before Stop
     EXPECT_TRUE(Collect(window.Get(), 2000).empty()) << "nothing after Stop";
+    EXPECT_TRUE(worker.TakeRounds().empty());
 
     ASSERT_TRUE(worker.Start(window.Get(), "127.0.0.1"));
     EXPECT_NE(serial, worker.Serial());  // late posts of the old job are told apart

@@ -13,6 +13,8 @@
 //   probe syscommand ID        posts WM_SYSCOMMAND ID to the active dialog
 //   probe rows ID [count]      the rows of list view ID in the active dialog,
 //                              cells joined by " | "; then "rows N" (alone with count)
+//   probe click ID             clicks button ID of the active dialog and prints how
+//                              many milliseconds the dialog took to handle it
 #include <windows.h>
 #include <commctrl.h>
 
@@ -219,6 +221,18 @@ int Rows(int id, bool countOnly) {
     return 0;
 }
 
+// BM_CLICK is sent, not posted: the time it takes is the time the dialog's
+// handler takes.
+int Click(int id) {
+    const HWND dialog = ActiveDialog();
+    const HWND button = dialog ? ::GetDlgItem(dialog, id) : nullptr;
+    if (!button) return 1;
+    const DWORD start = ::GetTickCount();
+    ::SendMessageW(button, BM_CLICK, 0, 0);
+    std::printf("%lu\n", static_cast<unsigned long>(::GetTickCount() - start));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -234,6 +248,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
     if (command == L"syscommand" && argc > 2) return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)));
     if (command == L"rows" && argc > 2) return Rows(_wtoi(argv[2]), argc > 3 && std::wstring(argv[3]) == L"count");
-    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]\n", stderr);
+    if (command == L"click" && argc > 2) return Click(_wtoi(argv[2]));
+    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]|click ID\n", stderr);
     return 2;
 }

@@ -17,6 +17,16 @@ ip -n "$pc" link set eth0 address "$pc_mac"
 ip -n "$snd" route add default dev eth0
 # This PC saw the other one before it slept: its ARP cache still knows it.
 ip -n "$snd" neigh replace 10.221.0.2 lladdr "$pc_mac" dev eth0 nud permanent
+# Another device on the same cable, at an address of its own.
+other_mac=02:0a:0b:0c:0d:0e
+ip -n "$pc" link add link eth0 name other0 type macvlan mode bridge
+ip -n "$pc" link set other0 address "$other_mac"
+ip -n "$pc" addr add 10.221.0.3/24 dev other0
+ip -n "$pc" link set other0 up
+ip netns exec "$pc" sysctl -qw net.ipv4.conf.all.arp_ignore=1  # each answers ARP for its own address only
+# A name that resolves behind a router.
+mkdir -p "/etc/netns/$snd"
+printf '127.0.0.1 localhost\n172.31.9.9 far-pc\n' >"/etc/netns/$snd/hosts"
 log="$scratch/pc.log"
 ip netns exec "$pc" python3 "$here/sleeping_pc.py" eth0 "$pc_mac" 10.221.0.2/24 "$boot_delay" "$log" &
 for ((i = 0; i < 50; i++)); do [ -e "$log.ready" ] && break; sleep 0.1; done
@@ -92,6 +102,20 @@ check "an unknown name: sent, but not watched" \
   "$(status_until 20 'could not')"
 check "the packet went" "$((sent + 1))" "$(events magic)"
 
+# Another device answers at the address: the packet goes all the same, and
+# its answers never count.
+sent="$(events magic)"
+start_wait "10.221.0.3"
+check_contains "another device's MAC address is named at once" \
+  "Another device (02-0A-0B-0C-0D-0E) answers at 10.221.0.3, not the PC 02-57-41-4B-45-31: its answers do not count, and the wait goes on." \
+  "$(status_until 10 'Another device')"
+check "the packet went: the limited broadcast and the subnet's on both ports" "$((sent + 3))" "$(events magic)"
+check "the wait goes on" "Stop" "$(item 1051)"
+press Return
+check_contains "and Stop names the device again" \
+  "Another device (02-0A-0B-0C-0D-0E) answered at 10.221.0.3, not the PC 02-57-41-4B-45-31: check the address." \
+  "$(status_until 5 'Stopped')"
+
 # Behind a router: a warning, the wait goes on; then Stop.
 start_wait "172.31.9.9"
 check_contains "a warning before the wait" "172.31.9.9 is not on any network of this PC: it is behind a router" \
@@ -100,9 +124,21 @@ check "the button reads Stop while waiting" "Stop" "$(item 1051)"
 press Return  # Enter presses the same button, now Stop
 check_contains "Stop ends the wait" "Stopped after" "$(status_until 5 'Stopped')"
 check "the button reads Wake and wait again" "Wake and wait" "$(item 1051)"
+
+# A name that resolves behind a router gets the same warning. Stop while a
+# ping of the absent address is under way returns at once, and once that
+# ping is over none follows (ARP requests counted on the PC's cable).
+start_wait "far-pc"
+check_contains "the name's address is behind a router: the same warning" \
+  "far-pc (172.31.9.9) is not on any network of this PC: it is behind a router" \
+  "$(status_until 10 'Waiting for far-pc \(172.31.9.9\) to answer: [3-9]')"
+stop_ms="$(P click 1051)"
+check "Stop returns at once, whatever the probe is doing" "yes" "$([ "${stop_ms:-9999}" -lt 300 ] && echo yes || echo "no: $stop_ms ms")"
+check_contains "and the wait is over" "Stopped after" "$(status_until 5 'Stopped')"
+sleep 3.5  # the kernel's own retries for the ping that was under way
 probes="$(grep -c '172.31.9.9' "$log")"
 sleep 3
-check "no further pings after Stop" "$probes" "$(grep -c '172.31.9.9' "$log")"
+check "no probe after Stop" "$probes" "$(grep -c '172.31.9.9' "$log")"
 
 press Escape
 P wait 1 30 >/dev/null || true

@@ -22,8 +22,6 @@ public:
 
     // Where every lookup reads: the extracted file and the chosen section.
     void UseLangFile(std::wstring file, std::wstring section);
-    const std::wstring& LangFile() const { return m_strLangFile; }
-    const std::wstring& LangSection() const { return m_strLangSection; }
 
 private:
     std::wstring m_strLangFile;

@@ -10,7 +10,7 @@
 
 #include "tests/native/FixedAdapterFacts.h"
 #include "netcheck/CheckRules.h"
-#include "netcheck/WakeRules.h"
+#include "netcheck/ReadinessRules.h"
 
 namespace {
 

@@ -12,8 +12,8 @@ add_link_options(-static -static-libgcc -static-libstdc++)
 
 # Everything that needs Win32, shared by the program and its tests.
 add_library(quorvane_win OBJECT
-  adapters/COwnMacDlg.cpp
-  adapters/OwnMacQuery.cpp
+  ownmac/COwnMacDlg.cpp
+  ownmac/OwnMacQuery.cpp
   app/CWakeApp.cpp
   controls/CLinkStatic.cpp
   controls/CMacEdit.cpp
@@ -29,7 +29,7 @@ add_library(quorvane_win OBJECT
   net/AdapterList.cpp
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp
-  net/CUdpSocket.cpp
+  net/HostEntry.cpp
   net/DirectedSend.cpp
   net/SystemAdapterFacts.cpp
   netcheck/AdapterSend.cpp

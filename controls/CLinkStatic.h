@@ -9,9 +9,6 @@ public:
     CLinkStatic() = default;
     ~CLinkStatic() override = default;
 
-    // The underlined font the label shows.
-    HFONT LinkFont() const { return m_fontLink; }
-
 protected:
     void PreSubclassWindow() override;
     DECLARE_MESSAGE_MAP(CLinkStatic)

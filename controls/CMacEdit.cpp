@@ -1,5 +1,7 @@
 #include "CMacEdit.h"
 
+#include "text/HexDigits.h"
+
 #include "ClipboardText.h"
 
 const MessageMapEntry CMacEdit::messageEntries[] = {
@@ -92,16 +94,17 @@ void CMacEdit::Apply(const MaskOutcome& outcome) {
     }
 }
 
+// Every typed digit goes through the field's own filter.
 void CMacEdit::OnChar(wchar_t c) {
-    Apply(MaskOnChar(Rules(), ReadField(), IsReadOnly(), c));
+    Apply(MaskOnChar(Rules(), ReadField(), IsReadOnly(), c, IsValidChar(AsciiUpper(c))));
 }
 
 void CMacEdit::OnKeyDown(UINT virtualKey) {
-    if (virtualKey == VK_CONTROL) m_bCtrlDown = TRUE;
-    // The key's own state, not m_bCtrlDown: a Control key released in
-    // another window must not turn a typed C into a copy.
-    const bool ctrlDown = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
-    Apply(MaskOnKeyDown(ReadField(), ctrlDown, virtualKey));
+    // The flag follows the key's own state, not only the Control key
+    // messages this control saw: one released in another window must not
+    // turn a typed C into a copy.
+    m_bCtrlDown = (::GetKeyState(VK_CONTROL) & 0x8000) != 0 ? TRUE : FALSE;
+    Apply(MaskOnKeyDown(ReadField(), m_bCtrlDown == TRUE, virtualKey));
 }
 
 void CMacEdit::OnKeyUp(UINT virtualKey) {

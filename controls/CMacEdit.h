@@ -22,10 +22,6 @@ public:
     bool IsValidChar(wchar_t c) const;
     void PasteFromClipboard();
 
-    // Read-only views of the state, for whoever needs to look.
-    BOOL IsCtrlDown() const { return m_bCtrlDown; }
-    COLORREF BackColor() const { return m_crBack; }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP(CMacEdit)
@@ -42,8 +38,8 @@ private:
     void Apply(const MaskOutcome& outcome);
     void Redraw() { RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); }
 
-    // Destroyed in reverse order: the valid characters, then the brush, then
-    // the mask, then the base.
+    // The brush is the one handle among these, and its owner deletes it:
+    // no member depends on another's order of destruction.
     std::wstring m_strMask;
     BOOL m_bCtrlDown = FALSE;
     COLORREF m_crBack;

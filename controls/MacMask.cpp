@@ -87,12 +87,16 @@ MaskRules MacMaskRules() {
     return rules;
 }
 
-MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c) {
+MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c, bool validDigit) {
     c = AsciiUpper(c);
     if (readOnly) return {MaskAction::PassOn, {}};
     if (c == kBackspace) return Backspace(rules, field);
-    if (rules.IsValidChar(c)) return TypeDigit(rules, field, c);
+    if (validDigit) return TypeDigit(rules, field, c);
     return TypeLiteral(rules, field, c);
+}
+
+MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c) {
+    return MaskOnChar(rules, field, readOnly, c, rules.IsValidChar(AsciiUpper(c)));
 }
 
 MaskOutcome MaskOnKeyDown(const MaskedField& field, bool ctrlDown, unsigned virtualKey) {

@@ -37,7 +37,11 @@ struct MaskOutcome {
 // The rules of the MAC address field: "##-##-##-##-##-##", digits 0-9 and A-F.
 MaskRules MacMaskRules();
 
-// A typed character (WM_CHAR), Backspace (0x08) included.
+// A typed character (WM_CHAR), Backspace (0x08) included. `validDigit`:
+// whether the field's own filter takes the character, upper-cased, as a
+// digit.
+MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c, bool validDigit);
+// The same, with the rules' valid characters as the filter.
 MaskOutcome MaskOnChar(const MaskRules& rules, const MaskedField& field, bool readOnly, wchar_t c);
 
 // A key going down (WM_KEYDOWN). `ctrlDown` is the Control key's state when

@@ -21,9 +21,45 @@ HWND CDialog::OwnerWindow() const {
     return mainWnd != this && mainWnd ? mainWnd->m_hWnd : nullptr;
 }
 
+namespace {
+
+// How the key filter finds the dialog of the window a key went to: a
+// property of the dialog's window, so no global names one dialog.
+const wchar_t kDialogProperty[] = L"Quorvane.CDialog";
+
+}  // namespace
+
+// A dialog box runs the system's own message loop, which hands every message
+// to the thread's message filters first: the one place to see a key
+// whichever control has the focus, while the loop stays the system's.
+LRESULT CALLBACK CDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN) {
+        auto* dialog = static_cast<CDialog*>(::GetPropW(::GetAncestor(msg->hwnd, GA_ROOT), kDialogProperty));
+        if (dialog && dialog->m_bTakesKeys && dialog->OnDialogKey(static_cast<UINT>(msg->wParam))) return TRUE;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 INT_PTR CDialog::DoModal() {
-    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), OwnerWindow(),
-                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const HHOOK filter =
+        m_bTakesKeys ? ::SetWindowsHookExW(WH_MSGFILTER, &CDialog::KeyFilter, nullptr, ::GetCurrentThreadId()) : nullptr;
+    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate),
+                                             OwnerWindow(), &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (filter) ::UnhookWindowsHookEx(filter);
+    return result;
+}
+
+SIZE CDialog::TemplateSize() const {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(m_nIDTemplate), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    const auto* words = found ? static_cast<const WORD*>(::LockResource(::LoadResource(module, found))) : nullptr;
+    if (!words || ::SizeofResource(module, found) < 26) return {0, 0};
+    // DLGTEMPLATEEX starts with version 1 and 0xFFFF, its size at byte 22;
+    // DLGTEMPLATE has its size at byte 14.
+    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+    const WORD* size = words + (extended ? 11 : 7);
+    return {static_cast<short>(size[0]), static_cast<short>(size[1])};
 }
 
 void CDialog::EndDialog(int nResult) {
@@ -53,6 +89,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<CDialog*>(lParam);
         self->Attach(hWnd);
+        if (self->m_bTakesKeys) ::SetPropW(hWnd, kDialogProperty, self);
         // Answers through the return value: TRUE lets the dialog manager set the focus.
         CurrentMessageScope current(*self, message, wParam, lParam);
         return self->OnInitDialog();
@@ -62,6 +99,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
 
     const INT_PTR result = self->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        ::RemovePropW(hWnd, kDialogProperty);
         CWinApp* app = AfxGetApp();
         if (app && app->m_pMainWnd == self) {
             app->m_pMainWnd = nullptr;

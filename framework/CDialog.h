@@ -22,11 +22,21 @@ public:
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
 
+    // The template's size in dialog units, as its resource says; zero when
+    // the resource cannot be read.
+    SIZE TemplateSize() const;
+
 protected:
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange*) {}
     virtual void OnOK();
     virtual void OnCancel();
+
+    // Keys of the dialog's own, whichever of its controls has the focus:
+    // called for each key pressed while the dialog runs, once a derived
+    // class's constructor asked for them with TakeKeys. True when handled.
+    virtual bool OnDialogKey(UINT) { return false; }
+    void TakeKeys() { m_bTakesKeys = true; }
 
     // Inside a dialog procedure the default processing is the dialog
     // manager's, which runs after we answer FALSE.
@@ -36,9 +46,11 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;
 
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
+    bool m_bTakesKeys = false;
 };

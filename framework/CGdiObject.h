@@ -4,39 +4,27 @@
 // objects are never put in here: they are borrowed (CBrushHandle).
 #include <windows.h>
 
+#include "COwned.h"
+
+struct GdiObjectKind {
+    using Handle = HGDIOBJ;
+    static Handle Empty() { return nullptr; }
+    static bool Close(Handle object) { return ::DeleteObject(object) != FALSE; }
+};
+
 class CGdiObject {
 public:
-    CGdiObject() = default;
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
-    CGdiObject(CGdiObject&& other) noexcept : m_hObject(other.m_hObject) { other.m_hObject = nullptr; }
-    CGdiObject& operator=(CGdiObject&& other) noexcept {
-        if (this != &other) {
-            DeleteObject();
-            m_hObject = other.m_hObject;
-            other.m_hObject = nullptr;
-        }
-        return *this;
-    }
-    ~CGdiObject() { DeleteObject(); }
-
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL DeleteObject() {
-        if (!m_hObject) return FALSE;
-        const BOOL deleted = ::DeleteObject(m_hObject);
-        m_hObject = nullptr;
-        return deleted;
-    }
+    HGDIOBJ GetSafeHandle() const { return m_object.Get(); }
+    BOOL DeleteObject() { return m_object.Reset(); }
 
 protected:
     BOOL Attach(HGDIOBJ hObject) {
-        DeleteObject();
-        m_hObject = hObject;
+        m_object.Reset(hObject);
         return hObject != nullptr;
     }
 
 private:
-    HGDIOBJ m_hObject = nullptr;
+    COwned<GdiObjectKind> m_object;
 };
 
 class CBrush : public CGdiObject {

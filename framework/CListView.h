@@ -2,6 +2,7 @@
 // A list view in report mode: columns of text, rows added at the bottom.
 #include <commctrl.h>
 
+#include <cstddef>
 #include <string>
 
 #include "CWnd.h"
@@ -41,5 +42,22 @@ public:
         RECT client{};
         ::GetClientRect(m_hWnd, &client);
         return client.right;
+    }
+    // The columns share the list's width by `shares`, the last taking what
+    // rounding leaves. Fitted again whenever the width may have changed (a
+    // resize, a vertical scroll bar coming with more rows), so that no
+    // horizontal scroll bar ever appears.
+    template <std::size_t N>
+    void FitColumns(const int (&shares)[N]) { FitColumns(shares, static_cast<int>(N)); }
+    void FitColumns(const int* shares, int count) {
+        int total = 0;
+        for (int c = 0; c < count; ++c) total += shares[c];
+        const int width = ClientWidth();
+        int used = 0;
+        for (int c = 0; c < count && total > 0; ++c) {
+            const int w = c + 1 < count ? width * shares[c] / total : width - used;
+            SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), MAKELPARAM(w, 0));
+            used += w;
+        }
     }
 };

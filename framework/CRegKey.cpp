@@ -6,32 +6,18 @@ constexpr DWORD kLargestValueBytes = 64 * 1024;
 constexpr DWORD kLongestKeyName = 255;
 }  // namespace
 
-CRegKey& CRegKey::operator=(CRegKey&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_hKey = other.m_hKey;
-        other.m_hKey = nullptr;
-    }
-    return *this;
-}
-
 bool CRegKey::Open(HKEY parent, const std::wstring& path) {
     Close();
     HKEY key = nullptr;
     if (::RegOpenKeyExW(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    m_hKey = key;
+    m_key.Reset(key);
     return true;
-}
-
-void CRegKey::Close() {
-    if (m_hKey) ::RegCloseKey(m_hKey);
-    m_hKey = nullptr;
 }
 
 bool CRegKey::SubkeyName(DWORD index, std::wstring& name) const {
     wchar_t buffer[kLongestKeyName + 1] = {};
     DWORD length = kLongestKeyName + 1;
-    if (::RegEnumKeyExW(m_hKey, index, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (::RegEnumKeyExW(Get(), index, buffer, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         return false;
     name.assign(buffer, length <= kLongestKeyName ? length : 0);
     return true;
@@ -40,10 +26,10 @@ bool CRegKey::SubkeyName(DWORD index, std::wstring& name) const {
 bool CRegKey::RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned char>& bytes) const {
     DWORD size = kFirstValueBytes;
     bytes.assign(size, 0);
-    LONG result = ::RegQueryValueExW(m_hKey, name, nullptr, &type, bytes.data(), &size);
+    LONG result = ::RegQueryValueExW(Get(), name, nullptr, &type, bytes.data(), &size);
     if (result == ERROR_MORE_DATA && size <= kLargestValueBytes) {
         bytes.assign(size, 0);
-        result = ::RegQueryValueExW(m_hKey, name, nullptr, &type, bytes.data(), &size);
+        result = ::RegQueryValueExW(Get(), name, nullptr, &type, bytes.data(), &size);
     }
     if (result != ERROR_SUCCESS || size > bytes.size()) return false;
     bytes.resize(size);

@@ -5,19 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "COwned.h"
+
+struct RegKeyKind {
+    using Handle = HKEY;
+    static Handle Empty() { return nullptr; }
+    static bool Close(Handle key) { return ::RegCloseKey(key) == ERROR_SUCCESS; }
+};
+
 class CRegKey {
 public:
-    CRegKey() = default;
-    CRegKey(CRegKey&& other) noexcept : m_hKey(other.m_hKey) { other.m_hKey = nullptr; }
-    CRegKey& operator=(CRegKey&& other) noexcept;
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-    ~CRegKey() { Close(); }
-
     // KEY_READ on this one key: the least a read needs, no elevation.
     bool Open(HKEY parent, const std::wstring& path);
-    void Close();
-    HKEY Get() const { return m_hKey; }
+    void Close() { m_key.Reset(); }
+    HKEY Get() const { return m_key.Get(); }
 
     // The name of the subkey at `index`; false past the last.
     bool SubkeyName(DWORD index, std::wstring& name) const;
@@ -27,5 +28,5 @@ public:
     bool RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned char>& bytes) const;
 
 private:
-    HKEY m_hKey = nullptr;
+    COwned<RegKeyKind> m_key;
 };

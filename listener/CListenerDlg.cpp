@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr UINT WM_APP_SOCKET = WM_APP + 1;
 const std::vector<std::uint16_t> kPorts = {kWakePort, kDiscardPort, kEchoPort};
 // Datagrams read per notification: a flood never holds the dialog for long,
 // and the next notification comes while more are waiting.
 constexpr int kBatch = 64;
 
 enum Column { kTime, kFrom, kPort, kMac, kThisPc };
+const int kColumnShares[] = {3, 5, 2, 8, 2};
 
 std::wstring ClockText() {
     SYSTEMTIME now{};
@@ -48,13 +48,12 @@ BOOL CListenerDlg::OnInitDialog() {
     SetDlgItemText(IDCANCEL, LocalizedText(L"LISTEN_CLOSE"));
 
     m_list.SetFullRowSelect();
-    const int width = m_list.ClientWidth();
-    const int unit = width / 20;  // the columns share the width 3:5:2:8:2
-    m_list.AddColumn(kTime, LocalizedText(L"LISTEN_TIME"), 3 * unit);
-    m_list.AddColumn(kFrom, LocalizedText(L"LISTEN_FROM"), 5 * unit);
-    m_list.AddColumn(kPort, LocalizedText(L"LISTEN_PORT"), 2 * unit);
-    m_list.AddColumn(kMac, LocalizedText(L"LISTEN_MAC"), 8 * unit);
-    m_list.AddColumn(kThisPc, LocalizedText(L"LISTEN_THIS_PC"), width - 18 * unit);
+    m_list.AddColumn(kTime, LocalizedText(L"LISTEN_TIME"), 0);
+    m_list.AddColumn(kFrom, LocalizedText(L"LISTEN_FROM"), 0);
+    m_list.AddColumn(kPort, LocalizedText(L"LISTEN_PORT"), 0);
+    m_list.AddColumn(kMac, LocalizedText(L"LISTEN_MAC"), 0);
+    m_list.AddColumn(kThisPc, LocalizedText(L"LISTEN_THIS_PC"), 0);
+    m_list.FitColumns(kColumnShares);
 
     // Every adapter's, also a card's under a virtual switch or bridge: the
     // one that wakes this PC.
@@ -81,6 +80,7 @@ void CListenerDlg::OnSocket(UINT_PTR socket) {
     if (n == 0) return;
     m_list.SendMessage(WM_SETREDRAW, TRUE);
     m_list.EnsureVisible(m_list.RowCount() - 1);
+    m_list.FitColumns(kColumnShares);  // the first rows past the bottom bring a scroll bar
     ShowStatus();
 }
 

@@ -20,7 +20,6 @@ bool FindMagicPacket(const std::uint8_t* data, std::size_t size, MagicPacketMatc
         if (size < kMagicPacketSize + password) continue;
         const std::size_t offset = size - kMagicPacketSize - password;
         if (!IsMagicPacketAt(data + offset)) continue;
-        match.offset = offset;
         match.passwordLength = password;
         for (std::size_t i = 0; i < kMacBytes; ++i) match.mac[i] = data[offset + kMacBytes + i];
         return true;

@@ -7,7 +7,6 @@
 
 struct MagicPacketMatch {
     MacAddress mac{};
-    std::size_t offset = 0;          // where the six 0xFF bytes start
     std::size_t passwordLength = 0;  // 0, 4 or 6 bytes after the sixteen copies
 };
 

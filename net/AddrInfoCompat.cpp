@@ -1,10 +1,12 @@
 #include "AddrInfoCompat.h"
 
-#include "framework/SystemLibrary.h"
-
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <vector>
+
+#include "HostEntry.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -52,12 +54,10 @@ int WSAAPI EmulatedGetAddrInfo(const char* node, const char* service, const addr
         *result = NewEntry(hints, any, port);
         return 0;
     }
-    const hostent* host = ::gethostbyname(node);
-    if (!host || host->h_addrtype != AF_INET || host->h_length != 4) return WSAHOST_NOT_FOUND;
+    std::vector<in_addr> addresses;
+    if (LookUpHost(node, addresses) != HostLookup::Found) return WSAHOST_NOT_FOUND;
     addrinfo** tail = result;
-    for (char** a = host->h_addr_list; a && *a; ++a) {
-        in_addr address{};
-        std::memcpy(&address, *a, sizeof address);
+    for (const in_addr& address : addresses) {
         *tail = NewEntry(hints, address, port);
         tail = &(*tail)->ai_next;
     }

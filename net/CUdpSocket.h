@@ -1,21 +1,24 @@
 #pragma once
 #include <winsock2.h>
 
+#include "framework/COwned.h"
+
+struct SocketKind {
+    using Handle = SOCKET;
+    static Handle Empty() { return INVALID_SOCKET; }
+    static bool Close(Handle s) { return ::closesocket(s) == 0; }
+};
+
 // One socket, closed by its owner; move-only.
 class CUdpSocket {
 public:
     CUdpSocket() = default;
     explicit CUdpSocket(SOCKET s) : m_socket(s) {}
-    CUdpSocket(CUdpSocket&& other) noexcept : m_socket(other.m_socket) { other.m_socket = INVALID_SOCKET; }
-    CUdpSocket& operator=(CUdpSocket&& other) noexcept;
-    CUdpSocket(const CUdpSocket&) = delete;
-    CUdpSocket& operator=(const CUdpSocket&) = delete;
-    ~CUdpSocket() { Close(); }
 
-    SOCKET Get() const { return m_socket; }
-    bool IsOpen() const { return m_socket != INVALID_SOCKET; }
-    void Close();
+    SOCKET Get() const { return m_socket.Get(); }
+    bool IsOpen() const { return m_socket.IsSet(); }
+    void Close() { m_socket.Reset(); }
 
 private:
-    SOCKET m_socket = INVALID_SOCKET;
+    COwned<SocketKind> m_socket;
 };

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "MagicPacket.h"
+#include "BroadcastDestination.h"
 #include "SocketSession.h"
 
 class SocketLayer {

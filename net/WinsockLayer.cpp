@@ -1,6 +1,8 @@
 #include "WinsockLayer.h"
 
-#include <cstring>
+#include <vector>
+
+#include "HostEntry.h"
 
 bool WinsockLayer::OpenUdpSocket() {
     m_socket = CUdpSocket(::socket(AF_INET, SOCK_DGRAM, 0));
@@ -8,11 +10,9 @@ bool WinsockLayer::OpenUdpSocket() {
 }
 
 bool WinsockLayer::Resolve(const std::string& host, std::uint32_t& address) {
-    const hostent* entry = ::gethostbyname(host.c_str());
-    if (!entry || entry->h_addrtype != AF_INET || entry->h_length != 4 || !entry->h_addr_list[0]) return false;
-    u_long networkOrder = 0;
-    std::memcpy(&networkOrder, entry->h_addr_list[0], sizeof networkOrder);
-    address = ::ntohl(networkOrder);
+    std::vector<in_addr> addresses;
+    if (LookUpHost(host.c_str(), addresses) != HostLookup::Found || addresses.empty()) return false;
+    address = ::ntohl(addresses[0].s_addr);
     return true;
 }
 

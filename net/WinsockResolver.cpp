@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AddrInfoCompat.h"
+#include "HostEntry.h"
 #include "text/AnsiText.h"
 
 bool WinsockResolver::HostName(std::string& name, std::size_t capacity) {
@@ -17,14 +18,12 @@ bool WinsockResolver::HostName(std::string& name, std::size_t capacity) {
 }
 
 HostResolver::Lookup WinsockResolver::FirstIPv4(const std::string& host, std::wstring& dotted) {
-    const hostent* entry = ::gethostbyname(host.c_str());
-    if (!entry) return Lookup::NoHost;
+    std::vector<in_addr> addresses;
+    const HostLookup found = LookUpHost(host.c_str(), addresses);
+    if (found == HostLookup::NoHost) return Lookup::NoHost;
     // An entry without an address, or of another family, gives no IPv4 text.
-    if (entry->h_addrtype != AF_INET || entry->h_length != 4 || !entry->h_addr_list || !entry->h_addr_list[0])
-        return Lookup::NoAddress;
-    in_addr address{};
-    memcpy(&address, entry->h_addr_list[0], sizeof address);
-    const char* text = ::inet_ntoa(address);
+    if (found == HostLookup::NotIpv4 || addresses.empty()) return Lookup::NoAddress;
+    const char* text = ::inet_ntoa(addresses[0]);
     if (!text) return Lookup::NoAddress;
     dotted = FromAnsi(text);
     return Lookup::Found;

@@ -1,7 +1,7 @@
 #include "CNetCheckDlg.h"
 
 #include "AdapterSend.h"
-#include "WakeRules.h"
+#include "ReadinessRules.h"
 #include "WakeSettingsReader.h"
 #include "framework/SystemLibrary.h"
 #include "net/DirectedSend.h"
@@ -26,25 +26,7 @@ enum Column { kAdapter, kKind, kAddress, kBroadcast, kState, kPowerOn, kSent, kW
 const wchar_t* const kColumnKeys[kColumns] = {
     L"NETCHECK_COL_ADAPTER", L"NETCHECK_COL_KIND",     L"NETCHECK_COL_ADDRESS", L"NETCHECK_COL_BROADCAST",
     L"NETCHECK_COL_STATE",   L"NETCHECK_COL_POWER_ON", L"NETCHECK_COL_SENT",    L"WAKE_COL"};
-// The template's size in dialog units (res/Quorvane.rc).
-constexpr int kTemplateWidth = 440;
-constexpr int kTemplateHeight = 250;
 const int kColumnShares[kColumns] = {5, 5, 6, 6, 5, 5, 4, 7};
-
-// A dialog box runs its own message loop, which hands every message to
-// the thread's message filters first: the one place to see F5 whichever
-// control has the focus. One check is open at a time.
-HWND g_checkDialog = nullptr;
-
-LRESULT CALLBACK RefreshKeyFilter(int code, WPARAM wParam, LPARAM lParam) {
-    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == VK_F5 && g_checkDialog &&
-        (msg->hwnd == g_checkDialog || ::IsChild(g_checkDialog, msg->hwnd))) {
-        ::PostMessageW(g_checkDialog, WM_COMMAND, MAKEWPARAM(IDC_NETCHECK_REFRESH, BN_CLICKED), 0);
-        return TRUE;
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 std::wstring KindText(const std::vector<Adapter>& adapters, const Adapter& a) {
     if (a.card >= 0)
@@ -65,15 +47,20 @@ std::wstring FindingsText(const std::vector<Finding>& findings) {
 }  // namespace
 
 CNetCheckDlg::CNetCheckDlg(std::wstring macText, CWnd* pParentWnd)
-    : CDialog(IDD_NETCHECK, pParentWnd), m_strMac(std::move(macText)) {}
+    : CDialog(IDD_NETCHECK, pParentWnd), m_strMac(std::move(macText)) {
+    TakeKeys();
+}
 
 INT_PTR CNetCheckDlg::DoModal() {
     InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
-    const HHOOK filter = ::SetWindowsHookExW(WH_MSGFILTER, &RefreshKeyFilter, nullptr, ::GetCurrentThreadId());
-    const INT_PTR result = CDialog::DoModal();
-    if (filter) ::UnhookWindowsHookEx(filter);
-    g_checkDialog = nullptr;
-    return result;
+    return CDialog::DoModal();
+}
+
+// F5 lists the adapters again, wherever the focus is.
+bool CNetCheckDlg::OnDialogKey(UINT virtualKey) {
+    if (virtualKey != VK_F5) return false;
+    OnRefresh();
+    return true;
 }
 
 void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
@@ -83,7 +70,6 @@ void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNetCheckDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    g_checkDialog = m_hWnd;
     SetWindowText(LocalizedCaption());
     SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
     SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
@@ -92,11 +78,12 @@ BOOL CNetCheckDlg::OnInitDialog() {
 
     m_list.SetFullRowSelect();
     for (int c = 0; c < kColumns; ++c) m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), 0);
-    FitColumns();
+    m_list.FitColumns(kColumnShares);
 
     // The controls stand where the template puts them, for the template's
     // size; a screen too small for it has made the window smaller already.
-    RECT templ{0, 0, kTemplateWidth, kTemplateHeight}, window{};
+    const SIZE size = TemplateSize();
+    RECT templ{0, 0, size.cx, size.cy}, window{};
     ::MapDialogRect(m_hWnd, &templ);
     ::GetWindowRect(m_hWnd, &window);
     m_initialClient = {templ.right, templ.bottom};
@@ -134,6 +121,7 @@ void CNetCheckDlg::ShowAdapters() {
         const wchar_t* wake = WakeSettingKey(WakeSettingAt(m_adapters, r.adapter));
         m_list.SetCell(row, kWake, wake ? LocalizedText(wake) : std::wstring());
     }
+    m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
     const bool macComplete = m_strMac.size() == 2 * kMacBytes;
     SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
     SetDlgItemText(IDC_NETCHECK_READY, FindingsText(ReadinessFindings(m_adapters, ReadFastStartupOn())));
@@ -141,19 +129,6 @@ void CNetCheckDlg::ShowAdapters() {
 
 void CNetCheckDlg::OnRefresh() {
     ShowAdapters();
-}
-
-// The columns share the list's width, whatever the dialog's size.
-void CNetCheckDlg::FitColumns() {
-    int shares = 0;
-    for (const int share : kColumnShares) shares += share;
-    const int width = m_list.ClientWidth();
-    int used = 0;
-    for (int c = 0; c < kColumns; ++c) {
-        const int w = c + 1 < kColumns ? width * kColumnShares[c] / shares : width - used;
-        m_list.SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), MAKELPARAM(w, 0));
-        used += w;
-    }
 }
 
 void CNetCheckDlg::OnSize() {
@@ -169,7 +144,7 @@ void CNetCheckDlg::OnSize() {
         const int h = a.rect.bottom - a.rect.top + (a.growY ? dy : 0);
         ::MoveWindow(GetDlgItem(a.id), x, y, w, h, FALSE);
     }
-    FitColumns();
+    m_list.FitColumns(kColumnShares);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

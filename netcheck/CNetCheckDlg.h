@@ -17,12 +17,13 @@ public:
     // when the check opens.
     explicit CNetCheckDlg(std::wstring macText, CWnd* pParentWnd = nullptr);
 
-    // Loads the list view's class, and takes F5 from the dialog's own loop.
+    // Loads the list view's class first.
     INT_PTR DoModal() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    bool OnDialogKey(UINT virtualKey) override;
     DECLARE_MESSAGE_MAP(CNetCheckDlg)
 
 private:
@@ -31,7 +32,6 @@ private:
     void OnSize();
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void ShowAdapters();
-    void FitColumns();
 
     // Where a control stands at the template's size, and how it follows a
     // change of the dialog's size: the list grows both ways, the findings

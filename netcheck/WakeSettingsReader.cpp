@@ -1,6 +1,6 @@
 #include "WakeSettingsReader.h"
 
-#include "WakeRules.h"
+#include "ReadinessRules.h"
 #include "framework/CRegKey.h"
 
 namespace {

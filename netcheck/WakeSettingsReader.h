@@ -5,7 +5,7 @@
 // user may not read, is simply not there.
 #include <vector>
 
-#include "WakeRules.h"
+#include "ReadinessRules.h"
 
 // Every network driver key that names its adapter (NetCfgInstanceId).
 std::vector<DriverKey> ReadDriverKeys();

@@ -1,5 +1,7 @@
 #pragma once
-// Every resource and control id of Quorvane, once.
+// Every resource id, control id and window message of Quorvane, each name
+// once. A control id need only be unique within its dialog: dialogs may
+// share a number (the main dialog and the own-MAC dialog do).
 
 // Resources
 #define IDR_MAINFRAME 128   // application icon
@@ -63,3 +65,9 @@
 #define IDC_WAIT_EVERY_ADAPTER 1055
 #define IDC_WAIT_MAC_LABEL 1056
 #define IDC_WAIT_ADDRESS_LABEL 1057
+
+// Window messages of our own, posted to a dialog
+#define WM_APP_SOCKET (WM_APP + 1)       // the listener's sockets have datagrams
+#define WM_APP_RESOLVED (WM_APP + 10)    // Wake and wait's worker: the address of the name
+#define WM_APP_PROBED (WM_APP + 11)      // rounds are waiting
+#define WM_APP_UNRESOLVED (WM_APP + 12)  // the name could not be found

@@ -43,12 +43,12 @@ start_once() {
   start=$(date +%s%N)
   wine "$1" </dev/null >/dev/null 2>&1 &
   pid=$!
-  wait "$waiter"
+  quorvane_wait "$waiter" 40 || { echo "bench: the map watcher did not end within 40 s" >&2; exit 1; }
   end=$(cat "$QUORVANE_SCRATCH/map.time")
   sleep 0.5  # let it settle before reading its peak memory
   peak=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
   kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+  quorvane_wait "$pid" 10 || true
   probe wait 0 10 0 >/dev/null || true
   echo "$(((end - start) / 1000000)) $peak"
 }
@@ -84,4 +84,4 @@ make_netns "$sink"
 link_netns "$snd" 10.216.0.1/24 "$sink" 10.216.0.2/24
 ip -n "$snd" route add default dev eth0
 prefix_for_netns "$snd" prefix
-in_netns "$snd" "$prefix" wine "$build/tests/wine/send_magic_packet.exe" --bench 300 2>/dev/null | tr -d '\r'
+timeout 300 ip netns exec "$snd" env WINEPREFIX="$prefix" wine "$build/tests/wine/send_magic_packet.exe" --bench 300 2>/dev/null | tr -d '\r'

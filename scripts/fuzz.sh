@@ -10,7 +10,9 @@ build="$root/build/fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DQUORVANE_FUZZ=ON -DQUORVANE_WERROR=ON >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 status=0
-for target in Mask MacText AdapterChoice LineBreaks MagicPacketMatch; do
+# Every target the build makes, so that a new one cannot be left out.
+targets=$(cd "$build" && ls fuzz_* | grep -v '\.log$' | sed 's/^fuzz_//')
+for target in $targets; do
   log="$build/fuzz_$target.log"
   if "$build/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
       "$build/corpus/$target" "$root/tests/fuzz/corpus/$target" >"$log" 2>&1; then

@@ -23,14 +23,29 @@ fi
 : "${WINEDEBUG:=-all}"
 export WINEDEBUG
 
+# Every wait has a deadline: a hung Wine must fail the run, not stall it.
+# Waits up to SECONDS for process PID (a child of this shell) to end, and
+# kills it when it has not; the wait's status is the process's, 124 after a
+# kill.
+quorvane_wait() {  # quorvane_wait PID SECONDS
+  local i
+  for ((i = 0; i < $2 * 10; i++)); do
+    kill -0 "$1" 2>/dev/null || { wait "$1"; return; }
+    sleep 0.1
+  done
+  kill -9 "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+  return 124
+}
+
 quorvane_prepare_prefix() {
   local prefix="$WINEPREFIX"
   mkdir -p "$(dirname "$prefix")"
   (
-    flock 9
+    flock -w 600 9 || { echo "wine-env: $prefix stayed locked by another run for 10 minutes" >&2; exit 1; }
     if [ ! -f "$prefix/.quorvane-ready" ]; then
       rm -rf "$prefix"
-      wineboot --init >/dev/null 2>&1
+      timeout 300 wineboot --init >/dev/null 2>&1 || { echo "wine-env: wineboot did not finish within 5 minutes" >&2; exit 1; }
       # One shared virtual desktop: real keyboard input reaches the controls
       # there, and every window of the prefix appears inside it. A prefix for
       # a person's own desktop (QUORVANE_VIRTUAL_DESKTOP=0) goes without.
@@ -45,7 +60,7 @@ quorvane_prepare_prefix() {
       if [ -n "${QUORVANE_DPI:-}" ]; then
         LC_ALL=C.UTF-8 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$QUORVANE_DPI" /f >/dev/null 2>&1
       fi
-      wineserver -w
+      timeout 120 wineserver -w || { echo "wine-env: the prefix's wineserver did not end within 2 minutes" >&2; exit 1; }
       touch "$prefix/.quorvane-ready"
     fi
     # Wine draws caption buttons with this symbol font; without it they show

@@ -1,7 +1,5 @@
 #include "CWakeWaitDlg.h"
 
-#include <commctrl.h>
-
 #include "ArpCache.h"
 #include "NeighbourProbe.h"
 #include "framework/SystemLibrary.h"
@@ -57,6 +55,15 @@ INT_PTR CWakeWaitDlg::DoModal() {
     return CDialog::DoModal();
 }
 
+void CWakeWaitDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_WAIT_ADDRESS, m_edtAddress);
+    DDX_Control(pDX, IDC_WAIT_EVERY_ADAPTER, m_chkEveryAdapter);
+    DDX_Control(pDX, IDC_WAIT_START, m_btnStart);
+    DDX_Control(pDX, IDC_WAIT_PROGRESS, m_progress);
+    DDX_Control(pDX, IDC_WAIT_STATUS, m_status);
+}
+
 BOOL CWakeWaitDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(LocalizedCaption());
@@ -64,14 +71,14 @@ BOOL CWakeWaitDlg::OnInitDialog() {
     SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_strMac));
     SetDlgItemText(IDC_WAIT_ADDRESS_LABEL, LocalizedText(L"WAIT_ADDRESS_LABEL"));
     SetDlgItemText(IDC_WAIT_EVERY_ADAPTER, LocalizedText(L"WAIT_EVERY_ADAPTER"));
-    SetDlgItemText(IDC_WAIT_START, LocalizedText(L"WAIT_START"));
+    m_btnStart.SetWindowText(LocalizedText(L"WAIT_START"));
     SetDlgItemText(IDCANCEL, LocalizedText(L"WAIT_CLOSE"));
     ShowStatus(LocalizedText(L"WAIT_NOTE"));
-    ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETRANGE32, 0, WaitMachine::kWaitMs / 1000);
+    m_progress.SetRange(0, WaitMachine::kWaitMs / 1000);
 
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
-    if (FindAddressForMac(ReadArpCache(), m_mac, address)) SetDlgItemText(IDC_WAIT_ADDRESS, DottedQuad(address));
+    if (FindAddressForMac(ReadArpCache(), m_mac, address)) m_edtAddress.SetWindowText(DottedQuad(address));
     return TRUE;  // the focus goes to the address field
 }
 
@@ -91,9 +98,7 @@ void CWakeWaitDlg::OnStartOrStop() {
 }
 
 void CWakeWaitDlg::Begin() {
-    wchar_t typed[256] = {};
-    ::GetDlgItemTextW(m_hWnd, IDC_WAIT_ADDRESS, typed, 256);
-    m_strTarget = m_strShown = Trimmed(typed);
+    m_strTarget = m_strShown = Trimmed(m_edtAddress.GetWindowText());
     m_strWarning.clear();
     m_strOther.clear();
     std::uint32_t address = 0;
@@ -114,8 +119,8 @@ void CWakeWaitDlg::Begin() {
     }
     if (!m_worker.Start(m_hWnd, ToAnsi(m_strTarget))) return;
     m_wait.Start(m_mac);
-    SetDlgItemText(IDC_WAIT_START, LocalizedText(L"WAIT_STOP"));
-    ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETPOS, 0, 0);
+    m_btnStart.SetWindowText(LocalizedText(L"WAIT_STOP"));
+    m_progress.SetPos(0);
     ShowStatus(FillArgs(LocalizedText(L"WAIT_CHECKING"), {m_strTarget}));
 }
 
@@ -218,7 +223,7 @@ bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
         const CheckRow& r = m_rows[static_cast<std::size_t>(row)];
         sent = (session.Started() && SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort}) == 0) || sent;
     }
-    if (::SendMessageW(GetDlgItem(IDC_WAIT_EVERY_ADAPTER), BM_GETCHECK, 0, 0) == BST_CHECKED)
+    if (m_chkEveryAdapter.IsChecked())
         for (const int result : SendThroughEveryAdapter(packet, m_adapters, m_rows)) sent = sent || result == 0;
     if (!sent) ShowStatus(failure);
     return sent;
@@ -226,12 +231,12 @@ bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
 
 void CWakeWaitDlg::ShowProgress() {
     const std::uint32_t seconds = m_wait.ElapsedSeconds(::GetTickCount());
-    ::SendMessageW(GetDlgItem(IDC_WAIT_PROGRESS), PBM_SETPOS, seconds, 0);
+    m_progress.SetPos(static_cast<int>(seconds));
     ShowStatus(m_strWarning + m_strOther + FillArgs(LocalizedText(L"WAIT_WAITING"), {m_strShown, DecimalText(seconds)}));
 }
 
 void CWakeWaitDlg::Finish() {
-    SetDlgItemText(IDC_WAIT_START, LocalizedText(L"WAIT_START"));
+    m_btnStart.SetWindowText(LocalizedText(L"WAIT_START"));
     const wchar_t* key = m_wait.VerdictKey();
     if (!key) return;
     const std::wstring pc = m_wait.State() == WaitState::Answered ? DottedQuad(m_address) : m_strShown;
@@ -250,5 +255,5 @@ void CWakeWaitDlg::ShowRefusal(Refusal refusal) {
 }
 
 void CWakeWaitDlg::ShowStatus(const std::wstring& text) {
-    SetDlgItemText(IDC_WAIT_STATUS, text);
+    m_status.SetWindowText(text);
 }

@@ -10,7 +10,12 @@
 
 #include "ProbeWorker.h"
 #include "WaitRules.h"
+#include "framework/CButton.h"
+#include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
+#include "framework/CEdit.h"
+#include "framework/CProgressCtrl.h"
+#include "framework/CStatic.h"
 
 class CWakeWaitDlg final : public CDialog {
 public:
@@ -21,6 +26,7 @@ public:
     INT_PTR DoModal() override;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
     DECLARE_MESSAGE_MAP(CWakeWaitDlg)
@@ -41,6 +47,12 @@ private:
     void ShowRefusal(Refusal refusal);
     void ShowProgress();
     bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_wait.IsRunning(); }
+
+    CEdit m_edtAddress;
+    CCheckBox m_chkEveryAdapter;
+    CButton m_btnStart;
+    CProgressCtrl m_progress;
+    CStatic m_status;
 
     std::wstring m_strMac;
     MacAddress m_mac{};  // m_strMac's bytes

@@ -2,11 +2,10 @@
 
 #include <winsock2.h>
 
-#include <cstring>
-
 #include "EchoProbe.h"
 #include "NeighbourProbe.h"
 #include "ProbeRounds.h"
+#include "net/HostEntry.h"
 #include "net/SocketSession.h"
 #include "net/WinsockStartup.h"
 
@@ -117,15 +116,15 @@ DWORD WINAPI ProbeWorker::Run(LPVOID param) {
     WinsockStartup winsock;
     {
         const SocketSession session(winsock, kWinsock2);
-        const hostent* entry = session.Started() ? ::gethostbyname(job->host.c_str()) : nullptr;
-        const bool resolved = entry && entry->h_addrtype == AF_INET && entry->h_length == 4 && entry->h_addr_list[0];
-        u_long networkOrder = 0;
-        if (resolved) std::memcpy(&networkOrder, entry->h_addr_list[0], sizeof networkOrder);
-        job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(::ntohl(networkOrder)));
+        std::vector<in_addr> addresses;
+        const bool resolved = session.Started() && LookUpHost(job->host.c_str(), addresses) == HostLookup::Found &&
+                              !addresses.empty();
+        const std::uint32_t address = resolved ? ::ntohl(addresses[0].s_addr) : 0;
+        job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(address));
         // A name resolved after Stop is never probed.
         if (resolved && job->WaitGo()) {
             ThreadProbes system(job->stop);
-            ProbeRounds rounds(system, ::ntohl(networkOrder), static_cast<unsigned long>(job->ifIndex));
+            ProbeRounds rounds(system, address, static_cast<unsigned long>(job->ifIndex));
             ProbeRound round;
             if (rounds.Run(round)) job->Report(round);
             if (job->WaitGo())

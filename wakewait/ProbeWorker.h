@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "WaitRules.h"
+#include "res/resource.h"
 
 class ProbeWorker {
 public:
     // Posted to the dialog, each with the job's serial in wParam.
-    static constexpr UINT kResolved = WM_APP + 10;    // lParam: the address, host order
-    static constexpr UINT kUnresolved = WM_APP + 12;  // the name could not be found
-    static constexpr UINT kProbed = WM_APP + 11;      // rounds are waiting for TakeRounds
+    static constexpr UINT kResolved = WM_APP_RESOLVED;  // lParam: the address, host order
+    static constexpr UINT kUnresolved = WM_APP_UNRESOLVED;
+    static constexpr UINT kProbed = WM_APP_PROBED;      // rounds are waiting for TakeRounds
 
     ProbeWorker() = default;
     ProbeWorker(const ProbeWorker&) = delete;

@@ -2,11 +2,9 @@
 
 #include "res/resource.h"
 
-CMacErrorDlg::CMacErrorDlg(CWnd* pParentWnd) : CNoticeDlg(IDD_MAC_ERROR, pParentWnd) {}
+namespace {
+const NoticeText kTexts[] = {{IDC_MAC_ERROR, L"MAC_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
+const NoticeKind kKind = {IDD_MAC_ERROR, kTexts, sizeof kTexts / sizeof kTexts[0]};
+}  // namespace
 
-BOOL CMacErrorDlg::OnInitDialog() {
-    CNoticeDlg::OnInitDialog();
-    static const TextItem texts[] = {{IDC_MAC_ERROR, L"MAC_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
-    SetTexts(texts);
-    return TRUE;
-}
+CMacErrorDlg::CMacErrorDlg(CWnd* pParentWnd) : CNoticeDlg(kKind, pParentWnd) {}

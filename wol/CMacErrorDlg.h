@@ -5,7 +5,4 @@
 class CMacErrorDlg final : public CNoticeDlg {
 public:
     explicit CMacErrorDlg(CWnd* pParentWnd = nullptr);
-
-protected:
-    BOOL OnInitDialog() override;
 };

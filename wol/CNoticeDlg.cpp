@@ -10,12 +10,14 @@ const MessageMapEntry CNoticeDlg::messageEntries[] = {
 };
 const MessageMap CNoticeDlg::messageMap{&CDialog::messageMap, messageEntries};
 
-CNoticeDlg::CNoticeDlg(UINT nIDTemplate, CWnd* pParentWnd)
-    : CDialog(nIDTemplate, pParentWnd), m_nIconId(kNoticeIconInformation) {}
+CNoticeDlg::CNoticeDlg(const NoticeKind& kind, CWnd* pParentWnd)
+    : CDialog(kind.templateId, pParentWnd), m_kind(kind), m_nIconId(kNoticeIconInformation) {}
 
-void CNoticeDlg::SetTexts(const TextItem* items, size_t count) {
+BOOL CNoticeDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
     SetWindowText(LocalizedCaption());
-    for (size_t i = 0; i < count; ++i) SetDlgItemText(items[i].controlId, LocalizedText(items[i].key));
+    for (size_t i = 0; i < m_kind.count; ++i) SetDlgItemText(m_kind.texts[i].controlId, LocalizedText(m_kind.texts[i].key));
+    return TRUE;
 }
 
 void CNoticeDlg::OnPaint() {

@@ -8,26 +8,31 @@ constexpr int kNoticeIconError = 32513;        // IDI_HAND
 constexpr int kNoticeIconWarning = 32515;      // IDI_EXCLAMATION
 constexpr int kNoticeIconInformation = 32516;  // IDI_ASTERISK
 
+// What tells one notice from another: its template and the language key of
+// each of its texts; the common caption goes above every one.
+struct NoticeText {
+    int controlId;
+    const wchar_t* key;
+};
+struct NoticeKind {
+    UINT templateId;
+    const NoticeText* texts;
+    size_t count;
+};
+
 class CNoticeDlg : public CDialog {
 public:
-    CNoticeDlg(UINT nIDTemplate, CWnd* pParentWnd);
+    CNoticeDlg(const NoticeKind& kind, CWnd* pParentWnd);
     // A system icon id (IDI_*); the information icon until set.
     void SetNoticeIcon(int iconId) { m_nIconId = iconId; }
 
 protected:
-    // The common caption, then each (control, key) text, in order.
-    struct TextItem {
-        int controlId;
-        const wchar_t* key;
-    };
-    void SetTexts(const TextItem* items, size_t count);
-    template <size_t N>
-    void SetTexts(const TextItem (&items)[N]) { SetTexts(items, N); }
-
+    BOOL OnInitDialog() override;
     DECLARE_MESSAGE_MAP(CNoticeDlg)
 
 private:
     void OnPaint();
 
+    const NoticeKind& m_kind;
     int m_nIconId;
 };

@@ -2,11 +2,9 @@
 
 #include "res/resource.h"
 
-CSendErrorDlg::CSendErrorDlg(CWnd* pParentWnd) : CNoticeDlg(IDD_SEND_ERROR, pParentWnd) {}
+namespace {
+const NoticeText kTexts[] = {{IDC_WOL_ERROR, L"WOL_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
+const NoticeKind kKind = {IDD_SEND_ERROR, kTexts, sizeof kTexts / sizeof kTexts[0]};
+}  // namespace
 
-BOOL CSendErrorDlg::OnInitDialog() {
-    CNoticeDlg::OnInitDialog();
-    static const TextItem texts[] = {{IDC_WOL_ERROR, L"WOL_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
-    SetTexts(texts);
-    return TRUE;
-}
+CSendErrorDlg::CSendErrorDlg(CWnd* pParentWnd) : CNoticeDlg(kKind, pParentWnd) {}

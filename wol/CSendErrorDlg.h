@@ -5,7 +5,4 @@
 class CSendErrorDlg final : public CNoticeDlg {
 public:
     explicit CSendErrorDlg(CWnd* pParentWnd = nullptr);
-
-protected:
-    BOOL OnInitDialog() override;
 };

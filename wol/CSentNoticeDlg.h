@@ -5,7 +5,4 @@
 class CSentNoticeDlg final : public CNoticeDlg {
 public:
     explicit CSentNoticeDlg(CWnd* pParentWnd = nullptr);
-
-protected:
-    BOOL OnInitDialog() override;
 };

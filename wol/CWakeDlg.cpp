@@ -3,9 +3,9 @@
 #include "CMacErrorDlg.h"
 #include "CSendErrorDlg.h"
 #include "CSentNoticeDlg.h"
-#include "net/MagicPacket.h"
+#include "net/BroadcastDestination.h"
 #include "net/WinsockLayer.h"
-#include "adapters/COwnMacDlg.h"
+#include "ownmac/COwnMacDlg.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
 #include "framework/CPaintDC.h"
@@ -53,8 +53,8 @@ BOOL CWakeDlg::OnInitDialog() {
     SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
     SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
 
-    // The listener and the network check are for when a PC does not wake,
-    // not part of the main task: they wait in the window menu.
+    // The listener, the network check and Wake and wait are for when a PC
+    // does not wake, not part of the main task: they wait in the window menu.
     const HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE);
     const std::wstring listen = LocalizedText(L"LISTEN_MENU");
     const std::wstring check = LocalizedText(L"NETCHECK_MENU");
@@ -87,8 +87,9 @@ HICON CWakeDlg::OnQueryDragIcon() {
 }
 
 // The field only ever holds hex digits and separators, so the length is the
-// one thing left to check; a short address gets the wrong-address notice.
-bool CWakeDlg::HasCompleteMac() {
+// one thing left to check; a short address gets the wrong-address notice,
+// and the caller goes no further.
+bool CWakeDlg::CompleteMacOrNotice() {
     if (m_editMac.GetMacText().size() == 2 * kMacBytes) return true;
     CMacErrorDlg notice;
     notice.SetNoticeIcon(kNoticeIconWarning);
@@ -97,7 +98,7 @@ bool CWakeDlg::HasCompleteMac() {
 }
 
 void CWakeDlg::OnPowerOn() {
-    if (!HasCompleteMac()) return;
+    if (!CompleteMacOrNotice()) return;
     const std::wstring mac = m_editMac.GetMacText();
     if (SendMagicPacket(mac, kBroadcastDestination) == 0) {
         CSentNoticeDlg notice;
@@ -128,7 +129,7 @@ void CWakeDlg::OnSysCommand(UINT id) {
         break;
     }
     case IDM_WAKEWAIT: {
-        if (!HasCompleteMac()) break;
+        if (!CompleteMacOrNotice()) break;
         CWakeWaitDlg dlg(m_editMac.GetMacText());
         dlg.DoModal();
         break;

@@ -25,7 +25,7 @@ private:
     void OnPowerOn();
     void OnViewOwnMac();
     void OnSysCommand(UINT id);
-    bool HasCompleteMac();
+    bool CompleteMacOrNotice();
 
     CLinkStatic m_linkOwnMac;
     CMacEdit m_editMac;

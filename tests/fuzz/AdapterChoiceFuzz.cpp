@@ -1,6 +1,6 @@
 // The choice of this PC's adapter from whatever list the system reports.
 #include "FuzzInput.h"
-#include "adapters/AdapterChoice.h"
+#include "ownmac/AdapterChoice.h"
 #include "net/MacAddress.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FuzzInput.h"
-#include "net/MagicPacket.h"
+#include "net/BroadcastDestination.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "adapters/AdapterChoice.h"
+#include "ownmac/AdapterChoice.h"
 #include "net/MacAddress.h"
 
 namespace {

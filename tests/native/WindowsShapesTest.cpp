@@ -11,7 +11,7 @@
 #include "FixedAdapterFacts.h"
 #include "net/Ipv4.h"
 #include "netcheck/CheckRules.h"
-#include "netcheck/WakeRules.h"
+#include "netcheck/ReadinessRules.h"
 
 namespace {
 

@@ -42,7 +42,7 @@ TEST(LangText, LineBreaksKeysAndCase) {
               theApp.GetLangText(L"WOL_NOTE"));
     EXPECT_EQ(L"Ok", theApp.GetLangText(L"wol_ok"));
     EXPECT_EQ(L"NO_SUCH_KEY", theApp.GetLangText(L"NO_SUCH_KEY"));
-    theApp.UseLangFile(theApp.LangFile(), L"FRENCH.BRVT");  // sections do not fall back to one another
+    theApp.UseLangFile(TestLangFile(), L"FRENCH.BRVT");  // sections do not fall back to one another
     EXPECT_EQ(L"WOL_OK", theApp.GetLangText(L"WOL_OK"));
 }
 
@@ -59,7 +59,7 @@ TEST(LangText, ValuesAreCutAt255AndEmptyValuesStayEmpty) {
 
 TEST(LangText, MissingFileGivesTheKeys) {
     UseLanguage(L"ENGLISH.BRVT");
-    ::DeleteFileW(theApp.LangFile().c_str());
+    ::DeleteFileW(TestLangFile().c_str());
     EXPECT_EQ(L"PRODUCT_NAME - PRODUCT_TITLE", LocalizedCaption());
     EXPECT_EQ(L"WOL_NAME", theApp.GetLangText(L"WOL_NAME"));
 }

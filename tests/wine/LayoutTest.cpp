@@ -8,7 +8,7 @@
 
 #include "TestDialog.h"
 #include "WineTestSupport.h"
-#include "adapters/COwnMacDlg.h"
+#include "ownmac/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
 #include "wakewait/CWakeWaitDlg.h"
@@ -66,7 +66,7 @@ SIZE TextNeeds(HWND control) {
 // note overflows only in this prefix's stand-in for the dialogs' Korean
 // font, Noto Sans CJK, whose lines are a third taller.
 bool IsKnownLongNote(int id) {
-    return (id == IDC_WOL_NOTE || id == IDC_WOL_ERROR) && theApp.LangSection() == L"JAPANESE.BRVT";
+    return (id == IDC_WOL_NOTE || id == IDC_WOL_ERROR) && theApp.GetLangText(L"WOL_OK") == L"\u78BA\u8A8D";  // Japanese
 }
 
 void ExpectLaidOut(HWND dialog, bool drawsIcon) {

@@ -46,7 +46,7 @@ TEST(MainDialog, FollowsTheChosenLanguage) {
 
 TEST(MainDialog, WithoutTheLanguageFileShowsTheKeys) {
     UseLanguage(L"ENGLISH.BRVT");
-    ::DeleteFileW(theApp.LangFile().c_str());
+    ::DeleteFileW(TestLangFile().c_str());
     CWakeDlg dialog;
     RunAndInspect(dialog, [](HWND d) {
         EXPECT_EQ(L"PRODUCT_NAME - PRODUCT_TITLE", WindowText(d));

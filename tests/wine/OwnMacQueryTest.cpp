@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "adapters/OwnMacQuery.h"
+#include "ownmac/OwnMacQuery.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "framework/CWinApp.h"
 #include "wol/CWakeDlg.h"
-#include "net/MagicPacket.h"
+#include "net/BroadcastDestination.h"
 
 namespace {
 

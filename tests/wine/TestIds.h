@@ -1,2 +1,6 @@
 #pragma once
 #define IDD_TEST_PLAIN 900
+#define IDD_TEST_CONTROLS 901
+#define IDC_TEST_CHECK 9010
+#define IDC_TEST_PROGRESS 9011
+#define IDC_TEST_BUTTON 9012

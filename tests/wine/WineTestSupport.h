@@ -12,9 +12,14 @@ inline std::wstring TempPath(const wchar_t* name) {
     return std::wstring(dir) + name;
 }
 
+// Where the tests extract the language file.
+inline std::wstring TestLangFile() {
+    return TempPath(L"quorvane-test.lng");
+}
+
 // Extracts the embedded language file and selects a section, as start-up does.
 inline void UseLanguage(const wchar_t* section) {
-    const std::wstring path = TempPath(L"quorvane-test.lng");
+    const std::wstring path = TestLangFile();
     theApp.ExtractLangFile(path);
     theApp.UseLangFile(path, section);
 }

@@ -52,7 +52,7 @@ win="$(xdotool search --name '^send_magic_packet' 2>/dev/null | tail -n 1)"
 sleep 0.5
 press Return
 status=0
-wait "$sender" || status=$?
+quorvane_wait "$sender" 30 || status=$?
 check "failed send reports -1" "result -1" "$(tr -d '\r' <"$scratch/bare.out")"
 check "nothing reached the listener from the namespace without a route" "4" "$(wc -l <"$scratch/received")"
 

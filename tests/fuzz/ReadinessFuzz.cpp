@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "netcheck/WakeRules.h"
+#include "netcheck/ReadinessRules.h"
 
 namespace {
 

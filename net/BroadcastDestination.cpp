@@ -1,4 +1,4 @@
-#include "MagicPacket.h"
+#include "BroadcastDestination.h"
 
 std::uint32_t BroadcastDestination(std::uint32_t resolvedHostOrder) {
     return resolvedHostOrder | 0x1FF;

@@ -1,4 +1,4 @@
-#include "WakeRules.h"
+#include "ReadinessRules.h"
 
 #include <algorithm>
 #include <utility>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "netcheck/WakeRules.h"
+#include "netcheck/ReadinessRules.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ RegNumber FromBytes(unsigned long type, std::vector<unsigned char> bytes) {
     return RegistryNumber(type, bytes.data(), bytes.size());
 }
 
-TEST(WakeRules, RegistryNumbersOfEveryTypeAndSize) {
+TEST(Readiness, RegistryNumbersOfEveryTypeAndSize) {
     constexpr unsigned long kSz = 1, kExpandSz = 2, kBinary = 3, kDword = 4, kMultiSz = 7;
     EXPECT_EQ(0x118u, FromBytes(kDword, {0x18, 0x01, 0, 0}).value);
     EXPECT_FALSE(FromBytes(kDword, {0x18, 0x01, 0}).present);           // short
@@ -44,7 +44,7 @@ TEST(WakeRules, RegistryNumbersOfEveryTypeAndSize) {
     EXPECT_FALSE(FromBytes(kSz, oversized).present);
 }
 
-TEST(WakeRules, TheColumnPowerManagementFirstThenTheKeyword) {
+TEST(Readiness, TheColumnPowerManagementFirstThenTheKeyword) {
     const struct {
         RegNumber magicPacket, pnp;
         WakeSetting expected;
@@ -71,7 +71,7 @@ TEST(WakeRules, TheColumnPowerManagementFirstThenTheKeyword) {
     EXPECT_EQ(nullptr, WakeSettingKey(WakeSetting::NotApplicable));
 }
 
-TEST(WakeRules, FastStartupFollowsPolicyLocalSettingAndHibernation) {
+TEST(Readiness, FastStartupFollowsPolicyLocalSettingAndHibernation) {
     const RegNumber none{};
     struct Case {
         RegNumber policy, local, hibernate;
@@ -101,7 +101,7 @@ std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool fastSt
 }
 using Lines = std::vector<std::wstring>;
 
-TEST(WakeRules, Findings) {
+TEST(Readiness, Findings) {
     EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(1))}, false));
     EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, {})}, false));
     EXPECT_EQ((Lines{L"READY_WAKE_OFF [eth0]", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(0))}, false));

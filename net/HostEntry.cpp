@@ -1,0 +1,16 @@
+#include "HostEntry.h"
+
+#include <cstring>
+
+HostLookup LookUpHost(const char* host, std::vector<in_addr>& addresses) {
+    addresses.clear();
+    const hostent* entry = ::gethostbyname(host);
+    if (!entry) return HostLookup::NoHost;
+    if (entry->h_addrtype != AF_INET || entry->h_length != 4) return HostLookup::NotIpv4;
+    for (char** a = entry->h_addr_list; a && *a; ++a) {
+        in_addr address{};
+        std::memcpy(&address, *a, sizeof address);
+        addresses.push_back(address);
+    }
+    return HostLookup::Found;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The one IPv4 name lookup (gethostbyname, Windows 2000 and later), read in
+// one place: Power ON's sender, the own-MAC query, Wake and wait's worker
+// and the getaddrinfo emulation all take its answer from here.
+#include <winsock2.h>
+
+#include <vector>
+
+enum class HostLookup {
+    NoHost,   // no entry: the name is unknown
+    NotIpv4,  // an entry of another family or address length
+    Found,    // an IPv4 entry; its list of addresses may still be empty
+};
+
+// The entry's IPv4 addresses in its own order, as the entry holds them.
+HostLookup LookUpHost(const char* host, std::vector<in_addr>& addresses);

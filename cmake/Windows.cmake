@@ -18,7 +18,9 @@ add_library(quorvane_win OBJECT
   controls/CLinkStatic.cpp
   controls/CMacEdit.cpp
   controls/ClipboardText.cpp
+  framework/Accessibility.cpp
   framework/CDialog.cpp
+  framework/CLiveStatic.cpp
   framework/CRegKey.cpp
   framework/CWinApp.cpp
   framework/CWnd.cpp

@@ -39,12 +39,14 @@ INT_PTR CListenerDlg::DoModal() {
 void CListenerDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_LISTEN_LIST, m_list);
+    DDX_Control(pDX, IDC_LISTEN_STATUS, m_status);
 }
 
 BOOL CListenerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(LocalizedCaption());
     SetDlgItemText(IDC_LISTEN_NOTE, LocalizedText(L"LISTEN_NOTE"));
+    SetDlgItemText(IDC_LISTEN_LIST_LABEL, LocalizedText(L"LISTEN_LIST_LABEL"));
     SetDlgItemText(IDCANCEL, LocalizedText(L"LISTEN_CLOSE"));
 
     m_list.SetFullRowSelect();
@@ -119,6 +121,5 @@ void CListenerDlg::ShowStatus() {
     }
     const std::wstring listening =
         open.empty() ? LocalizedText(L"LISTEN_NO_PORT") : FillArgs(LocalizedText(L"LISTEN_PORTS"), {open});
-    SetDlgItemText(IDC_LISTEN_STATUS,
-                   listening + problems + L" " + FillArgs(LocalizedText(L"LISTEN_NOT_MAGIC"), {DecimalText(m_nNotMagic)}));
+    m_status.SetText(listening + problems + L" " + FillArgs(LocalizedText(L"LISTEN_NOT_MAGIC"), {DecimalText(m_nNotMagic)}));
 }

@@ -8,6 +8,7 @@
 #include "CUdpListener.h"
 #include "MagicPacketMatch.h"
 #include "framework/CDialog.h"
+#include "framework/CLiveStatic.h"
 #include "framework/CListView.h"
 
 class CListenerDlg final : public CDialog {
@@ -31,6 +32,8 @@ private:
     void ShowStatus();
     bool IsThisPc(const MacAddress& mac) const;
 
+    SystemAccessibility m_accessibility;  // outlives the status line it marks
+    CLiveStatic m_status{m_accessibility};
     CListView m_list;
     CUdpListener m_listener;  // closes every socket when the dialog object goes
     std::vector<MacAddress> m_ownMacs;

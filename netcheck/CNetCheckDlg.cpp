@@ -71,6 +71,9 @@ void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CNetCheckDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(LocalizedCaption());
+    SetDlgItemText(IDC_NETCHECK_LIST_LABEL, LocalizedText(L"NETCHECK_LIST_LABEL"));
+    SetDlgItemText(IDC_NETCHECK_FINDINGS_LABEL, LocalizedText(L"NETCHECK_FINDINGS_LABEL"));
+    SetDlgItemText(IDC_NETCHECK_READY_LABEL, LocalizedText(L"NETCHECK_READY_LABEL"));
     SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
     SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
     SetDlgItemText(IDCANCEL, LocalizedText(L"NETCHECK_CLOSE"));
@@ -89,8 +92,10 @@ BOOL CNetCheckDlg::OnInitDialog() {
     m_initialClient = {templ.right, templ.bottom};
     m_minWindow = {window.right - window.left, window.bottom - window.top};
     const Anchor anchors[] = {
-        {IDC_NETCHECK_LIST, {}, true, true, false, false},     {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},
-        {IDC_NETCHECK_READY, {}, true, false, false, true},    {IDC_NETCHECK_SEND, {}, false, false, false, true},
+        {IDC_NETCHECK_LIST, {}, true, true, false, false},           {IDC_NETCHECK_FINDINGS_LABEL, {}, true, false, false, true},
+        {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},       {IDC_NETCHECK_READY_LABEL, {}, true, false, false, true},
+        {IDC_NETCHECK_READY, {}, true, false, false, true},          {IDC_NETCHECK_LIST_LABEL, {}, true, false, false, false},
+        {IDC_NETCHECK_SEND, {}, false, false, false, true},
         {IDC_NETCHECK_REFRESH, {}, false, false, false, true}, {IDCANCEL, {}, false, false, true, true},
     };
     for (Anchor a : anchors) {

@@ -44,6 +44,7 @@
 #define IDC_LISTEN_LIST 1030
 #define IDC_LISTEN_NOTE 1031
 #define IDC_LISTEN_STATUS 1032
+#define IDC_LISTEN_LIST_LABEL 1033
 
 // Network check of the sending PC
 #define IDD_NETCHECK 135
@@ -53,6 +54,9 @@
 #define IDC_NETCHECK_SEND 1042
 #define IDC_NETCHECK_READY 1043  // findings for this PC as the one to be woken
 #define IDC_NETCHECK_REFRESH 1044
+#define IDC_NETCHECK_LIST_LABEL 1045
+#define IDC_NETCHECK_FINDINGS_LABEL 1046
+#define IDC_NETCHECK_READY_LABEL 1047
 
 // Wake and wait
 #define IDD_WAKEWAIT 136

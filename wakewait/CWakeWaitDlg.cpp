@@ -79,7 +79,9 @@ BOOL CWakeWaitDlg::OnInitDialog() {
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
     if (FindAddressForMac(ReadArpCache(), m_mac, address)) m_edtAddress.SetWindowText(DottedQuad(address));
-    return TRUE;  // the focus goes to the address field
+    // The field the user acts on first, not the MAC address above it.
+    ::SetFocus(m_edtAddress.m_hWnd);
+    return FALSE;
 }
 
 void CWakeWaitDlg::OnCancel() {
@@ -255,5 +257,5 @@ void CWakeWaitDlg::ShowRefusal(Refusal refusal) {
 }
 
 void CWakeWaitDlg::ShowStatus(const std::wstring& text) {
-    m_status.SetWindowText(text);
+    m_status.SetText(text);
 }

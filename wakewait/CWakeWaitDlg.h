@@ -14,8 +14,8 @@
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
+#include "framework/CLiveStatic.h"
 #include "framework/CProgressCtrl.h"
-#include "framework/CStatic.h"
 
 class CWakeWaitDlg final : public CDialog {
 public:
@@ -52,7 +52,8 @@ private:
     CCheckBox m_chkEveryAdapter;
     CButton m_btnStart;
     CProgressCtrl m_progress;
-    CStatic m_status;
+    SystemAccessibility m_accessibility;  // outlives the status line it marks
+    CLiveStatic m_status{m_accessibility};
 
     std::wstring m_strMac;
     MacAddress m_mac{};  // m_strMac's bytes

@@ -52,6 +52,10 @@ BOOL CWakeDlg::OnInitDialog() {
     SetDlgItemText(IDC_POWER_ON, LocalizedText(L"WOL_NAME"));
     SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
     SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
+    // The field comes first in its template, so no label before it names it:
+    // screen readers are given its label's text. COM only where one runs,
+    // so that start-up stays as light as it is.
+    if (ScreenReaderRuns()) m_accessibility.SetName(m_editMac.m_hWnd, LocalizedText(L"MAC_NAME"));
 
     // The listener, the network check and Wake and wait are for when a PC
     // does not wake, not part of the main task: they wait in the window menu.

@@ -4,6 +4,7 @@
 
 #include "controls/CLinkStatic.h"
 #include "controls/CMacEdit.h"
+#include "framework/Accessibility.h"
 #include "framework/CDialog.h"
 
 class CWakeDlg final : public CDialog {
@@ -27,6 +28,7 @@ private:
     void OnSysCommand(UINT id);
     bool CompleteMacOrNotice();
 
+    SystemAccessibility m_accessibility;  // names the field for screen readers
     CLinkStatic m_linkOwnMac;
     CMacEdit m_editMac;
     HICON m_hIcon;  // shared resource icon, released with the module

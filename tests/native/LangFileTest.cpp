@@ -140,7 +140,8 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "NETCHECK_VIA_SWITCH", "NETCHECK_CARD_UNPLUGGED", "READY_CARD_UNDER_SWITCH",
                                      "READY_CARD_UNDER_BRIDGE", "WAIT_ALREADY_ON_MAC", "WAIT_ANSWERED_MAC",
                                      "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
-                                     "WAIT_OTHER_DEVICE_FINAL"};
+                                     "WAIT_OTHER_DEVICE_FINAL", "LISTEN_LIST_LABEL", "NETCHECK_LIST_LABEL",
+                                     "NETCHECK_FINDINGS_LABEL", "NETCHECK_READY_LABEL"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -12,6 +12,7 @@
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
 #include "framework/CEdit.h"
+#include "framework/CLiveStatic.h"
 #include "framework/CProgressCtrl.h"
 #include "framework/SystemLibrary.h"
 #include "res/resource.h"
@@ -123,6 +124,83 @@ TEST(ControlWrappers, CheckBoxAndProgressBarSayWhatTheyHold) {
     EXPECT_TRUE(d.m_cleared);
     EXPECT_EQ(42, d.m_position);
     EXPECT_EQ(180, d.m_upper);
+}
+
+// Notes what a screen reader would be told.
+class FakeAccessibility final : public Accessibility {
+public:
+    explicit FakeAccessibility(bool hasLiveRegions) : m_bHas(hasLiveRegions) {}
+    bool MarkLiveRegion(HWND) override {
+        ++m_marked;
+        return m_bHas;
+    }
+    void RaiseLiveRegionChanged(HWND) override { ++m_raised; }
+    bool SetName(HWND, const std::wstring&) override { return false; }
+    int m_marked = 0, m_raised = 0;
+
+private:
+    bool m_bHas;
+};
+
+// A status line on the test dialog's label: `body` runs once it is up.
+class LiveDialog final : public CDialog {
+public:
+    LiveDialog(Accessibility& a, void (*body)(LiveDialog&)) : CDialog(IDD_TEST_PLAIN), m_status(a), m_body(body) {}
+    CLiveStatic m_status;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, IDC_GET_MAC_NOTIFY, m_status); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_body(*this);
+        ::PostMessageW(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return TRUE;
+    }
+
+private:
+    void (*m_body)(LiveDialog&);
+};
+
+void PumpFor(DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < ms) {
+        MSG msg{};
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_COMMAND) continue;  // the close comes after the body
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(10);
+    }
+}
+
+FakeAccessibility* g_live = nullptr;
+
+TEST(LiveStatic, ChangesAreRaisedOnceASecondAndNothingWhenTheTextStays) {
+    FakeAccessibility windows8(true);
+    g_live = &windows8;
+    LiveDialog d(windows8, [](LiveDialog& dlg) {
+        EXPECT_EQ(1, g_live->m_marked);  // marked as it was bound
+        dlg.m_status.SetText(L"Waiting: 1 s");
+        EXPECT_EQ(1, g_live->m_raised);
+        dlg.m_status.SetText(L"Waiting: 1 s");
+        EXPECT_EQ(1, g_live->m_raised) << "no change, nothing raised";
+        dlg.m_status.SetText(L"Waiting: 2 s");
+        dlg.m_status.SetText(L"Waiting: 3 s");
+        EXPECT_EQ(1, g_live->m_raised) << "a second has not passed";
+        PumpFor(1500);
+        EXPECT_EQ(2, g_live->m_raised) << "the last change, once the second is over";
+        EXPECT_EQ(L"Waiting: 3 s", dlg.m_status.GetWindowText());
+    });
+    d.DoModal();
+
+    FakeAccessibility windows7(false);
+    g_live = &windows7;
+    LiveDialog old(windows7, [](LiveDialog& dlg) {
+        dlg.m_status.SetText(L"Waiting: 1 s");
+        PumpFor(1200);
+        EXPECT_EQ(0, g_live->m_raised);  // no live regions: a reader says the text when it comes to it
+    });
+    old.DoModal();
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // the prefix's 96 DPI and again at 144 DPI.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,51 @@ void ExpectLaidOut(HWND dialog, bool drawsIcon) {
     }
 }
 
+// The letter after "&", upper-cased; 0 when the text has none.
+wchar_t Mnemonic(const std::wstring& text) {
+    const std::size_t amp = text.find(L'&');
+    return amp + 1 < text.size() ? static_cast<wchar_t>(std::towupper(text[amp + 1])) : 0;
+}
+
+void ExpectUnique(std::vector<wchar_t> letters, const char* where) {
+    std::sort(letters.begin(), letters.end());
+    EXPECT_TRUE(std::adjacent_find(letters.begin(), letters.end()) == letters.end()) << where << ": a mnemonic repeats";
+}
+
+// In template order, a screen reader names a list or an edit by the static
+// right before it: there must be one, with text and a mnemonic; every
+// button but Close has one too, and none repeats within the dialog.
+void ExpectNamedAndReachable(HWND dialog) {
+    std::vector<wchar_t> letters;
+    HWND previous = nullptr;
+    for (HWND c = ::GetWindow(dialog, GW_CHILD); c; previous = c, c = ::GetWindow(c, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(c);
+        const std::wstring kind = ClassOf(c);
+        if (kind == L"SysListView32" || kind == L"Edit") {
+            const bool labelled = previous && ClassOf(previous) == L"Static" && Mnemonic(WindowText(previous)) != 0;
+            EXPECT_TRUE(labelled) << "control " << id << " has no label with a mnemonic right before it";
+        }
+        if (kind == L"Button" && id != IDCANCEL) {
+            EXPECT_NE(0, Mnemonic(WindowText(c))) << "button " << id;
+        }
+        if ((kind == L"Static" || kind == L"Button") && Mnemonic(WindowText(c))) letters.push_back(Mnemonic(WindowText(c)));
+    }
+    ExpectUnique(letters, "dialog");
+}
+
+// The window menu's items of ours beside the system's own.
+void ExpectMenuLettersUnique(HWND dialog) {
+    const HMENU menu = ::GetSystemMenu(dialog, FALSE);
+    std::vector<wchar_t> letters;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t text[128] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        if (Mnemonic(text)) letters.push_back(Mnemonic(text));
+    }
+    EXPECT_GE(letters.size(), 3u);
+    ExpectUnique(letters, "window menu");
+}
+
 class Layout : public ::testing::TestWithParam<const wchar_t*> {};
 
 TEST_P(Layout, EveryDialogFitsItsTexts) {
@@ -108,6 +155,14 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+}
+
+TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
+    UseLanguage(GetParam());
+    { CWakeDlg d; RunAndInspect(d, [](HWND h) { ExpectMenuLettersUnique(h); }); }
+    { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

@@ -81,7 +81,7 @@ verdict="$(status_until 40 'answered|No answer')"
 seconds="$(sed -n 's/^The PC answered after \([0-9]*\) seconds at 10.221.0.2.$/\1/p' <<<"$verdict")"
 check "the PC answered, at its address" "answered" "$([ -n "$seconds" ] && echo answered || echo "$verdict")"
 check "after at least its boot time" "yes" "$([ "${seconds:-0}" -ge "$boot_delay" ] && echo yes || echo "no: $seconds s")"
-check "the button reads Wake and wait again" "Wake and wait" "$(item 1051)"
+check "the button reads Wake and wait again" "&Wake and wait" "$(item 1051)"
 check "the packet arrived as the limited broadcast" "1" "$(grep -c '^magic 255.255.255.255 40000$' "$log")"
 check "and as the subnet's directed broadcast, on both ports" "1 1" \
   "$(grep -c '^magic 10.221.0.255 40000$' "$log") $(grep -c '^magic 10.221.0.255 9$' "$log")"
@@ -110,7 +110,7 @@ check_contains "another device's MAC address is named at once" \
   "Another device (02-0A-0B-0C-0D-0E) answers at 10.221.0.3, not the PC 02-57-41-4B-45-31: its answers do not count, and the wait goes on." \
   "$(status_until 10 'Another device')"
 check "the packet went: the limited broadcast and the subnet's on both ports" "$((sent + 3))" "$(events magic)"
-check "the wait goes on" "Stop" "$(item 1051)"
+check "the wait goes on" "&Stop" "$(item 1051)"
 press Return
 check_contains "and Stop names the device again" \
   "Another device (02-0A-0B-0C-0D-0E) answered at 10.221.0.3, not the PC 02-57-41-4B-45-31: check the address." \
@@ -120,10 +120,10 @@ check_contains "and Stop names the device again" \
 start_wait "172.31.9.9"
 check_contains "a warning before the wait" "172.31.9.9 is not on any network of this PC: it is behind a router" \
   "$(status_until 10 'Waiting for 172.31.9.9 to answer: [2-9]')"
-check "the button reads Stop while waiting" "Stop" "$(item 1051)"
+check "the button reads Stop while waiting" "&Stop" "$(item 1051)"
 press Return  # Enter presses the same button, now Stop
 check_contains "Stop ends the wait" "Stopped after" "$(status_until 5 'Stopped')"
-check "the button reads Wake and wait again" "Wake and wait" "$(item 1051)"
+check "the button reads Wake and wait again" "&Wake and wait" "$(item 1051)"
 
 # A name that resolves behind a router gets the same warning. Stop while a
 # ping of the absent address is under way returns at once, and once that

@@ -1,5 +1,9 @@
 #include "CWakeApp.h"
 
+#include <cstdlib>
+#include <vector>
+
+#include "CommandRun.h"
 #include "LineBreaks.h"
 #include "LanguageSection.h"
 #include "net/CSystemInfo.h"
@@ -74,6 +78,14 @@ BOOL CWakeApp::InitInstance() {
     ::OutputDebugStringW(m_strLangFile.c_str());
     ::OutputDebugStringW(m_strLangSection.c_str());
 
+    // A shortcut's, a script's or a scheduled task's: no dialog at all.
+    const int argc = *__p___argc();
+    if (argc > 1) {
+        const wchar_t* const* argv = *__p___wargv();
+        m_nExitCode = RunCommandLine(std::vector<std::wstring>(argv + 1, argv + argc));
+        return FALSE;
+    }
+
     CWakeDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();
@@ -82,7 +94,8 @@ BOOL CWakeApp::InitInstance() {
 
 int CWakeApp::ExitInstance() {
     if (!m_strLangFile.empty()) ::DeleteFileW(m_strLangFile.c_str());
-    return CWinApp::ExitInstance();
+    const int code = CWinApp::ExitInstance();
+    return m_nExitCode >= 0 ? m_nExitCode : code;
 }
 
 std::wstring CWakeApp::GetLangText(std::wstring key) const {

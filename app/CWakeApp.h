@@ -24,6 +24,7 @@ public:
     void UseLangFile(std::wstring file, std::wstring section);
 
 private:
+    int m_nExitCode = -1;  // the command line's, when one ran
     std::wstring m_strLangFile;
     std::wstring m_strLangSection;
 };

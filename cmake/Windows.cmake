@@ -15,6 +15,8 @@ add_library(quorvane_win OBJECT
   ownmac/COwnMacDlg.cpp
   ownmac/OwnMacQuery.cpp
   app/CWakeApp.cpp
+  app/CommandRun.cpp
+  app/ConsoleOutput.cpp
   controls/CLinkStatic.cpp
   controls/CMacEdit.cpp
   controls/ClipboardText.cpp
@@ -42,6 +44,7 @@ add_library(quorvane_win OBJECT
   wakewait/EchoProbe.cpp
   wakewait/NeighbourProbe.cpp
   wakewait/ProbeWorker.cpp
+  wakewait/WakeSend.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp
   text/AnsiText.cpp
@@ -73,13 +76,15 @@ target_link_options(Quorvane PRIVATE -municode $<$<CONFIG:Release>:-s> -Wl,--gc-
 add_custom_command(TARGET Quorvane POST_BUILD VERBATIM
   COMMAND ${CMAKE_COMMAND} -DMAP=$<TARGET_FILE_DIR:Quorvane>/Quorvane.map -P ${CMAKE_SOURCE_DIR}/cmake/LeanRuntimeCheck.cmake)
 
-# Lean: optimised for size (the program's speed is the system's, not its own
-# code's), every function or datum that nothing uses dropped at the link, and
-# no unwind tables: our code throws nothing and catches nothing, so an
-# exception from the runtime ends the process with or without them.
+# Lean: optimised for size, as far as the compiler goes (the program's speed
+# is the system's, not its own code's), every function or datum that nothing uses dropped at the link, no
+# unwind tables: our code throws nothing and catches nothing, so an
+# exception from the runtime ends the process with or without them; and no
+# run-time type information, which nothing asks for (no dynamic_cast, no
+# typeid) and which cost some 8 KB of type names and the runtime's casts.
 foreach(target quorvane_core quorvane_win Quorvane)
-  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:$<$<CONFIG:Release>:-Os>
-    -ffunction-sections -fdata-sections -fno-exceptions -fno-asynchronous-unwind-tables>)
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:$<$<CONFIG:Release>:-Oz>
+    -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables>)
 endforeach()
 
 add_subdirectory(bench)

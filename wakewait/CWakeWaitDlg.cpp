@@ -2,14 +2,10 @@
 
 #include "ArpCache.h"
 #include "NeighbourProbe.h"
+#include "WakeSend.h"
 #include "framework/SystemLibrary.h"
-#include "net/DirectedSend.h"
 #include "net/Ipv4.h"
-#include "net/SocketSession.h"
 #include "net/SystemAdapterFacts.h"
-#include "net/WinsockLayer.h"
-#include "net/WinsockStartup.h"
-#include "netcheck/AdapterSend.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
@@ -24,18 +20,6 @@ const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 namespace {
-
-const char kLimitedBroadcast[] = "255.255.255.255";
-
-// The sender's failures go to the status line: the wait has no boxes.
-class StatusReport final : public FailureReport {
-public:
-    explicit StatusReport(std::wstring& text) : m_text(text) {}
-    void Show(const wchar_t* text) override { m_text = text; }
-
-private:
-    std::wstring& m_text;
-};
 
 std::wstring Trimmed(std::wstring text) {
     while (!text.empty() && text.back() == L' ') text.pop_back();
@@ -208,27 +192,11 @@ std::vector<std::wstring> CWakeWaitDlg::Args(const std::wstring& pc, std::uint32
     return {pc, DecimalText(seconds), FormatMacDisplay(m_mac), hasOther ? FormatMacDisplay(other) : std::wstring()};
 }
 
-// Power ON's one packet, in its own sequence of calls; then the subnet's own
-// broadcast from the adapter on it, so that a VPN taking the limited
-// broadcast does not defeat the wait; then, when asked, every adapter.
 bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
-    std::wstring failure;
-    StatusReport report(failure);
-    WinsockStartup winsock;
-    WinsockLayer layer;
-    bool sent = SendMagicPacketVia(winsock, layer, report, ToAnsi(m_strMac), kLimitedBroadcast) == 0;
-
-    const MagicPacket packet = BuildMagicPacket(m_mac);
     const int row = toTheSubnet ? LocalRowFor(m_address, m_adapters, m_rows) : -1;
-    if (row >= 0) {
-        const SocketSession session(winsock, kWinsock2);
-        const CheckRow& r = m_rows[static_cast<std::size_t>(row)];
-        sent = (session.Started() && SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort}) == 0) || sent;
-    }
-    if (m_chkEveryAdapter.IsChecked())
-        for (const int result : SendThroughEveryAdapter(packet, m_adapters, m_rows)) sent = sent || result == 0;
-    if (!sent) ShowStatus(failure);
-    return sent;
+    const WakeSendResult sent = SendWakePackets(m_strMac, m_adapters, m_rows, row, m_chkEveryAdapter.IsChecked());
+    if (!sent.AnySent()) ShowStatus(sent.failure);
+    return sent.AnySent();
 }
 
 void CWakeWaitDlg::ShowProgress() {

@@ -2,9 +2,8 @@
 
 #include <winsock2.h>
 
-#include "EchoProbe.h"
-#include "NeighbourProbe.h"
 #include "ProbeRounds.h"
+#include "SystemProbes.h"
 #include "net/HostEntry.h"
 #include "net/SocketSession.h"
 #include "net/WinsockStartup.h"
@@ -45,28 +44,6 @@ struct ProbeWorker::Job {
         delete this;
     }
 };
-
-namespace {
-
-// The system's probes, for one job's thread.
-class ThreadProbes final : public ProbeSystem {
-public:
-    explicit ThreadProbes(HANDLE stop) : m_stop(stop) {}
-    std::uint32_t Now() override { return ::GetTickCount(); }
-    Neighbour Resolve(std::uint32_t address, unsigned long ifIndex, MacAddress& mac) override {
-        return ResolveNeighbour(address, ifIndex, mac);
-    }
-    bool Ping(std::uint32_t address) override { return m_echo.Answers(address); }
-    bool AnsweringMac(std::uint32_t address, MacAddress& mac) override { return ReadNeighbourMac(address, mac); }
-    bool Stopped() override { return WaitStopped(0); }
-    bool WaitStopped(std::uint32_t ms) override { return ::WaitForSingleObject(m_stop, ms) == WAIT_OBJECT_0; }
-
-private:
-    HANDLE m_stop;
-    EchoProbe m_echo;
-};
-
-}  // namespace
 
 bool ProbeWorker::Start(HWND window, const std::string& host) {
     Stop();
@@ -123,7 +100,7 @@ DWORD WINAPI ProbeWorker::Run(LPVOID param) {
         job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(address));
         // A name resolved after Stop is never probed.
         if (resolved && job->WaitGo()) {
-            ThreadProbes system(job->stop);
+            SystemProbes system(job->stop);
             ProbeRounds rounds(system, address, static_cast<unsigned long>(job->ifIndex));
             ProbeRound round;
             if (rounds.Run(round)) job->Report(round);

@@ -93,9 +93,10 @@ bool IsThePc(const MacAddress& answered, const MacAddress& pc) {
     return answered == pc || answered == bridged;
 }
 
-void WaitMachine::Start(const MacAddress& pc) {
+void WaitMachine::Start(const MacAddress& pc, std::uint32_t limitMs) {
     *this = WaitMachine();
     m_pc = pc;
+    m_limitMs = limitMs;
     m_state = WaitState::Checking;
 }
 
@@ -136,10 +137,10 @@ bool WaitMachine::Probe(const ProbeRound& round, std::uint32_t nowMs) {
         m_macKnown = round.hasMac;
         // A round that began before the send (it cannot) counts as at once.
         const std::uint32_t since = round.startedAt - m_sentAt;
-        m_finalMs = since <= kWaitMs ? since : 0;
+        m_finalMs = since <= m_limitMs ? since : 0;
         return false;
     }
-    if (nowMs - m_sentAt < kWaitMs) return true;
+    if (nowMs - m_sentAt < m_limitMs) return true;
     m_state = WaitState::TimedOut;
     m_finalMs = nowMs - m_sentAt;
     return false;

@@ -78,7 +78,8 @@ class WaitMachine {
 public:
     static constexpr std::uint32_t kWaitMs = 180000;
 
-    void Start(const MacAddress& pc);
+    // `limitMs`: how long the wait watches after the send.
+    void Start(const MacAddress& pc, std::uint32_t limitMs = kWaitMs);
     // The round before anything is sent: true when the packet must go now.
     bool FirstProbe(const ProbeRound& round);
     // The packet went (or, `watched` false, went to a name that did not resolve).
@@ -104,6 +105,7 @@ private:
 
     WaitState m_state = WaitState::Idle;
     MacAddress m_pc{};
+    std::uint32_t m_limitMs = kWaitMs;
     std::uint32_t m_sentAt = 0;
     std::uint32_t m_finalMs = 0;
     bool m_arpBefore = false;    // the PC's address answered ARP before the packet went

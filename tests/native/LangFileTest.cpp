@@ -141,7 +141,8 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "READY_CARD_UNDER_BRIDGE", "WAIT_ALREADY_ON_MAC", "WAIT_ANSWERED_MAC",
                                      "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
                                      "WAIT_OTHER_DEVICE_FINAL", "LISTEN_LIST_LABEL", "NETCHECK_LIST_LABEL",
-                                     "NETCHECK_FINDINGS_LABEL", "NETCHECK_READY_LABEL"};
+                                     "NETCHECK_FINDINGS_LABEL", "NETCHECK_READY_LABEL",
+                                     "CLI_SENT", "CLI_SEND_FAILED", "CLI_SENT_THROUGH", "CLI_NOT_SENT_THROUGH", "CLI_NO_ANSWER", "CLI_UNKNOWN", "CLI_MISSING", "CLI_TWICE", "CLI_BAD_MAC", "CLI_BAD_TARGET", "CLI_BAD_SECONDS", "CLI_NEEDS_WAKE", "CLI_NEEDS_WAIT", "CLI_HELP_USAGE", "CLI_HELP_WAKE", "CLI_HELP_EVERY", "CLI_HELP_WAIT", "CLI_HELP_QUIET", "CLI_HELP_EXIT"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -1,0 +1,44 @@
+#pragma once
+// The command line of a shortcut, a script or a scheduled task: what it
+// asks for, or what was wrong with it. Platform-free.
+//   /wake MAC [/every] [/wait ADDRESS-OR-NAME [/seconds N]] [/quiet]
+//   /? or /help
+// Options are case-insensitive, with "/" or "-" before each; values are
+// separate arguments.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "net/MacAddress.h"
+
+// The exit codes, stable for scripts.
+enum class ExitCode : int {
+    Sent = 0,            // and, with /wait, answered, or already on and nothing sent
+    NoAnswer = 1,        // sent, no answer within the time
+    BadCommandLine = 2,  // nothing sent
+    SendFailed = 3,
+    Refused = 4,         // the /wait address is refused, or another device answers there
+};
+
+struct CommandLine {
+    bool help = false;
+    bool wake = false;
+    std::wstring mac;  // the twelve digits, upper case
+    bool every = false;
+    bool wait = false;
+    std::wstring target;  // an IPv4 address or a name
+    std::uint32_t seconds = 180;
+    bool quiet = false;
+
+    // What was wrong: a language key ("%1" the argument) and that argument;
+    // null when the line is good.
+    const wchar_t* errorKey = nullptr;
+    std::wstring errorArg;
+};
+
+// `args` without the program's own name; at least one.
+CommandLine ParseCommandLine(const std::vector<std::wstring>& args);
+
+// Twelve hex digits, alone or in pairs joined by "-" or ":" throughout, as
+// a MAC address is pasted; the digits in upper case, or empty text.
+std::wstring MacArgument(const std::wstring& text);

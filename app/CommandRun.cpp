@@ -1,0 +1,185 @@
+#include "CommandRun.h"
+
+#include "CommandLine.h"
+#include "ConsoleOutput.h"
+#include "framework/CWinApp.h"
+#include "net/DirectedSend.h"
+#include "net/HostEntry.h"
+#include "net/Ipv4.h"
+#include "net/SocketSession.h"
+#include "net/SystemAdapterFacts.h"
+#include "net/WinsockStartup.h"
+#include "netcheck/AdapterSend.h"
+#include "text/AnsiText.h"
+#include "text/LangTexts.h"
+#include "text/TextArgs.h"
+#include "wakewait/NeighbourProbe.h"
+#include "wakewait/SystemProbes.h"
+#include "wakewait/WakeSend.h"
+#include "wol/CMacErrorDlg.h"
+#include "wol/CSendErrorDlg.h"
+#include "wol/CSentNoticeDlg.h"
+
+namespace {
+
+const wchar_t* const kHelpKeys[] = {L"CLI_HELP_USAGE", L"CLI_HELP_WAKE", L"CLI_HELP_EVERY",
+                                    L"CLI_HELP_WAIT",  L"CLI_HELP_QUIET", L"CLI_HELP_EXIT"};
+
+std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
+    return FillArgs(LocalizedText(key), args);
+}
+
+// Says each step, and keeps what it said for a message when no console
+// shows it.
+class Steps {
+public:
+    explicit Steps(ConsoleOutput& out) : m_out(out) {}
+    void Say(const std::wstring& line) {
+        m_out.Line(line);
+        m_strSaid += (m_strSaid.empty() ? L"" : L"\n") + line;
+    }
+    const std::wstring& Said() const { return m_strSaid; }
+
+private:
+    ConsoleOutput& m_out;
+    std::wstring m_strSaid;
+};
+
+void SayHelp(Steps& steps) {
+    for (const wchar_t* key : kHelpKeys) steps.Say(Text(key));
+}
+
+// Every send of the run on its own line.
+void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line, const std::vector<Adapter>& adapters,
+              const std::vector<CheckRow>& rows, int subnetRow) {
+    steps.Say(sent.powerOn == 0 ? Text(L"CLI_SENT", {FormatMacDisplay(line.mac)}) : Text(L"CLI_SEND_FAILED", {sent.failure}));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        int result = i < sent.every.size() ? sent.every[i] : kNotSentTo;
+        if (static_cast<int>(i) == subnetRow) result = sent.subnet;
+        if (result == kNotSentTo) continue;
+        const std::wstring& label = adapters[rows[i].adapter].label;
+        steps.Say(result == 0 ? Text(L"CLI_SENT_THROUGH", {label, DottedQuad(rows[i].broadcast)})
+                              : Text(L"CLI_NOT_SENT_THROUGH", {label, SocketErrorText(result)}));
+    }
+}
+
+// Wake and wait's rules on this thread: the address first, the PC already
+// on, the send, then the rounds until an answer or the end of the time.
+ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Adapter>& adapters,
+                     const std::vector<CheckRow>& rows) {
+    std::uint32_t address = 0;
+    const bool name = ParseTarget(line.target, address) == TargetKind::Name;
+    bool resolved = !name;
+    if (name) {
+        WinsockStartup winsock;
+        const SocketSession session(winsock, kWinsock2);
+        std::vector<in_addr> found;
+        resolved = session.Started() && LookUpHost(ToAnsi(line.target).c_str(), found) == HostLookup::Found && !found.empty();
+        if (resolved) address = ::ntohl(found[0].s_addr);
+    }
+    const std::wstring shown = name && resolved ? line.target + L" (" + DottedQuad(address) + L")" : line.target;
+    if (!resolved) {
+        const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
+        SaySends(steps, sent, line, adapters, rows, -1);
+        if (!sent.AnySent()) return ExitCode::SendFailed;
+        steps.Say(Text(L"WAIT_NOT_WATCHED", {line.target}));
+        return ExitCode::NoAnswer;
+    }
+    const Refusal refusal = RefuseAddress(address, adapters);
+    if (refusal != Refusal::None) {
+        steps.Say(Text(refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC", {shown}));
+        return ExitCode::Refused;
+    }
+    const int row = LocalRowFor(address, adapters, rows);
+    if (row < 0) steps.Say(Text(L"WAIT_OFF_NETWORK", {shown}));
+
+    MacAddress pc{};
+    ParseMacText(pc.data(), pc.size(), ToAnsi(line.mac).c_str());
+    WaitMachine wait;
+    wait.Start(pc, line.seconds * 1000);
+    SystemProbes probes;
+    const bool neighbour = row >= 0 && HasNeighbourProbe();
+    ProbeRounds rounds(probes, address, neighbour ? adapters[rows[static_cast<std::size_t>(row)].adapter].index : 0);
+    ProbeRound round;
+    MacAddress other{};
+    bool otherSaid = false;
+    const auto args = [&](std::uint32_t seconds) {
+        const bool hasOther = wait.OtherDevice(other);
+        return std::vector<std::wstring>{wait.State() == WaitState::Answered ? DottedQuad(address) : shown,
+                                         DecimalText(seconds), FormatMacDisplay(pc),
+                                         hasOther ? FormatMacDisplay(other) : std::wstring()};
+    };
+    const auto sayOther = [&] {
+        if (otherSaid || !wait.OtherDevice(other)) return;
+        otherSaid = true;
+        steps.Say(Text(L"WAIT_OTHER_DEVICE", args(0)));
+    };
+
+    rounds.Run(round);
+    const bool send = wait.FirstProbe(round);
+    sayOther();
+    if (!send) {
+        steps.Say(Text(wait.VerdictKey(), args(0)));
+        return ExitCode::Sent;
+    }
+    const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, row, line.every);
+    SaySends(steps, sent, line, adapters, rows, row);
+    if (!sent.AnySent()) return ExitCode::SendFailed;
+    wait.Sent(::GetTickCount(), true);
+    while (rounds.WaitForNext() && rounds.Run(round) && wait.Probe(round, ::GetTickCount())) sayOther();
+    sayOther();
+    const bool answered = wait.State() == WaitState::Answered;
+    steps.Say(answered ? Text(wait.VerdictKey(), args(wait.FinalSeconds())) : Text(L"CLI_NO_ANSWER", args(line.seconds)));
+    if (otherSaid) steps.Say(Text(L"WAIT_OTHER_DEVICE_FINAL", args(0)));
+    if (answered) return ExitCode::Sent;
+    return otherSaid ? ExitCode::Refused : ExitCode::NoAnswer;
+}
+
+bool AsksQuiet(const std::vector<std::wstring>& args) {
+    for (const std::wstring& arg : args)
+        if (arg.size() == 6 && (arg[0] == L'/' || arg[0] == L'-') && ::lstrcmpiW(arg.c_str() + 1, L"quiet") == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::wstring>& args) {
+    ConsoleOutput out;
+    Steps steps(out);
+    const CommandLine line = ParseCommandLine(args);
+    // Without a console, the outcome in a window, unless none may open.
+    const bool windows = !out.Available() && !AsksQuiet(args);
+
+    if (line.errorKey || line.help) {
+        if (line.errorKey) steps.Say(Text(line.errorKey, {line.errorArg}));
+        SayHelp(steps);
+        if (windows && line.errorKey == std::wstring(L"CLI_BAD_MAC")) {
+            CMacErrorDlg notice;
+            notice.SetNoticeIcon(kNoticeIconWarning);
+            notice.DoModal();
+        } else if (windows) {
+            AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
+        }
+        return static_cast<int>(line.help && !line.errorKey ? ExitCode::Sent : ExitCode::BadCommandLine);
+    }
+
+    std::vector<Adapter> adapters;
+    if (line.every || line.wait) adapters = SurveyThisPc();
+    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    if (line.wait) {
+        const ExitCode code = WakeAndWait(steps, line, adapters, rows);
+        if (windows) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
+        return static_cast<int>(code);
+    }
+    const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
+    SaySends(steps, sent, line, adapters, rows, -1);
+    if (windows && sent.AnySent()) {
+        CSentNoticeDlg notice;
+        notice.DoModal();
+    } else if (windows) {
+        CSendErrorDlg notice;
+        notice.SetNoticeIcon(kNoticeIconError);
+        notice.DoModal();
+    }
+    return static_cast<int>(sent.AnySent() ? ExitCode::Sent : ExitCode::SendFailed);
+}

@@ -1,0 +1,69 @@
+// The command line's rules: every option form, values missing or repeated,
+// MAC addresses good and bad, numbers out of range, unknown options.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+// The error's key and argument, or "ok".
+std::wstring Outcome(const Args& args) {
+    const CommandLine line = ParseCommandLine(args);
+    return line.errorKey ? std::wstring(line.errorKey) + L" " + line.errorArg : L"ok";
+}
+
+TEST(CommandLine, EveryOptionFormAndItsValues) {
+    const CommandLine line =
+        ParseCommandLine({L"-WAKE", L"0a:1b:2c:3d:4e:5f", L"/Every", L"/wait", L"office-pc", L"-seconds", L"3600", L"/QUIET"});
+    EXPECT_EQ(nullptr, line.errorKey);
+    EXPECT_TRUE(line.wake && line.every && line.wait && line.quiet);
+    EXPECT_EQ(L"0A1B2C3D4E5F", line.mac);
+    EXPECT_EQ(L"office-pc", line.target);
+    EXPECT_EQ(3600u, line.seconds);
+
+    const CommandLine plain = ParseCommandLine({L"/wake", L"0A1B2C3D4E5F"});
+    EXPECT_FALSE(plain.every || plain.wait || plain.quiet);
+    EXPECT_EQ(180u, plain.seconds);
+    for (const Args& help : {Args{L"/?"}, Args{L"-help"}, Args{L"/HELP"}, Args{L"/wake", L"0A1B2C3D4E5F", L"/?"}})
+        EXPECT_TRUE(ParseCommandLine(help).help) << help.front();
+}
+
+TEST(CommandLine, MacAddressesAsTheyArePasted) {
+    for (const wchar_t* good : {L"0A1B2C3D4E5F", L"0a-1b-2c-3d-4e-5f", L"0A:1B:2C:3D:4E:5F"})
+        EXPECT_EQ(L"0A1B2C3D4E5F", MacArgument(good)) << good;
+    for (const wchar_t* bad : {L"", L"0A1B2C3D4E", L"0A1B2C3D4E5F00", L"0A-1B:2C-3D-4E-5F", L"0A1B-2C3D-4E5F",
+                               L"-0A1B2C3D4E5F", L"0A-1B-2C-3D-4E-5F-", L"0A--1B-2C-3D-4E-5F", L"0x0A1B2C3D4E",
+                               L"0G1B2C3D4E5F", L"0A 1B 2C 3D 4E 5F"})
+        EXPECT_EQ(L"", MacArgument(bad)) << bad;
+}
+
+TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
+    const struct {
+        Args args;
+        const wchar_t* outcome;
+    } cases[] = {
+        {{L"/wake"}, L"CLI_MISSING /wake"},
+        {{L"/wake", L"/every"}, L"CLI_MISSING /wake"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wake", L"0A1B2C3D4E5F"}, L"CLI_TWICE /wake"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/every", L"-EVERY"}, L"CLI_TWICE -EVERY"},
+        {{L"/wake", L"0A1B2C3D4E5G"}, L"CLI_BAD_MAC 0A1B2C3D4E5G"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"192.168.1"}, L"CLI_BAD_TARGET 192.168.1"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"0"}, L"CLI_BAD_SECONDS 0"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"3601"}, L"CLI_BAD_SECONDS 3601"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"+5"}, L"CLI_BAD_SECONDS +5"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/seconds", L"5"}, L"CLI_NEEDS_WAIT /seconds"},
+        {{L"/every"}, L"CLI_NEEDS_WAKE /every"},
+        {{L"0A1B2C3D4E5F"}, L"CLI_UNKNOWN 0A1B2C3D4E5F"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/now"}, L"CLI_UNKNOWN /now"},
+        {{L"/"}, L"CLI_UNKNOWN /"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"5"}, L"ok"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
+}
+
+}  // namespace

@@ -1,0 +1,52 @@
+#include "WakeSend.h"
+
+#include "net/DirectedSend.h"
+#include "net/SocketSession.h"
+#include "net/WinsockLayer.h"
+#include "net/WinsockStartup.h"
+#include "netcheck/AdapterSend.h"
+#include "text/AnsiText.h"
+
+namespace {
+
+const char kLimitedBroadcast[] = "255.255.255.255";
+
+// The sender's failures are kept as text: here there are no message boxes.
+class KeptReport final : public FailureReport {
+public:
+    explicit KeptReport(std::wstring& text) : m_text(text) {}
+    void Show(const wchar_t* text) override { m_text = text; }
+
+private:
+    std::wstring& m_text;
+};
+
+}  // namespace
+
+bool WakeSendResult::AnySent() const {
+    if (powerOn == 0 || subnet == 0) return true;
+    for (const int result : every)
+        if (result == 0) return true;
+    return false;
+}
+
+WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Adapter>& adapters,
+                               const std::vector<CheckRow>& rows, int subnetRow, bool everyAdapter) {
+    WakeSendResult result;
+    KeptReport report(result.failure);
+    WinsockStartup winsock;
+    WinsockLayer layer;
+    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), kLimitedBroadcast);
+
+    MacAddress mac{};
+    ParseMacText(mac.data(), mac.size(), ToAnsi(macText).c_str());
+    const MagicPacket packet = BuildMagicPacket(mac);
+    if (subnetRow >= 0) {
+        const SocketSession session(winsock, kWinsock2);
+        const CheckRow& r = rows[static_cast<std::size_t>(subnetRow)];
+        result.subnet = session.Started() ? SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort})
+                                          : session.Error();
+    }
+    if (everyAdapter) result.every = SendThroughEveryAdapter(packet, adapters, rows);
+    return result;
+}

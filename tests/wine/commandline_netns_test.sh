@@ -10,15 +10,8 @@ scratch="$QUORVANE_SCRATCH/commandline-$$"
 mkdir -p "$scratch"
 snd="qv-$$-snd" pc="qv-$$-pc"
 pc_mac=02:57:41:4b:45:32 boot_delay=3
-make_netns "$snd"
-make_netns "$pc"
-link_netns "$snd" 10.222.0.1/24 "$pc" 10.222.0.9/32
-ip -n "$pc" addr del 10.222.0.9/32 dev eth0  # asleep: no address at all
-ip -n "$pc" link set eth0 address "$pc_mac"
-ip -n "$snd" route add default dev eth0
 log="$scratch/pc.log"
-ip netns exec "$pc" python3 "$here/sleeping_pc.py" eth0 "$pc_mac" 10.222.0.2/24 "$boot_delay" "$log" &
-for ((i = 0; i < 50; i++)); do [ -e "$log.ready" ] && break; sleep 0.1; done
+make_sleeping_pc "$snd" "$pc" 10.222.0 "$pc_mac" "$boot_delay" "$log"
 prefix_for_netns "$snd" prefix
 
 P() { probe_in "$snd" "$prefix" "$@"; }

@@ -133,3 +133,21 @@ expected_packet() {
   for ((i = 0; i < 16; i++)); do out+="$mac"; done
   echo "$out"
 }
+
+# A sending namespace and an asleep PC to be woken, joined by a cable on
+# subnet NET.0/24: the sender is NET.1 with its default route on the cable;
+# the PC has no address until a magic packet for MAC reaches it, and DELAY
+# seconds later "boots" to NET.2. Its events in LOG (tests/wine/sleeping_pc.py).
+make_sleeping_pc() {  # make_sleeping_pc SND PC NET MAC DELAY LOG
+  make_netns "$1"
+  make_netns "$2"
+  link_netns "$1" "$3.1/24" "$2" "$3.9/32"
+  ip -n "$2" addr del "$3.9/32" dev eth0  # asleep: no address at all
+  ip -n "$2" link set eth0 address "$4"
+  ip -n "$1" route add default dev eth0
+  ip netns exec "$2" python3 "$here/sleeping_pc.py" eth0 "$4" "$3.2/24" "$5" "$6" &
+  local i
+  for ((i = 0; i < 50; i++)); do [ -e "$6.ready" ] && return 0; sleep 0.1; done
+  echo "the sleeping PC did not start"
+  return 1
+}

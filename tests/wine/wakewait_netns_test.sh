@@ -9,12 +9,8 @@ scratch="$QUORVANE_SCRATCH/wakewait-$$"
 mkdir -p "$scratch"
 snd="qv-$$-snd" pc="qv-$$-pc"
 pc_mac=02:57:41:4b:45:31 boot_delay=4
-make_netns "$snd"
-make_netns "$pc"
-link_netns "$snd" 10.221.0.1/24 "$pc" 10.221.0.9/32
-ip -n "$pc" addr del 10.221.0.9/32 dev eth0  # asleep: no address at all
-ip -n "$pc" link set eth0 address "$pc_mac"
-ip -n "$snd" route add default dev eth0
+log="$scratch/pc.log"
+make_sleeping_pc "$snd" "$pc" 10.221.0 "$pc_mac" "$boot_delay" "$log"
 # This PC saw the other one before it slept: its ARP cache still knows it.
 ip -n "$snd" neigh replace 10.221.0.2 lladdr "$pc_mac" dev eth0 nud permanent
 # Another device on the same cable, at an address of its own.
@@ -27,9 +23,6 @@ ip netns exec "$pc" sysctl -qw net.ipv4.conf.all.arp_ignore=1  # each answers AR
 # A name that resolves behind a router.
 mkdir -p "/etc/netns/$snd"
 printf '127.0.0.1 localhost\n172.31.9.9 far-pc\n' >"/etc/netns/$snd/hosts"
-log="$scratch/pc.log"
-ip netns exec "$pc" python3 "$here/sleeping_pc.py" eth0 "$pc_mac" 10.221.0.2/24 "$boot_delay" "$log" &
-for ((i = 0; i < 50; i++)); do [ -e "$log.ready" ] && break; sleep 0.1; done
 prefix_for_netns "$snd" prefix
 
 P() { probe_in "$snd" "$prefix" "$@"; }

@@ -1,6 +1,5 @@
 #include "CWakeApp.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include "CommandRun.h"
@@ -8,6 +7,7 @@
 #include "LanguageSection.h"
 #include "net/CSystemInfo.h"
 #include "framework/CFile.h"
+#include "framework/SystemLibrary.h"
 #include "res/resource.h"
 #include "wol/CWakeDlg.h"
 
@@ -15,6 +15,31 @@ CWakeApp theApp;
 
 namespace {
 const wchar_t kLangFileName[] = L"BRVT.lng";
+
+// The arguments after the program's name, split as every Windows program
+// splits them (CommandLineToArgvW). Shell32 is loaded only when there are
+// some: a start without arguments costs nothing more than before.
+std::vector<std::wstring> CommandLineArguments() {
+    std::vector<std::wstring> args;
+    const wchar_t* line = ::GetCommandLineW();
+    // The program's name: quoted, or up to the first blank.
+    if (*line == L'"') {
+        for (++line; *line && *line != L'"'; ++line) {}
+        if (*line) ++line;
+    } else {
+        while (*line && *line != L' ' && *line != L'\t') ++line;
+    }
+    while (*line == L' ' || *line == L'\t') ++line;
+    if (!*line) return args;
+    using SplitFn = LPWSTR*(WINAPI*)(LPCWSTR, int*);
+    const auto split = FindSystemProc<SplitFn>(L"shell32.dll", "CommandLineToArgvW");
+    int count = 0;
+    LPWSTR* argv = split ? split(::GetCommandLineW(), &count) : nullptr;
+    if (!argv) return args;
+    for (int i = 1; i < count; ++i) args.push_back(argv[i]);
+    ::LocalFree(argv);
+    return args;
+}
 // Longer texts are cut: 255 characters and the terminator.
 constexpr DWORD kLangTextBuffer = 256;
 }
@@ -79,10 +104,9 @@ BOOL CWakeApp::InitInstance() {
     ::OutputDebugStringW(m_strLangSection.c_str());
 
     // A shortcut's, a script's or a scheduled task's: no dialog at all.
-    const int argc = *__p___argc();
-    if (argc > 1) {
-        const wchar_t* const* argv = *__p___wargv();
-        m_nExitCode = RunCommandLine(std::vector<std::wstring>(argv + 1, argv + argc));
+    const std::vector<std::wstring> args = CommandLineArguments();
+    if (!args.empty()) {
+        m_nExitCode = RunCommandLine(args);
         return FALSE;
     }
 

@@ -25,6 +25,14 @@ reaches() {  # reaches DESCRIPTION KEY ID
   press "$2"
   check "$1" "$3" "$(eventually "$3" focus)"
 }
+tabs() {  # tabs COUNT: the focus after each Tab, in one line
+  local i order=""
+  for ((i = 0; i < $1; i++)); do
+    press Tab
+    order+="$(focus) "
+  done
+  echo "${order% }"
+}
 
 for case in "en_US.UTF-8|Type the PC’s IPv4 address (four numbers from 0 to 255, such as 192.168.1.23) or its name." \
             "ko_KR.UTF-8|PC의 IPv4 주소(0~255 숫자 네 개, 예: 192.168.1.23) 또는 이름을 입력해 주세요." \
@@ -46,6 +54,8 @@ for case in "en_US.UTF-8|Type the PC’s IPv4 address (four numbers from 0 to 25
   reaches "$locale: Alt+M, what the findings mean" alt+m 1041
   reaches "$locale: Alt+P, this PC's readiness" alt+p 1043
   reaches "$locale: Alt+A, back to the adapters" alt+a 1040
+  [ "$locale" = en_US.UTF-8 ] && check "Tab follows the reading order, round to the list" \
+    "1041 1043 1042 1044 2 1040" "$(tabs 6)"
   press Escape
   P wait 1 30 >/dev/null || true
 
@@ -54,6 +64,8 @@ for case in "en_US.UTF-8|Type the PC’s IPv4 address (four numbers from 0 to 25
   reaches "$locale: Alt+M, the MAC address it wakes" alt+m 1054
   reaches "$locale: Alt+A, the address field" alt+a 1050
   reaches "$locale: Alt+E, the every-adapter box" alt+e 1055
+  [ "$locale" = en_US.UTF-8 ] && check "Tab follows the reading order, round to the MAC address" \
+    "1051 2 1054 1050 1055" "$(tabs 5)"
   press alt+w  # presses Wake and wait, with no address typed: a sentence, nothing sent
   check "$locale: Alt+W presses Wake and wait" "$bad_address" "$(eventually "$bad_address" item 1053)"
   press Escape

@@ -20,9 +20,11 @@ ip -n "$pc" link set other0 address "$other_mac"
 ip -n "$pc" addr add 10.221.0.3/24 dev other0
 ip -n "$pc" link set other0 up
 ip netns exec "$pc" sysctl -qw net.ipv4.conf.all.arp_ignore=1  # each answers ARP for its own address only
-# A name that resolves behind a router.
+# A name that resolves behind a router; every other name is unknown at
+# once, from a name server that is not there (nothing leaves the namespaces).
 mkdir -p "/etc/netns/$snd"
 printf '127.0.0.1 localhost\n172.31.9.9 far-pc\n' >"/etc/netns/$snd/hosts"
+printf 'nameserver 127.0.0.1\n' >"/etc/netns/$snd/resolv.conf"
 prefix_for_netns "$snd" prefix
 
 P() { probe_in "$snd" "$prefix" "$@"; }

@@ -53,6 +53,12 @@ std::wstring MacArgument(const std::wstring& text) {
     return digits;
 }
 
+bool AsksQuiet(const std::vector<std::wstring>& args) {
+    for (const std::wstring& arg : args)
+        if (OptionName(arg) == L"QUIET") return true;
+    return false;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     CommandLine line;
     bool seconds = false;

@@ -39,6 +39,10 @@ struct CommandLine {
 // `args` without the program's own name; at least one.
 CommandLine ParseCommandLine(const std::vector<std::wstring>& args);
 
+// Whether /quiet stands anywhere among `args`, even on a line that is wrong:
+// no window may open then either.
+bool AsksQuiet(const std::vector<std::wstring>& args);
+
 // Twelve hex digits, alone or in pairs joined by "-" or ":" throughout, as
 // a MAC address is pasted; the digits in upper case, or empty text.
 std::wstring MacArgument(const std::wstring& text);

@@ -73,9 +73,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     if (name) {
         WinsockStartup winsock;
         const SocketSession session(winsock, kWinsock2);
-        std::vector<in_addr> found;
-        resolved = session.Started() && LookUpHost(ToAnsi(line.target).c_str(), found) == HostLookup::Found && !found.empty();
-        if (resolved) address = ::ntohl(found[0].s_addr);
+        resolved = session.Started() && LookUpFirstIpv4(ToAnsi(line.target).c_str(), address);
     }
     const std::wstring shown = name && resolved ? line.target + L" (" + DottedQuad(address) + L")" : line.target;
     if (!resolved) {
@@ -103,12 +101,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     ProbeRound round;
     MacAddress other{};
     bool otherSaid = false;
-    const auto args = [&](std::uint32_t seconds) {
-        const bool hasOther = wait.OtherDevice(other);
-        return std::vector<std::wstring>{wait.State() == WaitState::Answered ? DottedQuad(address) : shown,
-                                         DecimalText(seconds), FormatMacDisplay(pc),
-                                         hasOther ? FormatMacDisplay(other) : std::wstring()};
-    };
+    const auto args = [&](std::uint32_t seconds) { return WaitTextArgs(wait, shown, address, seconds); };
     const auto sayOther = [&] {
         if (otherSaid || !wait.OtherDevice(other)) return;
         otherSaid = true;
@@ -133,12 +126,6 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     if (otherSaid) steps.Say(Text(L"WAIT_OTHER_DEVICE_FINAL", args(0)));
     if (answered) return ExitCode::Sent;
     return otherSaid ? ExitCode::Refused : ExitCode::NoAnswer;
-}
-
-bool AsksQuiet(const std::vector<std::wstring>& args) {
-    for (const std::wstring& arg : args)
-        if (arg.size() == 6 && (arg[0] == L'/' || arg[0] == L'-') && ::lstrcmpiW(arg.c_str() + 1, L"quiet") == 0) return true;
-    return false;
 }
 
 }  // namespace

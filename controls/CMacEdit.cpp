@@ -83,13 +83,13 @@ void CMacEdit::Apply(const MaskOutcome& outcome) {
         Default();
         break;
     case MaskAction::SendCut:
-        SendMessage(WM_CUT);
+        Cut();
         break;
     case MaskAction::SendCopy:
-        SendMessage(WM_COPY);
+        Copy();
         break;
     case MaskAction::SendPaste:
-        SendMessage(WM_PASTE);
+        Paste();
         break;
     }
 }

@@ -36,7 +36,7 @@ LRESULT CALLBACK CDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
     if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN) {
         auto* dialog = static_cast<CDialog*>(::GetPropW(::GetAncestor(msg->hwnd, GA_ROOT), kDialogProperty));
-        if (dialog && dialog->m_bTakesKeys && dialog->OnDialogKey(static_cast<UINT>(msg->wParam))) return TRUE;
+        if (dialog && dialog->OnDialogKey(static_cast<UINT>(msg->wParam))) return TRUE;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

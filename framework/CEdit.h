@@ -12,4 +12,8 @@ public:
         nEnd = static_cast<int>(end);
     }
     void SetSel(int nStart, int nEnd) { SendMessage(EM_SETSEL, nStart, nEnd); }
+    // The clipboard operations, as the control's own menu does them.
+    void Cut() { SendMessage(WM_CUT); }
+    void Copy() { SendMessage(WM_COPY); }
+    void Paste() { SendMessage(WM_PASTE); }
 };

@@ -14,3 +14,10 @@ HostLookup LookUpHost(const char* host, std::vector<in_addr>& addresses) {
     }
     return HostLookup::Found;
 }
+
+bool LookUpFirstIpv4(const char* host, std::uint32_t& address) {
+    std::vector<in_addr> addresses;
+    if (LookUpHost(host, addresses) != HostLookup::Found || addresses.empty()) return false;
+    address = ::ntohl(addresses[0].s_addr);
+    return true;
+}

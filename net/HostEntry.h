@@ -4,6 +4,7 @@
 // and the getaddrinfo emulation all take its answer from here.
 #include <winsock2.h>
 
+#include <cstdint>
 #include <vector>
 
 enum class HostLookup {
@@ -14,3 +15,6 @@ enum class HostLookup {
 
 // The entry's IPv4 addresses in its own order, as the entry holds them.
 HostLookup LookUpHost(const char* host, std::vector<in_addr>& addresses);
+
+// The entry's first IPv4 address, host order; false when there is none.
+bool LookUpFirstIpv4(const char* host, std::uint32_t& address);

@@ -1,7 +1,5 @@
 #include "WinsockLayer.h"
 
-#include <vector>
-
 #include "HostEntry.h"
 
 bool WinsockLayer::OpenUdpSocket() {
@@ -10,10 +8,7 @@ bool WinsockLayer::OpenUdpSocket() {
 }
 
 bool WinsockLayer::Resolve(const std::string& host, std::uint32_t& address) {
-    std::vector<in_addr> addresses;
-    if (LookUpHost(host.c_str(), addresses) != HostLookup::Found || addresses.empty()) return false;
-    address = ::ntohl(addresses[0].s_addr);
-    return true;
+    return LookUpFirstIpv4(host.c_str(), address);
 }
 
 bool WinsockLayer::EnableBroadcast() {

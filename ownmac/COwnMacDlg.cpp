@@ -38,6 +38,6 @@ BOOL COwnMacDlg::OnInitDialog() {
 void COwnMacDlg::OnOkButton() {
     // Without an address the field shows only the hyphens of the layout:
     // copying them would destroy what the user had on the clipboard.
-    if (!m_strOwnMac.empty()) ::SendMessageW(GetDlgItem(IDC_OWN_MAC_EDIT), WM_COPY, 0, 0);
+    if (!m_strOwnMac.empty()) m_editMac.Copy();
     OnOK();
 }

@@ -181,15 +181,7 @@ void CWakeWaitDlg::OnRound(const ProbeRound& round) {
 void CWakeWaitDlg::NoteOtherDevice() {
     MacAddress other{};
     if (m_wait.OtherDevice(other))
-        m_strOther = FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE"), Args(m_strShown, 0)) + L"\n";
-}
-
-// The texts' arguments: the PC as shown, seconds, its MAC address, and the
-// MAC address of another device that answers at its address.
-std::vector<std::wstring> CWakeWaitDlg::Args(const std::wstring& pc, std::uint32_t seconds) const {
-    MacAddress other{};
-    const bool hasOther = m_wait.OtherDevice(other);
-    return {pc, DecimalText(seconds), FormatMacDisplay(m_mac), hasOther ? FormatMacDisplay(other) : std::wstring()};
+        m_strOther = FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE"), WaitTextArgs(m_wait, m_strShown, m_address, 0)) + L"\n";
 }
 
 bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
@@ -209,8 +201,7 @@ void CWakeWaitDlg::Finish() {
     m_btnStart.SetWindowText(LocalizedText(L"WAIT_START"));
     const wchar_t* key = m_wait.VerdictKey();
     if (!key) return;
-    const std::wstring pc = m_wait.State() == WaitState::Answered ? DottedQuad(m_address) : m_strShown;
-    const std::vector<std::wstring> args = Args(pc, m_wait.FinalSeconds());
+    const std::vector<std::wstring> args = WaitTextArgs(m_wait, m_strShown, m_address, m_wait.FinalSeconds());
     std::wstring verdict = m_strWarning + FillArgs(LocalizedText(key), args);
     MacAddress other{};
     if (m_wait.OtherDevice(other))

@@ -38,7 +38,6 @@ private:
     void OnProbed(unsigned serial, std::uint32_t);
     void OnRound(const ProbeRound& round);
     void NoteOtherDevice();
-    std::vector<std::wstring> Args(const std::wstring& pc, std::uint32_t seconds) const;
 
     void Begin();
     bool SendPackets(bool toTheSubnet);

@@ -93,10 +93,8 @@ DWORD WINAPI ProbeWorker::Run(LPVOID param) {
     WinsockStartup winsock;
     {
         const SocketSession session(winsock, kWinsock2);
-        std::vector<in_addr> addresses;
-        const bool resolved = session.Started() && LookUpHost(job->host.c_str(), addresses) == HostLookup::Found &&
-                              !addresses.empty();
-        const std::uint32_t address = resolved ? ::ntohl(addresses[0].s_addr) : 0;
+        std::uint32_t address = 0;
+        const bool resolved = session.Started() && LookUpFirstIpv4(job->host.c_str(), address);
         job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(address));
         // A name resolved after Stop is never probed.
         if (resolved && job->WaitGo()) {

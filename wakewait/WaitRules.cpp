@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "net/Ipv4.h"
+#include "text/TextArgs.h"
 
 namespace {
 
@@ -159,6 +160,14 @@ std::uint32_t WaitMachine::ElapsedSeconds(std::uint32_t nowMs) const {
 bool WaitMachine::OtherDevice(MacAddress& mac) const {
     mac = m_other;
     return m_hasOther;
+}
+
+std::vector<std::wstring> WaitTextArgs(const WaitMachine& wait, const std::wstring& shown, std::uint32_t address,
+                                       std::uint32_t seconds) {
+    MacAddress other{};
+    const bool hasOther = wait.OtherDevice(other);
+    return {wait.State() == WaitState::Answered ? DottedQuad(address) : shown, DecimalText(seconds),
+            FormatMacDisplay(wait.Pc()), hasOther ? FormatMacDisplay(other) : std::wstring()};
 }
 
 const wchar_t* WaitMachine::VerdictKey() const {

@@ -97,6 +97,7 @@ public:
     std::uint32_t FinalSeconds() const { return m_finalMs / 1000; }
     // Another device answers at the PC's address; its MAC in `mac`.
     bool OtherDevice(MacAddress& mac) const;
+    const MacAddress& Pc() const { return m_pc; }
     // The language key of the verdict; null while running or idle.
     const wchar_t* VerdictKey() const;
 
@@ -114,3 +115,10 @@ private:
     bool m_hasOther = false;
     MacAddress m_other{};
 };
+
+// The arguments of the wait's texts, for the dialog and the command line
+// alike: %1 the PC (its address once it answered, else as `shown`), %2 the
+// seconds, %3 its MAC address, %4 the MAC address of another device that
+// answers there.
+std::vector<std::wstring> WaitTextArgs(const WaitMachine& wait, const std::wstring& shown, std::uint32_t address,
+                                       std::uint32_t seconds);

@@ -64,6 +64,9 @@ TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
         {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"5"}, L"ok"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
+    // A wrong line keeps its /quiet: no window opens to say what was wrong.
+    EXPECT_TRUE(AsksQuiet({L"/wake", L"0A1B2C3D4E5G", L"-QUIET"}));
+    EXPECT_FALSE(AsksQuiet({L"/wake", L"0A1B2C3D4E5F", L"/quietly"}));
 }
 
 }  // namespace

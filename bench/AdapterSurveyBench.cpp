@@ -59,7 +59,10 @@ std::vector<DriverKey> ManyKeys(unsigned long count) {
     std::vector<DriverKey> keys;
     for (unsigned long i = 0; i < count; ++i) {
         const std::string guid = Guid(count - i);
-        keys.push_back({std::wstring(guid.begin(), guid.end()), {true, 1}, {true, 0}});
+        DriverKey key{std::wstring(guid.begin(), guid.end()), std::to_wstring(i), {}};
+        key.values.magicPacket.value = {true, 1};
+        key.values.pnpCapabilities = {true, 0};
+        keys.push_back(std::move(key));
     }
     return keys;
 }
@@ -67,12 +70,11 @@ std::vector<DriverKey> ManyKeys(unsigned long count) {
 // One opening of the check: survey, driver keys, rows, the wake column and
 // both sets of findings.
 std::size_t OneCheck(ManyAdapters& source, const std::vector<DriverKey>& keys) {
-    std::vector<Adapter> adapters = SurveyAdapters(source);
-    AssignWakeValues(adapters, keys);
+    const std::vector<Adapter> adapters = SurveyAdapters(source, keys);
     const std::vector<CheckRow> rows = CheckRowsOf(adapters);
     std::size_t work = 0;
     for (const CheckRow& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
-    return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, false).size();
+    return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, PcPower{}).size();
 }
 
 }  // namespace

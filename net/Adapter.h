@@ -21,11 +21,25 @@ struct RegNumber {
     std::uint32_t value = 0;
 };
 
-// The wake settings in an adapter's driver key.
+// One keyword of a driver key: the value it holds, else the default its
+// driver falls back on; with the name the Advanced tab gives it.
+struct DriverSetting {
+    RegNumber value;
+    bool fromDefault = false;  // the key holds no value: this is the INF file's default
+    std::wstring name;         // ParamDesc, in the driver's language; empty where none
+};
+
+// What an adapter's driver key and its device hold of waking.
 struct WakeValues {
-    bool hasKey = false;        // a driver key names this adapter
-    RegNumber magicPacket;      // the standardized keyword *WakeOnMagicPacket
-    RegNumber pnpCapabilities;  // the Power Management tab, as bits
+    bool hasKey = false;         // a driver key names this adapter
+    RegNumber characteristics;   // NCF_* bits: NCF_VIRTUAL for software miniports
+    RegNumber pnpCapabilities;   // the Power Management tab, as bits
+    DriverSetting magicPacket;   // the standardized *WakeOnMagicPacket
+    DriverSetting modernStandby; // *ModernStandbyWoLMagicPacket
+    DriverSetting arpOffload;    // *PMARPOffload
+    DriverSetting shutdown;      // the vendor's keyword for waking from shutdown
+    std::wstring shutdownKeyword;  // which one; empty where the driver has none
+    unsigned deepestWake = 0;    // the device's PD_DeepestSystemWake; 0 where not reported
 };
 
 struct Adapter {
@@ -39,6 +53,7 @@ struct Adapter {
     unsigned macLength = 0;                // hardware address bytes reported
     Known hardware = Known::Unknown;       // HardwareInterface
     Known connector = Known::Unknown;      // ConnectorPresent
+    Known endpoint = Known::Unknown;       // EndPointInterface: a device's own link, no network
     bool connected = false;
     bool takesPowerOn = false;             // a 255.255.255.255 datagram leaves by it
     std::vector<std::uint32_t> addresses;  // IPv4, host order; never 0.0.0.0
@@ -46,8 +61,8 @@ struct Adapter {
 
     // What the rules make of it.
     AdapterKind kind = AdapterKind::Other;
-    bool isVirtual = false;  // the system says it is software, not a card
-    int card = -1;           // a virtual switch, bridge or team: the card it sits on
+    bool isVirtual = false;  // the system or its driver says it is software, not a card
+    int card = -1;           // a virtual switch, bridge, team or VLAN: the card it sits on
 
     WakeValues wake;  // its driver key's wake settings, where the readiness check read them
 };

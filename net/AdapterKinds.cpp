@@ -18,6 +18,7 @@ constexpr unsigned kMediumNative80211 = 9;
 constexpr unsigned kMediumBluetooth = 10;
 
 constexpr std::uint8_t kLocallyAdministered = 0x02;
+constexpr std::uint32_t kNcfVirtual = 0x1;  // a driver key's Characteristics
 
 MacAddress WithoutLocalBit(MacAddress mac) {
     mac[0] &= static_cast<std::uint8_t>(~kLocallyAdministered);
@@ -29,7 +30,8 @@ bool HasMac(const Adapter& a) {
 }
 
 bool IsSoftware(const Adapter& a) {
-    return a.hardware == Known::No || a.connector == Known::No;
+    const RegNumber& c = a.wake.characteristics;
+    return a.hardware == Known::No || a.connector == Known::No || (c.present && (c.value & kNcfVirtual));
 }
 
 // The switch's own MAC is the card's, or the card's with the local bit set;
@@ -42,7 +44,7 @@ bool CarriesCardMac(const Adapter& upper, const Adapter& card) {
 
 bool SitsOn(const Adapter& upper, const Adapter& card) {
     return upper.ifType == kIfEthernet && !upper.addresses.empty() && CarriesCardMac(upper, card) &&
-           card.addresses.empty() && IsCardShape(card) && (card.connected || IsSoftware(upper));
+           card.addresses.empty() && IsCard(card) && (card.connected || IsSoftware(upper));
 }
 
 }  // namespace
@@ -61,9 +63,14 @@ AdapterKind KindOfAdapter(unsigned ifType, unsigned macLength, unsigned medium) 
     }
 }
 
-bool IsCardShape(const Adapter& a) {
-    return (a.ifType == kIfEthernet || a.ifType == kIfWiFi) && !IsSoftware(a) && a.medium != kMediumBluetooth &&
-           a.medium != kMediumWirelessWan;
+bool IsCard(const Adapter& a) {
+    return (a.ifType == kIfEthernet || a.ifType == kIfWiFi) && !IsSoftware(a) && a.endpoint != Known::Yes &&
+           a.medium != kMediumBluetooth && a.medium != kMediumWirelessWan;
+}
+
+bool HasWakeFacts(const Adapter& a) {
+    const WakeValues& w = a.wake;
+    return w.magicPacket.value.present || w.shutdown.value.present || w.pnpCapabilities.present;
 }
 
 void ClassifyAdapters(std::vector<Adapter>& adapters) {
@@ -81,11 +88,15 @@ void ClassifyAdapters(std::vector<Adapter>& adapters) {
     std::sort(byMac.begin(), byMac.end());
     for (std::size_t first = 0, next = 0; first < byMac.size(); first = next) {
         while (next < byMac.size() && byMac[next].first == byMac[first].first) ++next;
-        if (next - first != 2) continue;
-        for (std::size_t k = 0; k < 2; ++k) {
-            Adapter& upper = adapters[static_cast<std::size_t>(byMac[first + k].second)];
-            const int card = byMac[first + 1 - k].second;
-            if (!SitsOn(upper, adapters[static_cast<std::size_t>(card)])) continue;
+        for (std::size_t u = first; u < next; ++u) {
+            Adapter& upper = adapters[static_cast<std::size_t>(byMac[u].second)];
+            // Two cards it could sit on (a dock copying the laptop's
+            // address) leave it on neither.
+            int card = -1, candidates = 0;
+            for (std::size_t c = first; c < next; ++c)
+                if (c != u && SitsOn(upper, adapters[static_cast<std::size_t>(byMac[c].second)]))
+                    card = byMac[c].second, ++candidates;
+            if (candidates != 1) continue;
             upper.card = card;
             upper.connected = upper.connected && adapters[static_cast<std::size_t>(card)].connected;
         }

@@ -33,13 +33,15 @@ Adapter FromTable(const InterfaceFacts& row, const AddressFacts* lists) {
     a.macLength = row.macLength;
     a.hardware = row.hardware ? Known::Yes : Known::No;
     a.connector = row.connector ? Known::Yes : Known::No;
+    a.endpoint = row.endpoint ? Known::Yes : Known::No;
     a.connected = row.mediaState == kMediaConnected || (row.mediaState != kMediaDisconnected && row.operStatus == kOperUp);
     return a;
 }
 
 }  // namespace
 
-std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source) {
+std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vector<DriverKey>& keys) {
+    const DriverKeyIndex index(keys);
     std::vector<Adapter> adapters;
     std::vector<AddressFacts> lists;
     const bool haveLists = source.AddressLists(lists);
@@ -51,8 +53,9 @@ std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source) {
             const AddressFacts* facts = nullptr;
             for (std::size_t i = 0; i < lists.size() && !facts; ++i)
                 if (lists[i].index == row.index) facts = &lists[i], joined[i] = true;
-            const Adapter a = FromTable(row, facts);
-            if (a.addresses.empty() && (row.operStatus == kOperNotPresent || !IsCardShape(a))) continue;
+            Adapter a = FromTable(row, facts);
+            AssignWakeValues(a, index);
+            if (a.addresses.empty() && (row.operStatus == kOperNotPresent || !IsCard(a))) continue;
             adapters.push_back(a);
         }
         // What the lists know and the table does not (a dial-up connection
@@ -64,6 +67,8 @@ std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source) {
         for (const AddressFacts& f : lists)
             if (f.ifType != kIfLoopback) adapters.push_back(FromLists(f));
     }
+    for (Adapter& a : adapters)
+        if (!a.wake.hasKey) AssignWakeValues(a, index);
     unsigned long powerOn = 0;
     const bool knowsPowerOn = source.PowerOnIndex(powerOn);
     for (Adapter& a : adapters) a.takesPowerOn = knowsPowerOn && a.index == powerOn;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Adapter.h"
+#include "DriverKeys.h"
 
 // One row of the interface table (GetIfTable2).
 struct InterfaceFacts {
@@ -21,7 +22,7 @@ struct InterfaceFacts {
     unsigned ifType = 0, medium = 0;
     MacAddress mac{};
     unsigned macLength = 0;
-    bool hardware = false, connector = false, filter = false;
+    bool hardware = false, connector = false, filter = false, endpoint = false;
     unsigned mediaState = 0;  // MediaConnectState: 0 unknown, 1 connected, 2 disconnected
     unsigned operStatus = 0;  // IF_OPER_STATUS: 1 up, 6 not present
 };
@@ -51,7 +52,8 @@ protected:
     ~AdapterFactsSource() = default;
 };
 
-// Merged, classified (AdapterKinds), in the system's order; loopback and
-// filter interfaces left out, and an interface without IPv4 only where it
-// is a card that is present.
-std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source);
+// Merged, given their driver keys' values, classified (AdapterKinds), in
+// the system's order; loopback and filter interfaces left out, and an
+// interface without IPv4 only where it is a card that is present. The keys
+// may be left out where nothing asks whether a driver says it is virtual.
+std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vector<DriverKey>& keys = {});

@@ -117,6 +117,7 @@ bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
         f.hardware = r.InterfaceAndOperStatusFlags.HardwareInterface;
         f.connector = r.InterfaceAndOperStatusFlags.ConnectorPresent;
         f.filter = r.InterfaceAndOperStatusFlags.FilterInterface;
+        f.endpoint = r.InterfaceAndOperStatusFlags.EndPointInterface;
         f.mediaState = r.MediaConnectState;
         f.operStatus = r.OperStatus;
         rows.push_back(std::move(f));
@@ -176,7 +177,7 @@ bool SystemAdapterFacts::PowerOnIndex(unsigned long& index) {
     return true;
 }
 
-std::vector<Adapter> SurveyThisPc() {
+std::vector<Adapter> SurveyThisPc(const std::vector<DriverKey>& keys) {
     SystemAdapterFacts system;
-    return SurveyAdapters(system);
+    return SurveyAdapters(system, keys);
 }

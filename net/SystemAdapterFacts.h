@@ -13,5 +13,6 @@ public:
     bool PowerOnIndex(unsigned long& index) override;
 };
 
-// This PC's adapters, as the system reports them now.
-std::vector<Adapter> SurveyThisPc();
+// This PC's adapters, as the system reports them now, with their driver
+// keys' values where the caller read them.
+std::vector<Adapter> SurveyThisPc(const std::vector<DriverKey>& keys = {});

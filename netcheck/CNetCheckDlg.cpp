@@ -44,6 +44,16 @@ std::wstring FindingsText(const std::vector<Finding>& findings) {
     return text;
 }
 
+// The verdicts, one power state a line, above what stops each.
+std::wstring ReadinessText(const std::vector<Adapter>& adapters, const PcPower& power) {
+    const int card = WakeCardOf(adapters);
+    std::wstring text;
+    if (card >= 0) text = FillArgs(LocalizedText(L"READY_VERDICTS_BY"), {adapters[static_cast<std::size_t>(card)].label});
+    for (const VerdictLine& line : WakeVerdicts(adapters, card, power))
+        text += (text.empty() ? L"" : L"\r\n") + LocalizedText(line.state) + L" " + LocalizedText(line.answer);
+    return text + L"\r\n\r\n" + FindingsText(ReadinessFindings(adapters, power));
+}
+
 }  // namespace
 
 CNetCheckDlg::CNetCheckDlg(std::wstring macText, CWnd* pParentWnd)
@@ -109,8 +119,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
 }
 
 void CNetCheckDlg::ShowAdapters() {
-    m_adapters = SurveyThisPc();
-    AssignWakeValues(m_adapters, ReadDriverKeys());
+    m_adapters = SurveyThisPc(ReadDriverKeys());
     m_rows = CheckRowsOf(m_adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
@@ -129,7 +138,7 @@ void CNetCheckDlg::ShowAdapters() {
     m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
     const bool macComplete = m_strMac.size() == 2 * kMacBytes;
     SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
-    SetDlgItemText(IDC_NETCHECK_READY, FindingsText(ReadinessFindings(m_adapters, ReadFastStartupOn())));
+    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_adapters, ReadPcPower()));
 }
 
 void CNetCheckDlg::OnRefresh() {

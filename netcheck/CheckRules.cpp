@@ -1,5 +1,6 @@
 #include "CheckRules.h"
 
+#include "net/AdapterKinds.h"
 #include "net/Ipv4.h"
 #include "text/TextArgs.h"
 
@@ -8,7 +9,7 @@ namespace {
 // A virtual switch, bridge or team on a card is as good as the card: what
 // leaves by it reaches the card's network.
 bool IsLan(const Adapter& a) {
-    return a.card >= 0 || ((a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi) && !a.isVirtual);
+    return a.card >= 0 || IsCard(a);
 }
 
 bool IsWorking(const Adapter& a) {

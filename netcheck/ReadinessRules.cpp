@@ -1,9 +1,6 @@
 #include "ReadinessRules.h"
 
-#include <algorithm>
-#include <utility>
-
-#include "text/HexDigits.h"
+#include "net/AdapterKinds.h"
 
 namespace {
 
@@ -14,19 +11,38 @@ constexpr std::uint32_t kDisablePm = 0x08;
 constexpr std::uint32_t kDisableWakeUp = 0x10;
 constexpr std::uint32_t kDisableWakeOnMagicPacket = 0x80;
 
-bool IsCard(const Adapter& a) {
-    return a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi;
-}
-
 bool IsOne(const RegNumber& n) {
     return n.present && n.value == 1;
 }
 
-// GUIDs are ASCII: compared upper-cased.
-std::wstring IdKey(const std::wstring& id) {
-    std::wstring key = id;
-    for (wchar_t& c : key) c = AsciiUpper(c);
-    return key;
+bool IsZero(const RegNumber& n) {
+    return n.present && n.value == 0;
+}
+
+bool IsWired(const Adapter& a) {
+    return IsCard(a) && a.kind == AdapterKind::Ethernet && a.connected;
+}
+
+// A setting is named as the Advanced tab names it, else by its keyword.
+std::wstring SettingName(const DriverSetting& s, const wchar_t* keyword) {
+    return s.name.empty() ? std::wstring(keyword) : s.name;
+}
+
+// What the card's own settings and its device stop, beyond the column.
+void CardFindings(const Adapter& a, const PcPower& power, std::vector<Finding>& findings) {
+    const WakeValues& w = a.wake;
+    if (IsZero(w.shutdown.value))
+        findings.push_back({L"READY_SHUTDOWN_OFF", {a.label, SettingName(w.shutdown, w.shutdownKeyword.c_str())}});
+    if (power.states.modernStandby == Known::Yes && IsZero(w.modernStandby.value))
+        findings.push_back({L"READY_STANDBY_OFF", {a.label, SettingName(w.modernStandby, L"*ModernStandbyWoLMagicPacket")}});
+    if (CanHibernate(power) && w.deepestWake != 0 && w.deepestWake < kPowerSystemHibernate)
+        findings.push_back({L"READY_NO_HIBERNATION_WAKE_CARD", {a.label}});
+    if (IsZero(w.arpOffload.value))
+        findings.push_back({L"READY_ARP_OFFLOAD_OFF", {a.label, SettingName(w.arpOffload, L"*PMARPOffload")}});
+}
+
+void Append(std::wstring& list, const std::wstring& item) {
+    list += (list.empty() ? L"" : L", ") + item;
 }
 
 }  // namespace
@@ -64,8 +80,8 @@ WakeSetting WakeSettingOf(const Adapter& adapter) {
         if (bits & kDisableWakeUp) return WakeSetting::OffNotAllowed;
         if (bits & kDisableWakeOnMagicPacket) return WakeSetting::OffMagicPacketDisabled;
     }
-    if (w.magicPacket.present && w.magicPacket.value == 1) return WakeSetting::On;
-    if (w.magicPacket.present && w.magicPacket.value == 0) return WakeSetting::Off;
+    if (IsOne(w.magicPacket.value)) return WakeSetting::On;
+    if (IsZero(w.magicPacket.value)) return WakeSetting::Off;
     return WakeSetting::NotReported;
 }
 
@@ -86,35 +102,28 @@ WakeSetting WakeSettingAt(const std::vector<Adapter>& adapters, std::size_t inde
     return WakeSettingOf(a.card >= 0 ? adapters[static_cast<std::size_t>(a.card)] : a);
 }
 
-void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys) {
-    // Sorted once, so that a PC with hundreds of keys costs no more than
-    // its keys and adapters together; among equal ids the first key stays.
-    std::vector<std::pair<std::wstring, std::size_t>> ids;
-    ids.reserve(keys.size());
-    for (std::size_t k = 0; k < keys.size(); ++k)
-        if (!keys[k].id.empty()) ids.emplace_back(IdKey(keys[k].id), k);
-    std::sort(ids.begin(), ids.end());
-    for (Adapter& a : adapters) {
-        const std::wstring id = IdKey(std::wstring(a.name.begin(), a.name.end()));
-        const auto found = std::lower_bound(ids.begin(), ids.end(), std::make_pair(id, std::size_t{0}));
-        if (found == ids.end() || found->first != id) continue;
-        const DriverKey& key = keys[found->second];
-        a.wake = {true, key.magicPacket, key.pnpCapabilities};
-    }
+int WakeCardOf(const std::vector<Adapter>& adapters) {
+    for (std::size_t i = 0; i < adapters.size(); ++i)
+        if (adapters[i].card < 0 && IsWired(adapters[i]) && HasWakeFacts(adapters[i])) return static_cast<int>(i);
+    return -1;
 }
 
 bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled) {
     return (IsOne(policy) || IsOne(hiberbootEnabled)) && !(hibernateEnabled.present && hibernateEnabled.value == 0);
 }
 
-std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, bool fastStartup) {
+std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, const PcPower& power) {
     std::vector<Finding> findings;
     bool wiredConnected = false;
+    std::wstring withoutFacts;  // wired, but Windows reports nothing of waking
     for (const Adapter& a : adapters) {
-        if (a.card >= 0) continue;  // its card speaks for it
-        const bool wired = a.kind == AdapterKind::Ethernet && !a.isVirtual && a.connected;
-        wiredConnected = wiredConnected || wired;
-        if (!wired) continue;
+        if (a.card >= 0 || !IsWired(a)) continue;  // a switch's card speaks for it
+        if (!HasWakeFacts(a)) {
+            Append(withoutFacts, a.label);
+            continue;
+        }
+        wiredConnected = true;
+        CardFindings(a, power, findings);
         switch (WakeSettingOf(a)) {
         case WakeSetting::Off:
         case WakeSetting::OffMagicPacketDisabled:
@@ -128,8 +137,11 @@ std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, boo
             break;
         }
     }
-    if (fastStartup) findings.push_back({L"READY_FAST_STARTUP", {}});
-    if (!wiredConnected) findings.push_back({L"READY_NO_CABLE", {}});
+    if (FastStartupInEffect(power)) findings.push_back({L"READY_FAST_STARTUP", {}});
+    // A tether or a card whose driver keeps no standard settings may be
+    // this PC's card: never "no cable" then, and never "nothing wrong".
+    if (!wiredConnected && !withoutFacts.empty()) findings.push_back({L"READY_NO_WAKE_FACTS", {withoutFacts}});
+    if (!wiredConnected && withoutFacts.empty()) findings.push_back({L"READY_NO_CABLE", {}});
     if (findings.empty()) findings.push_back({L"READY_NOTHING_WRONG", {}});
     // The MAC address to wake this PC by is the card's own; a bridge shows
     // another one, and so does the own-MAC dialog, which takes the bridge's.

@@ -1,12 +1,15 @@
 #pragma once
 // Whether this PC is ready to be woken, as far as Windows can tell: each
-// card's wake settings, and Fast Startup. Platform-free.
+// card's wake settings and its device's, the PC's power states, and Fast
+// Startup. Platform-free.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Finding.h"
+#include "WakeVerdicts.h"
 #include "net/Adapter.h"
+#include "net/DriverKeys.h"
 
 // A registry value's number: REG_DWORD of exactly four bytes, or decimal
 // digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their
@@ -23,23 +26,17 @@ enum class WakeSetting {
     OffMagicPacketDisabled,  // waking by magic packet disabled
 };
 
-// Ethernet and Wi-Fi cards only; the Power Management tab first, then the
-// keyword.
+// Cards only; the Power Management tab first, then the keyword (its stored
+// value, else the driver's default).
 WakeSetting WakeSettingOf(const Adapter& adapter);
 
 // The column of one adapter: a virtual switch, bridge or team shows the
 // setting of the card it sits on, where the settings that wake this PC live.
 WakeSetting WakeSettingAt(const std::vector<Adapter>& adapters, std::size_t index);
 
-// One network driver key: its NetCfgInstanceId and its wake settings.
-struct DriverKey {
-    std::wstring id;
-    RegNumber magicPacket, pnpCapabilities;
-};
-
-// Gives each adapter the wake settings of the first key whose id is its
-// GUID name, in any case.
-void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys);
+// The card that can wake this PC: the first connected wired card with wake
+// facts (HasWakeFacts); -1 where there is none.
+int WakeCardOf(const std::vector<Adapter>& adapters);
 
 // The column's language key; null for NotApplicable.
 const wchar_t* WakeSettingKey(WakeSetting setting);
@@ -53,4 +50,4 @@ bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled,
 // What stops this PC from waking, each with what to do; then, for a card
 // under a virtual switch, bridge or team, the MAC address that wakes this
 // PC; the firmware last, always: Windows cannot read it.
-std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, bool fastStartup);
+std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, const PcPower& power);

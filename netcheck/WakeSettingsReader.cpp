@@ -1,7 +1,9 @@
 #include "WakeSettingsReader.h"
 
-#include "ReadinessRules.h"
+#include "DriverKeyRead.h"
 #include "framework/CRegKey.h"
+#include "power/DevicePowerReader.h"
+#include "power/PowerStatesReader.h"
 
 namespace {
 
@@ -21,19 +23,30 @@ RegNumber NumberOf(const CRegKey& key, const wchar_t* name) {
     return RegistryNumber(type, bytes.data(), bytes.size());
 }
 
-// A REG_SZ value as text, whether or not it was stored with its terminator.
-std::wstring TextOf(const CRegKey& key, const wchar_t* name) {
-    DWORD type = 0;
-    std::vector<unsigned char> bytes;
-    if (!key.RawValue(name, type, bytes) || type != REG_SZ) return std::wstring();
-    std::wstring text;
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const wchar_t unit = static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8);
-        if (unit == L'\0') break;
-        text += unit;
+// One driver key; the Ndi subkey of a keyword is opened once for its
+// default and its name.
+class RegistryDriverKey final : public DriverKeyView {
+public:
+    explicit RegistryDriverKey(const CRegKey& key) : m_key(key) {}
+
+    bool Value(const std::wstring& subkey, const wchar_t* name, unsigned long& type,
+               std::vector<unsigned char>& bytes) override {
+        if (!subkey.empty() && subkey != m_subPath) {
+            m_subPath = subkey;
+            m_sub.Open(m_key.Get(), subkey);
+        }
+        const CRegKey& from = subkey.empty() ? m_key : m_sub;
+        DWORD raw = 0;
+        if (!from.Get() || !from.RawValue(name, raw, bytes)) return false;
+        type = raw;
+        return true;
     }
-    return text;
-}
+
+private:
+    const CRegKey& m_key;
+    CRegKey m_sub;
+    std::wstring m_subPath;
+};
 
 }  // namespace
 
@@ -45,20 +58,29 @@ std::vector<DriverKey> ReadDriverKeys() {
     for (DWORD index = 0; networkClass.SubkeyName(index, subkey); ++index) {
         CRegKey driver;
         if (!driver.Open(networkClass.Get(), subkey)) continue;  // "Properties" is for administrators
-        DriverKey key{TextOf(driver, L"NetCfgInstanceId"), {}, {}};
+        DWORD type = 0;
+        std::vector<unsigned char> id;
+        if (!driver.RawValue(L"NetCfgInstanceId", type, id)) continue;
+        DriverKey key{RegistryText(type, id.data(), id.size()), subkey, {}};
         if (key.id.empty()) continue;
-        key.magicPacket = NumberOf(driver, L"*WakeOnMagicPacket");
-        key.pnpCapabilities = NumberOf(driver, L"PnPCapabilities");
+        RegistryDriverKey view(driver);
+        key.values = ReadWakeValues(view);
         keys.push_back(std::move(key));
     }
+    JoinDevicePower(keys, ReadNetworkDevicePower());
     return keys;
 }
 
-bool ReadFastStartupOn() {
+PcPower ReadPcPower() {
     CRegKey policy, sessionPower, power;
     policy.Open(HKEY_LOCAL_MACHINE, kPolicy);
     sessionPower.Open(HKEY_LOCAL_MACHINE, kSessionPower);
     power.Open(HKEY_LOCAL_MACHINE, kPower);
-    return IsFastStartupOn(NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
-                           NumberOf(power, L"HibernateEnabled"));
+    PcPower pc;
+    pc.states = ReadPowerStates();
+    const RegNumber hibernateEnabled = NumberOf(power, L"HibernateEnabled");
+    pc.hibernationOff = hibernateEnabled.present && hibernateEnabled.value == 0;
+    pc.fastStartup = IsFastStartupOn(NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
+                                     hibernateEnabled);
+    return pc;
 }

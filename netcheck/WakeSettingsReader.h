@@ -1,13 +1,16 @@
 #pragma once
-// This PC's wake settings, read from the registry where Windows keeps them
-// for every user to read: each card's driver key, and Fast Startup. Reads
+// This PC's wake settings, read where Windows keeps them for every user to
+// read: each card's driver key (with its Ndi defaults) and its device's
+// power data, the PC's power states, hibernation and Fast Startup. Reads
 // only, with the least access; a key or value that is missing, or that this
-// user may not read, is simply not there.
+// user may not read, is simply not there. Each library it needs is loaded
+// when the check first asks.
 #include <vector>
 
 #include "ReadinessRules.h"
 
-// Every network driver key that names its adapter (NetCfgInstanceId).
+// Every network driver key that names its adapter (NetCfgInstanceId), with
+// its device's deepest wake where the device reports one.
 std::vector<DriverKey> ReadDriverKeys();
 
-bool ReadFastStartupOn();
+PcPower ReadPcPower();

@@ -63,6 +63,11 @@ KEYS = [
     "CLI_HELP_WAIT",
     "CLI_HELP_QUIET",
     "CLI_HELP_EXIT",
+    # The readiness check's verdicts per power state and the card's own settings.
+    "READY_VERDICTS_BY", "READY_SLEEP", "READY_STANDBY", "READY_HIBERNATION", "READY_SHUTDOWN", "READY_YES",
+    "READY_NO", "READY_CANNOT_TELL", "READY_NO_SLEEP_STATE", "READY_NO_SLEEP_WAKE", "READY_HIBERNATION_OFF",
+    "READY_NO_HIBERNATION_WAKE", "READY_NO_WAKE_FACTS", "READY_SHUTDOWN_OFF", "READY_STANDBY_OFF",
+    "READY_NO_HIBERNATION_WAKE_CARD", "READY_ARP_OFFLOAD_OFF",
 ]
 
 ENGLISH = [
@@ -191,6 +196,23 @@ ENGLISH = [
     "/wait ADDRESS-OR-NAME: then waits for the PC to answer, as Wake and wait does, for /seconds N (1 to 3600; 180 if not given).",
     "/quiet: no window at all. /? or /help: this text.",
     "Exit codes: 0 sent (and answered, or already on), 1 no answer in time, 2 bad command line, 3 sending failed, 4 address refused or another device answers there.",
+    "Waking this PC by %1:",
+    "From sleep:",
+    "From sleep (Modern Standby):",
+    "From hibernation:",
+    "From shutdown:",
+    "yes, as far as Windows can tell.",
+    "no.",
+    "cannot tell: Windows reports nothing that decides it.",
+    "no: this PC has no sleep state.",
+    "no: the card cannot wake the PC from sleep.",
+    "no: hibernation is off.",
+    "no: the card cannot wake the PC from hibernation.",
+    "This PC: Windows reports no wake setting for %1. If one of them is this PC\u2019s network card, check its Power Management and Advanced tabs (Device Manager); a phone\u2019s connection or a virtual adapter cannot wake the PC.",
+    "This PC: \u201c%2\u201d is off for %1, so it does not wake from shutdown. Turn it on in its Advanced properties (Device Manager).",
+    "This PC sleeps in Modern Standby, and \u201c%2\u201d is off for %1: a magic packet does not wake it from sleep. Turn it on in its Advanced properties (Device Manager).",
+    "This PC: %1 cannot wake it from hibernation (its device wakes the PC from sleep at most). Use Sleep instead of Hibernate.",
+    "This PC: \u201c%2\u201d is off for %1. Asleep, the PC then stops answering ARP, so a packet sent to its IP address (a router\u2019s port forward) is lost once the router forgets it. Broadcasts, Power ON and Wake and wait still work.",
 ]
 
 KOREAN = [
@@ -319,6 +341,23 @@ KOREAN = [
     "/wait 주소-또는-이름: 그다음 켜고 기다리기와 같이 /seconds N초(1~3600, 기본 180) 동안 PC의 응답을 기다립니다.",
     "/quiet: 창을 하나도 열지 않습니다. /? 또는 /help: 이 설명.",
     "종료 코드: 0 보냄(응답했거나 이미 켜져 있음), 1 시간 안에 응답 없음, 2 잘못된 명령줄, 3 보내기 실패, 4 거부된 주소이거나 다른 장치가 응답함.",
+    "%1(으)로 이 PC 켜기:",
+    "절전에서:",
+    "절전(모던 스탠바이)에서:",
+    "최대 절전에서:",
+    "시스템 종료에서:",
+    "예, Windows에서 확인할 수 있는 범위에서는.",
+    "아니요.",
+    "알 수 없음: Windows에서 판단할 수 있는 정보가 없습니다.",
+    "아니요: 이 PC에는 절전 상태가 없습니다.",
+    "아니요: 이 랜카드는 절전에서 PC를 켤 수 없습니다.",
+    "아니요: 최대 절전이 꺼져 있습니다.",
+    "아니요: 이 랜카드는 최대 절전에서 PC를 켤 수 없습니다.",
+    "이 PC: Windows가 %1의 켜기 설정을 알려 주지 않습니다. 이 중 하나가 이 PC의 랜카드라면 장치 관리자에서 전원 관리 탭과 고급 탭을 확인해 주세요. 휴대폰 연결이나 가상 어댑터로는 PC를 켤 수 없습니다.",
+    "이 PC: %1의 \u201c%2\u201d이(가) 꺼져 있어 시스템 종료 상태에서 켜지지 않습니다. 장치 관리자에서 고급 속성을 켜 주세요.",
+    "이 PC는 모던 스탠바이로 절전하며, %1의 \u201c%2\u201d이(가) 꺼져 있어 절전 중에 매직 패킷으로 켜지지 않습니다. 장치 관리자에서 고급 속성을 켜 주세요.",
+    "이 PC: %1은(는) 최대 절전에서 PC를 켤 수 없습니다(이 장치는 절전까지만 PC를 켭니다). 최대 절전 대신 절전을 사용해 주세요.",
+    "이 PC: %1의 \u201c%2\u201d이(가) 꺼져 있습니다. 절전 중에는 ARP에 응답하지 않으므로, IP 주소로 보낸 패킷(공유기의 포트 포워딩)은 공유기가 주소를 잊으면 전달되지 않습니다. 브로드캐스트, 전원 켜기, 켜고 기다리기는 영향이 없습니다.",
 ]
 
 JAPANESE = [
@@ -447,6 +486,23 @@ JAPANESE = [
     "/wait アドレスまたは名前：その後、起動して待つと同じく、/seconds N秒（1～3600、既定180）の間パソコンの応答を待ちます。",
     "/quiet：ウィンドウを一切開きません。/?または/help：この説明。",
     "終了コード：0 送信済み（応答あり、またはすでに起動中）、1 時間内に応答なし、2 コマンドラインの誤り、3 送信失敗、4 アドレスを拒否、または別の機器が応答。",
+    "%1でこのパソコンを起動：",
+    "スリープから：",
+    "スリープ（モダンスタンバイ）から：",
+    "休止状態から：",
+    "シャットダウンから：",
+    "はい（Windowsで確認できる範囲で）。",
+    "いいえ。",
+    "判断できません：Windowsに判断できる情報がありません。",
+    "いいえ：このパソコンにはスリープ状態がありません。",
+    "いいえ：このアダプターはスリープからパソコンを起動できません。",
+    "いいえ：休止状態がオフです。",
+    "いいえ：このアダプターは休止状態からパソコンを起動できません。",
+    "このパソコン：Windowsは%1の起動設定を報告していません。このどれかがこのパソコンのネットワークアダプターなら、デバイスマネージャーで電源の管理タブと詳細設定タブを確認してください。スマートフォンの接続や仮想アダプターではパソコンを起動できません。",
+    "このパソコン：%1の「%2」がオフのため、シャットダウンからは起動しません。デバイスマネージャーの詳細設定で有効にしてください。",
+    "このパソコンはモダンスタンバイでスリープし、%1の「%2」がオフのため、スリープ中はマジックパケットで起動しません。デバイスマネージャーの詳細設定で有効にしてください。",
+    "このパソコン：%1は休止状態からパソコンを起動できません（このデバイスはスリープまでです）。休止状態の代わりにスリープを使ってください。",
+    "このパソコン：%1の「%2」がオフです。スリープ中はARPに応答しないため、IPアドレスあての送信（ルーターのポート転送）はルーターがアドレスを忘れると届きません。ブロードキャスト、電源起動、起動して待つには影響しません。",
 ]
 
 

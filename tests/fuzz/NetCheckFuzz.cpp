@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (a.card < 0) continue;
         // A switch sits on a card without IPv4 and is never connected without it.
         const Adapter& card = adapters[static_cast<std::size_t>(a.card)];
-        FUZZ_CHECK(&card != &a && !a.addresses.empty() && card.addresses.empty() && IsCardShape(card));
+        FUZZ_CHECK(&card != &a && !a.addresses.empty() && card.addresses.empty() && IsCard(card));
         FUZZ_CHECK(!a.connected || card.connected);
     }
 

@@ -1,7 +1,9 @@
-// The readiness rules over any registry values and adapters.
+// The readiness rules and the verdicts over any registry values, adapters
+// and power states.
 #include <vector>
 
 #include "FuzzInput.h"
+#include "net/AdapterKinds.h"
 #include "netcheck/ReadinessRules.h"
 
 namespace {
@@ -12,6 +14,18 @@ RegNumber AnyNumber(FuzzInput& in) {
     return RegistryNumber(in.Byte() % 12, bytes.data(), bytes.size());
 }
 
+DriverSetting AnySetting(FuzzInput& in) {
+    DriverSetting s;
+    s.value = AnyNumber(in);
+    s.fromDefault = in.Byte() & 1;
+    s.name = in.Text(2);
+    return s;
+}
+
+Known AnyKnown(FuzzInput& in) {
+    return static_cast<Known>(in.Byte() % 3);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,16 +33,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Adapter> adapters(in.Byte() % 5);
     for (Adapter& a : adapters) {
         a.label = in.Text(3);
+        a.ifType = (in.Byte() & 1) ? 6 : 71;
         a.kind = static_cast<AdapterKind>(in.Byte() % 4);
+        a.hardware = AnyKnown(in);
+        a.connector = AnyKnown(in);
+        a.endpoint = AnyKnown(in);
         a.isVirtual = in.Byte() & 1;
         a.connected = in.Byte() & 1;
-        a.wake = {static_cast<bool>(in.Byte() & 1), AnyNumber(in), AnyNumber(in)};
-        const WakeSetting setting = WakeSettingOf(a);
-        const bool card = a.kind == AdapterKind::Ethernet || a.kind == AdapterKind::WiFi;
-        FUZZ_CHECK(card == (WakeSettingKey(setting) != nullptr));
+        a.wake.hasKey = in.Byte() & 1;
+        a.wake.characteristics = AnyNumber(in);
+        a.wake.pnpCapabilities = AnyNumber(in);
+        a.wake.magicPacket = AnySetting(in);
+        a.wake.modernStandby = AnySetting(in);
+        a.wake.arpOffload = AnySetting(in);
+        a.wake.shutdown = AnySetting(in);
+        a.wake.deepestWake = in.Byte() % 8;
+        FUZZ_CHECK(IsCard(a) == (WakeSettingKey(WakeSettingOf(a)) != nullptr));
     }
-    const std::vector<Finding> findings = ReadinessFindings(adapters, IsFastStartupOn(AnyNumber(in), AnyNumber(in), AnyNumber(in)));
+    PcPower power;
+    power.states.read = in.Byte() & 1;
+    power.states.s3 = in.Byte() & 1;
+    power.states.s4 = in.Byte() & 1;
+    power.states.modernStandby = AnyKnown(in);
+    power.hibernationOff = in.Byte() & 1;
+    power.fastStartup = IsFastStartupOn(AnyNumber(in), AnyNumber(in), AnyNumber(in));
+
+    const std::vector<Finding> findings = ReadinessFindings(adapters, power);
     FUZZ_CHECK(findings.size() >= 2);
     FUZZ_CHECK(std::wstring(findings.back().key) == L"READY_FIRMWARE");
+
+    // Never "yes" where nothing decides, and each "yes" from a setting that says so.
+    const int card = WakeCardOf(adapters);
+    const std::vector<VerdictLine> verdicts = WakeVerdicts(adapters, card, power);
+    FUZZ_CHECK(verdicts.size() == 3);
+    for (const VerdictLine& v : verdicts) FUZZ_CHECK(card >= 0 || v.verdict == Verdict::CannotTell);
+    if (card >= 0) {
+        const WakeValues& w = adapters[static_cast<std::size_t>(card)].wake;
+        if (verdicts[2].verdict == Verdict::Yes)
+            FUZZ_CHECK(!FastStartupInEffect(power) && w.shutdown.value.present && w.shutdown.value.value == 1);
+        if (verdicts[1].verdict == Verdict::Yes) FUZZ_CHECK(CanHibernate(power));
+    }
     return 0;
 }

@@ -142,7 +142,12 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
                                      "WAIT_OTHER_DEVICE_FINAL", "LISTEN_LIST_LABEL", "NETCHECK_LIST_LABEL",
                                      "NETCHECK_FINDINGS_LABEL", "NETCHECK_READY_LABEL",
-                                     "CLI_SENT", "CLI_SEND_FAILED", "CLI_SENT_THROUGH", "CLI_NOT_SENT_THROUGH", "CLI_NO_ANSWER", "CLI_UNKNOWN", "CLI_MISSING", "CLI_TWICE", "CLI_BAD_MAC", "CLI_BAD_TARGET", "CLI_BAD_SECONDS", "CLI_NEEDS_WAKE", "CLI_NEEDS_WAIT", "CLI_HELP_USAGE", "CLI_HELP_WAKE", "CLI_HELP_EVERY", "CLI_HELP_WAIT", "CLI_HELP_QUIET", "CLI_HELP_EXIT"};
+                                     "CLI_SENT", "CLI_SEND_FAILED", "CLI_SENT_THROUGH", "CLI_NOT_SENT_THROUGH", "CLI_NO_ANSWER", "CLI_UNKNOWN", "CLI_MISSING", "CLI_TWICE", "CLI_BAD_MAC", "CLI_BAD_TARGET", "CLI_BAD_SECONDS", "CLI_NEEDS_WAKE", "CLI_NEEDS_WAIT", "CLI_HELP_USAGE", "CLI_HELP_WAKE", "CLI_HELP_EVERY", "CLI_HELP_WAIT", "CLI_HELP_QUIET", "CLI_HELP_EXIT",
+                                     "READY_VERDICTS_BY", "READY_SLEEP", "READY_STANDBY", "READY_HIBERNATION",
+                                     "READY_SHUTDOWN", "READY_YES", "READY_NO", "READY_CANNOT_TELL",
+                                     "READY_NO_SLEEP_STATE", "READY_NO_SLEEP_WAKE", "READY_HIBERNATION_OFF",
+                                     "READY_NO_HIBERNATION_WAKE", "READY_NO_WAKE_FACTS", "READY_SHUTDOWN_OFF",
+                                     "READY_STANDBY_OFF", "READY_NO_HIBERNATION_WAKE_CARD", "READY_ARP_OFFLOAD_OFF"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -42,6 +42,7 @@ Adapter Row(const wchar_t* label, AdapterKind kind, std::vector<std::uint32_t> a
     Adapter a;
     a.label = label;
     a.kind = kind;
+    a.ifType = kind == AdapterKind::WiFi ? 71 : kind == AdapterKind::Ethernet ? 6 : 131;
     a.connected = true;
     a.takesPowerOn = powerOn;
     a.masks.assign(addresses.size(), Ip(L"255.255.255.0"));
@@ -90,6 +91,7 @@ TEST(NetCheck, Findings) {
                     Row(L"vpn0", AdapterKind::Tunnel, {Ip(L"10.8.0.2")}, true)}));
     Adapter vswitch = Row(L"vEthernet", AdapterKind::Ethernet, {Ip(L"172.20.0.1")}, true);
     vswitch.isVirtual = true;
+    vswitch.hardware = Known::No;  // what made it virtual
     EXPECT_EQ((Lines{L"NETCHECK_VIA_TUNNEL [vEthernet]"}), Keys({vswitch}));
     EXPECT_EQ((Lines{L"NETCHECK_NO_ROUTE"}), Keys({Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2")})}));
 }

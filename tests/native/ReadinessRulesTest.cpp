@@ -17,8 +17,11 @@ Adapter Card(AdapterKind kind, RegNumber magicPacket, RegNumber pnp = {}) {
     Adapter a;
     a.label = L"eth0";
     a.kind = kind;
+    a.ifType = kind == AdapterKind::WiFi ? 71 : kind == AdapterKind::Ethernet ? 6 : 131;
     a.connected = true;
-    a.wake = {true, magicPacket, pnp};
+    a.wake.hasKey = true;
+    a.wake.magicPacket.value = magicPacket;
+    a.wake.pnpCapabilities = pnp;
     return a;
 }
 
@@ -95,7 +98,9 @@ TEST(Readiness, FastStartupFollowsPolicyLocalSettingAndHibernation) {
 
 std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool fastStartup) {
     std::vector<std::wstring> keys;
-    for (const Finding& f : ReadinessFindings(adapters, fastStartup))
+    PcPower power;
+    power.fastStartup = fastStartup;
+    for (const Finding& f : ReadinessFindings(adapters, power))
         keys.push_back(f.args.empty() ? f.key : std::wstring(f.key) + L" [" + f.args[0] + L"]");
     return keys;
 }
@@ -103,7 +108,8 @@ using Lines = std::vector<std::wstring>;
 
 TEST(Readiness, Findings) {
     EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(1))}, false));
-    EXPECT_EQ((Lines{L"READY_NOTHING_WRONG", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, {})}, false));
+    // A driver key with no wake keyword at all: Windows tells nothing.
+    EXPECT_EQ((Lines{L"READY_NO_WAKE_FACTS [eth0]", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, {})}, false));
     EXPECT_EQ((Lines{L"READY_WAKE_OFF [eth0]", L"READY_FIRMWARE"}), Keys({Card(AdapterKind::Ethernet, Number(0))}, false));
     EXPECT_EQ((Lines{L"READY_WAKE_OFF [eth0]", L"READY_FIRMWARE"}),
               Keys({Card(AdapterKind::Ethernet, {}, Number(0x80))}, false));

@@ -5,6 +5,7 @@
 // must not depend on it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,17 @@ std::vector<std::wstring> CheckKeys(const std::vector<Adapter>& adapters) {
 
 using Lines = std::vector<std::wstring>;
 
+std::vector<std::wstring> ReadyKeys(const std::vector<Adapter>& adapters, const PcPower& power = {}) {
+    return Keys(ReadinessFindings(adapters, power));
+}
+
+// A driver key as a card's INF file leaves it: *WakeOnMagicPacket stored.
+DriverKey WakeKey(const char* guid, std::uint32_t magicPacket) {
+    DriverKey key{std::wstring(guid, guid + std::string(guid).size()), L"0001", {}};
+    key.values.magicPacket.value = {true, magicPacket};
+    return key;
+}
+
 TEST(WindowsShapes, HyperVExternalSwitchSitsOnItsCardWhateverItsUnknownFlags) {
     for (const bool connector : {false, true})
         for (const unsigned medium : {kUnspecified, k8023}) {
@@ -114,16 +126,14 @@ TEST(WindowsShapes, TheWakeColumnAndFindingsReadTheCardsDriverKey) {
     w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-1A-2B-3C-4D-5E");
     w.Add(L"vEthernet (External)", kEthernet, false, false, kUnspecified, "00-1A-2B-3C-4D-5E");
     w.Ipv4(L"192.168.1.20", 24, true);
-    std::vector<Adapter> adapters = SurveyAdapters(w);
-    const RegNumber off{true, 0}, on{true, 1};
     // The switch's own key says nothing of waking; the card's says it is off.
-    AssignWakeValues(adapters, {{L"{00000001-0000-0000-0000-000000000001}", on, {}},
-                                {L"{00000000-0000-0000-0000-000000000001}", off, {}}});
+    const std::vector<Adapter> adapters = SurveyAdapters(
+        w, {WakeKey("{00000001-0000-0000-0000-000000000001}", 1), WakeKey("{00000000-0000-0000-0000-000000000001}", 0)});
     EXPECT_EQ(WakeSetting::Off, WakeSettingAt(adapters, 0));
     EXPECT_EQ(WakeSetting::Off, WakeSettingAt(adapters, 1));
     EXPECT_EQ((Lines{L"READY_WAKE_OFF [Ethernet]",
                      L"READY_CARD_UNDER_SWITCH [Ethernet] [vEthernet (External)] [00-1A-2B-3C-4D-5E]", L"READY_FIRMWARE"}),
-              Keys(ReadinessFindings(adapters, false)));
+              ReadyKeys(adapters));
 }
 
 TEST(WindowsShapes, ACardUnpluggedUnderItsSwitchTakesTheSwitchDown) {
@@ -137,7 +147,7 @@ TEST(WindowsShapes, ACardUnpluggedUnderItsSwitchTakesTheSwitchDown) {
               Describe(adapters));
     EXPECT_EQ((Lines{L"NETCHECK_CARD_UNPLUGGED [Ethernet] [vEthernet (External)]", L"NETCHECK_NO_NETWORK"}),
               CheckKeys(adapters));
-    EXPECT_EQ(L"READY_NO_CABLE", Keys(ReadinessFindings(adapters, false)).front());
+    EXPECT_EQ(L"READY_NO_CABLE", ReadyKeys(adapters).front());
 }
 
 TEST(WindowsShapes, BridgeCarriesItsMembersMacWithTheLocalBitAndTheFindingsSaySo) {
@@ -146,12 +156,12 @@ TEST(WindowsShapes, BridgeCarriesItsMembersMacWithTheLocalBitAndTheFindingsSaySo
         w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-19-D1-11-22-33");
         w.Add(L"Network Bridge", kEthernet, flags, flags, flags ? k8023 : kUnspecified, "02-19-D1-11-22-33");
         w.Ipv4(L"10.0.0.5", 24, true);
-        const std::vector<Adapter> adapters = SurveyAdapters(w);
+        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].guid.c_str(), 1)});
         EXPECT_EQ(0, adapters[1].card) << flags;
         EXPECT_EQ((Lines{L"READY_NOTHING_WRONG",
                          L"READY_CARD_UNDER_BRIDGE [Ethernet] [Network Bridge] [00-19-D1-11-22-33] [02-19-D1-11-22-33]",
                          L"READY_FIRMWARE"}),
-                  Keys(ReadinessFindings(adapters, false)));
+                  ReadyKeys(adapters));
     }
 }
 
@@ -265,7 +275,7 @@ TEST(WindowsShapes, OnlyCardsAreListedWithoutIpv4) {
         .filter = true;
     const std::vector<Adapter> adapters = SurveyAdapters(w);
     EXPECT_EQ((Lines{L"Wi-Fi: Wi-Fi, connected", L"Ethernet: Ethernet, not connected"}), Describe(adapters));
-    EXPECT_EQ(L"READY_NO_CABLE", Keys(ReadinessFindings(adapters, false)).front());
+    EXPECT_EQ(L"READY_NO_CABLE", ReadyKeys(adapters).front());
 }
 
 // A dock that copies the laptop's MAC address while the built-in card is
@@ -291,6 +301,105 @@ TEST(WindowsShapes, XpWithoutFlagsGuessesNothing) {
     w.table.clear();
     EXPECT_EQ((Lines{L"Wireless Network Connection: Ethernet, connected", L"TAP-Win32: Ethernet, connected"}),
               Describe(SurveyAdapters(w)));
+}
+
+// A driver key of the adapter added last: Characteristics as its INF file
+// writes them, and *WakeOnMagicPacket where the driver has it.
+DriverKey KeyOf(const InterfaceFacts& row, std::uint32_t characteristics, bool wakeKeyword) {
+    DriverKey key = WakeKey(row.guid.c_str(), 1);
+    if (!wakeKeyword) key.values.magicPacket = {};
+    key.values.characteristics = {true, characteristics};
+    return key;
+}
+constexpr std::uint32_t kNcfVirtual = 0x1, kNcfPhysical = 0x84;  // NCF_PHYSICAL | NCF_HAS_UI
+
+// A Wi-Fi laptop beside an adapter that claims Ethernet hardware: a phone's
+// USB tether (Remote NDIS, rndismp6.inf: no wake keyword, inferred
+// Characteristics 0x84), a packet-capture driver's loopback adapter
+// (02-00-4C-4F-4F-50, Characteristics 0x1 in its INF), a vendor VPN whose
+// driver claims both flags. The true advice for a laptop on Wi-Fi is the
+// cable; never "nothing wrong".
+TEST(WindowsShapes, NoTetherLoopbackOrVpnIsMistakenForTheCable) {
+    const struct {
+        const wchar_t* alias;
+        const char* mac;
+        bool endpoint;
+        std::uint32_t characteristics;
+        bool hasCharacteristics;
+        const wchar_t* ready;
+        const wchar_t* kind;
+    } cases[] = {
+        {L"Remote NDIS", "02-4B-8E-11-22-33", false, kNcfPhysical, true, L"READY_NO_WAKE_FACTS [Remote NDIS]", L"Ethernet"},
+        {L"Remote NDIS", "02-4B-8E-11-22-33", true, kNcfPhysical, true, L"READY_NO_CABLE", L"Ethernet"},
+        {L"Npcap Loopback Adapter", "02-00-4C-4F-4F-50", false, kNcfVirtual, true, L"READY_NO_CABLE", L"Ethernet, virtual"},
+        {L"Vendor VPN", "00-05-9A-3C-7A-00", false, kNcfVirtual, true, L"READY_NO_CABLE", L"Ethernet, virtual"},
+        {L"Vendor VPN", "00-05-9A-3C-7A-00", false, 0, false, L"READY_NO_WAKE_FACTS [Vendor VPN]", L"Ethernet"},
+    };
+    for (const auto& c : cases)
+        for (const bool flags : {false, true}) {
+            Shapes w;
+            w.Add(L"Wi-Fi", kWiFi, true, true, kNative80211, "00-21-6A-11-22-33");
+            w.Ipv4(L"192.168.1.20", 24);
+            w.Add(c.alias, kEthernet, flags, flags, k8023, c.mac).endpoint = c.endpoint;
+            w.Ipv4(L"10.99.0.2", 24, true);
+            std::vector<DriverKey> keys{WakeKey(w.table[0].guid.c_str(), 1)};
+            if (c.hasCharacteristics) keys.push_back(KeyOf(w.table[1], c.characteristics, false));
+            const std::vector<Adapter> adapters = SurveyAdapters(w, keys);
+            const std::wstring what = std::wstring(c.alias) + (flags ? L", both flags" : L", no flags");
+            // Claimed flags decide nothing where the driver says it is
+            // virtual; flags that say software are software.
+            const std::wstring kind = flags ? c.kind : L"Ethernet, virtual";
+            EXPECT_EQ(std::wstring(c.alias) + L": " + kind + L", connected", Describe(adapters)[1]) << what;
+            const std::vector<std::wstring> ready = ReadyKeys(adapters);
+            EXPECT_EQ(flags ? c.ready : L"READY_NO_CABLE", ready.front()) << what;
+            EXPECT_EQ(ready.end(), std::find(ready.begin(), ready.end(), L"READY_NOTHING_WRONG")) << what;
+        }
+}
+
+// Where the software adapter takes Power ON's broadcast, the VPN finding
+// names it, whatever flags it claims.
+TEST(WindowsShapes, AVirtualDriverTakingTheBroadcastIsNoLan) {
+    Shapes w;
+    w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-21-6A-11-22-33");
+    w.Ipv4(L"192.168.1.20", 24);
+    w.Add(L"Vendor VPN", kEthernet, true, true, k8023, "00-05-9A-3C-7A-00");
+    w.Ipv4(L"10.99.0.2", 24, true);
+    const std::vector<Adapter> adapters = SurveyAdapters(w, {KeyOf(w.table[1], kNcfVirtual, false)});
+    EXPECT_EQ((Lines{L"NETCHECK_VIA_TUNNEL_REACHES [Vendor VPN] [Ethernet (192.168.1.20/24)]"}), CheckKeys(adapters));
+    EXPECT_EQ(WakeSetting::NotApplicable, WakeSettingAt(adapters, 1));
+}
+
+// A wired card whose driver keeps no wake keyword: Windows tells nothing,
+// so neither "no cable" nor "nothing wrong".
+TEST(WindowsShapes, AWiredCardWithoutWakeKeywordsIsNamed) {
+    Shapes w;
+    w.Add(L"Ethernet 2", kEthernet, true, true, k8023, "00-E0-4C-68-00-01");
+    w.Ipv4(L"192.168.1.20", 24, true);
+    const std::vector<Adapter> adapters = SurveyAdapters(w, {KeyOf(w.table[0], kNcfPhysical, false)});
+    EXPECT_EQ((Lines{L"READY_NO_WAKE_FACTS [Ethernet 2]", L"READY_FIRMWARE"}), ReadyKeys(adapters));
+    EXPECT_EQ(WakeSetting::NotReported, WakeSettingAt(adapters, 0));
+}
+
+// Two VLANs on one card (Intel's VLAN adapters carry the card's MAC, the
+// card keeps no IPv4), and a switch beside a VLAN: each sits on the card,
+// none is a VPN, each shows the card's wake setting.
+TEST(WindowsShapes, AnyNumberOfAdaptersSitOnOneCard) {
+    for (const bool switchAndVlan : {false, true}) {
+        Shapes w;
+        w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-1B-21-0A-0B-0C");
+        w.Add(switchAndVlan ? L"vEthernet (External)" : L"VLAN10", kEthernet, false, false, kUnspecified, "00-1B-21-0A-0B-0C");
+        w.Ipv4(L"10.10.0.5", 24, true);
+        w.Add(L"VLAN20", kEthernet, false, false, kUnspecified, "00-1B-21-0A-0B-0C");
+        w.Ipv4(L"10.20.0.5", 24);
+        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].guid.c_str(), 0)});
+        ASSERT_EQ(3u, adapters.size());
+        EXPECT_EQ(0, adapters[1].card);
+        EXPECT_EQ(0, adapters[2].card);
+        const std::vector<std::wstring> check = CheckKeys(adapters);
+        EXPECT_EQ(L"NETCHECK_SEVERAL [" + adapters[1].label + L"] [VLAN20]", check.front());
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(WakeSetting::Off, WakeSettingAt(adapters, i)) << i;
+        EXPECT_EQ(L"READY_WAKE_OFF [Ethernet]", ReadyKeys(adapters).front());
+    }
 }
 
 }  // namespace

@@ -98,6 +98,26 @@ void ExpectLaidOut(HWND dialog, bool drawsIcon) {
     }
 }
 
+// The readiness verdicts and the first line of what follows them show
+// without scrolling, in the dialog's own font.
+void ExpectVerdictsInView(HWND dialog) {
+    const HWND ready = ::GetDlgItem(dialog, IDC_NETCHECK_READY);
+    const std::wstring text = WindowText(ready);
+    const std::size_t end = text.find(L"\r\n\r\n");
+    ASSERT_NE(std::wstring::npos, end) << "no verdicts above the findings";
+    const LRESULT lastVerdictLine = ::SendMessageW(ready, EM_LINEFROMCHAR, end, 0);
+    RECT format{};
+    ::SendMessageW(ready, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    const HDC dc = ::GetDC(ready);
+    const HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(ready, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(ready, dc);
+    const LONG visibleLines = (format.bottom - format.top) / metrics.tmHeight;
+    EXPECT_GE(visibleLines, lastVerdictLine + 3) << "the verdicts and a finding's first line need scrolling";
+}
+
 // The letter after "&", upper-cased; 0 when the text has none.
 wchar_t Mnemonic(const std::wstring& text) {
     const std::size_t amp = text.find(L'&');
@@ -153,7 +173,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CSendErrorDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, true); }, IDC_NOTICE_OK); }
     { COwnMacDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDC_OWN_MAC_OK); }
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
-    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
     { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 

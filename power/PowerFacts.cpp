@@ -2,7 +2,7 @@
 
 namespace {
 
-// Offsets in SYSTEM_POWER_CAPABILITIES: one BOOLEAN each from the start.
+// Offsets in SYSTEM_POWER_CAPABILITIES, whose first members are a byte each.
 // AoAc came with Windows 8 in what older headers call spare bytes (0x12 to
 // 0x14: Hiberboot, WakeAlarmPresent, AoAc); before 8 that byte means
 // nothing, whatever it holds.

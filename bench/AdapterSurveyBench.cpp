@@ -1,16 +1,19 @@
 // How long the adapter survey and its rules take for a PC with many
 // adapters and driver keys, fed through the same seam as the system's
-// answers. Prints one line a size; doubling the size should about double
+// answers; and the network devices' power data, parsed and matched to those
+// driver keys. Prints one line a size; doubling the size should about double
 // the time. Not a test: nothing here fails on a slow machine.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "tests/native/FixedAdapterFacts.h"
 #include "netcheck/CheckRules.h"
 #include "netcheck/ReadinessRules.h"
+#include "power/PowerFacts.h"
 
 namespace {
 
@@ -77,6 +80,65 @@ std::size_t OneCheck(ManyAdapters& source, const std::vector<DriverKey>& keys) {
     return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, PcPower{}).size();
 }
 
+// What SetupAPI gives for each network device: its SPDRP_DRIVER text and
+// its CM_POWER_DATA bytes (size, capabilities, deepest wake; the rest zero).
+struct ListedDevice {
+    std::wstring driver;
+    std::vector<unsigned char> powerData;
+};
+
+std::vector<ListedDevice> ManyDevices(unsigned long count, unsigned long keys) {
+    std::vector<ListedDevice> devices;
+    for (unsigned long i = 0; i < count; ++i) {
+        wchar_t subkey[8];
+        std::swprintf(subkey, 8, L"%04lu", (i * 3) % keys);
+        ListedDevice d{L"{4D36E972-E325-11CE-BFC1-08002BE10318}\\" + std::wstring(subkey),
+                       std::vector<unsigned char>(kPowerDataSize, 0)};
+        d.powerData[0] = static_cast<unsigned char>(kPowerDataSize);
+        d.powerData[8] = 0x89;
+        d.powerData[52] = static_cast<unsigned char>(i % 2 ? kPowerSystemHibernate : kPowerSystemSleeping3);
+        devices.push_back(std::move(d));
+    }
+    return devices;
+}
+
+std::vector<std::wstring> ManySubkeys(unsigned long count) {
+    std::vector<std::wstring> subkeys;
+    for (unsigned long i = 0; i < count; ++i) {
+        wchar_t subkey[8];
+        std::swprintf(subkey, 8, L"%04lu", count - 1 - i);
+        subkeys.push_back(subkey);
+    }
+    return subkeys;
+}
+
+// The devices' power data parsed, each matched to its driver key by name.
+std::size_t OneMatch(const std::vector<ListedDevice>& devices, const std::vector<std::wstring>& subkeys) {
+    std::size_t work = 0;
+    for (const ListedDevice& d : devices) {
+        DevicePower power;
+        power.driverKey = DriverSubkeyOf(d.driver);
+        if (power.driverKey.empty() || !ParsePowerData(d.powerData.data(), d.powerData.size(), power)) continue;
+        work += static_cast<std::size_t>(std::find(subkeys.begin(), subkeys.end(), power.driverKey) - subkeys.begin()) +
+                power.deepestWake;
+    }
+    return work;
+}
+
+template <class Run>
+void Time(const char* what, unsigned long items, unsigned long keys, Run run) {
+    std::vector<double> ms;
+    std::size_t sink = 0;
+    for (int i = 0; i < 51; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        sink += run();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%lu %s, %lu driver keys: median %.3f ms, slowest %.3f ms (%zu)\n", items, what, keys,
+                ms[ms.size() / 2], ms.back(), sink);
+}
+
 }  // namespace
 
 int main() {
@@ -84,16 +146,12 @@ int main() {
     for (const auto& size : sizes) {
         ManyAdapters source(size[0]);
         const std::vector<DriverKey> keys = ManyKeys(size[1]);
-        std::vector<double> ms;
-        std::size_t sink = 0;
-        for (int run = 0; run < 51; ++run) {
-            const auto start = std::chrono::steady_clock::now();
-            sink += OneCheck(source, keys);
-            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-        }
-        std::sort(ms.begin(), ms.end());
-        std::printf("%lu adapters, %lu driver keys: median %.3f ms, slowest %.3f ms (%zu)\n", size[0], size[1],
-                    ms[ms.size() / 2], ms.back(), sink);
+        Time("adapters", size[0], size[1], [&] { return OneCheck(source, keys); });
+    }
+    for (const auto& size : sizes) {
+        const std::vector<ListedDevice> devices = ManyDevices(size[0], size[1]);
+        const std::vector<std::wstring> subkeys = ManySubkeys(size[1]);
+        Time("devices' power data", size[0], size[1], [&] { return OneMatch(devices, subkeys); });
     }
     return 0;
 }

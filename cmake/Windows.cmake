@@ -28,6 +28,7 @@ add_library(quorvane_win OBJECT
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp
+  framework/WindowsVersion.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
   net/AdapterList.cpp
@@ -39,6 +40,8 @@ add_library(quorvane_win OBJECT
   netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/WakeSettingsReader.cpp
+  power/DevicePowerReader.cpp
+  power/PowerStatesReader.cpp
   wakewait/ArpCache.cpp
   wakewait/CWakeWaitDlg.cpp
   wakewait/EchoProbe.cpp

@@ -3,6 +3,7 @@
 #include <oleacc.h>
 
 #include "SystemLibrary.h"
+#include "WindowsVersion.h"
 
 namespace {
 
@@ -18,16 +19,10 @@ constexpr DWORD kEventObjectLiveRegionChanged = 0x8019;
 using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
 using CoUninitializeFn = void(WINAPI*)();
 using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
 
-// Live regions came with Windows 8 (6.2). The real version, whatever the
-// manifest declares: RtlGetVersion does not bend it.
+// Live regions came with Windows 8.
 bool HasLiveRegions() {
-    static const auto getVersion = FindSystemProc<RtlGetVersionFn>(L"ntdll.dll", "RtlGetVersion");
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!getVersion || getVersion(&version) != 0) return false;
-    return version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2);
+    return WindowsVersion() >= 0x0602;
 }
 
 }  // namespace

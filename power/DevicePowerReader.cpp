@@ -1,0 +1,75 @@
+#include "DevicePowerReader.h"
+
+#include "framework/SystemLibrary.h"
+#include "net/GrowingQuery.h"
+
+namespace {
+
+using GetClassDevsFn = HDEVINFO(WINAPI*)(const GUID*, PCWSTR, HWND, DWORD);
+using DestroyListFn = BOOL(WINAPI*)(HDEVINFO);
+
+const wchar_t kSetupApi[] = L"setupapi.dll";
+
+// GUID_DEVCLASS_NET, spelled out: devguid.h would want it from a library.
+const GUID kNetworkClassGuid = {0x4d36e972, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+
+// A REG_SZ property's text, whether or not its terminator was stored.
+std::wstring TextOf(const std::vector<unsigned char>& bytes) {
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    return text.substr(0, text.find(L'\0'));
+}
+
+}  // namespace
+
+// A list exists only where setupapi.dll was loaded to make it, and it stays
+// loaded: this finds the function at once.
+bool DeviceListKind::Close(Handle list) {
+    const auto destroy = FindSystemProc<DestroyListFn>(kSetupApi, "SetupDiDestroyDeviceInfoList");
+    return destroy && destroy(list);
+}
+
+SystemNetworkDevices::SystemNetworkDevices()
+    : m_enum(FindSystemProc<EnumDeviceInfoFn>(kSetupApi, "SetupDiEnumDeviceInfo")),
+      m_property(FindSystemProc<GetPropertyFn>(kSetupApi, "SetupDiGetDeviceRegistryPropertyW")) {
+    const auto getClassDevs = FindSystemProc<GetClassDevsFn>(kSetupApi, "SetupDiGetClassDevsW");
+    if (getClassDevs && m_enum && m_property)
+        m_list.Reset(getClassDevs(&kNetworkClassGuid, nullptr, nullptr, DIGCF_PRESENT));
+}
+
+bool SystemNetworkDevices::Next(std::wstring& driver, std::vector<unsigned char>& powerData) {
+    if (!m_list.IsSet()) return false;
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    if (!m_enum(m_list.Get(), m_index++, &device)) return false;  // ERROR_NO_MORE_ITEMS past the last
+    std::vector<unsigned char> text;
+    driver = Property(device, SPDRP_DRIVER, text) ? TextOf(text) : std::wstring();
+    Property(device, SPDRP_DEVICE_POWER_DATA, powerData);
+    return true;
+}
+
+bool SystemNetworkDevices::Property(SP_DEVINFO_DATA& device, DWORD property, std::vector<unsigned char>& bytes) {
+    DWORD length = 0;
+    const ULONG result = QueryGrowing(bytes, 128, 2, [&](unsigned char* data, ULONG* size) -> ULONG {
+        length = 0;
+        if (m_property(m_list.Get(), &device, property, nullptr, data, *size, &length)) return ERROR_SUCCESS;
+        // Asked again only for a size larger than the last: Wine fails a
+        // property it does not keep without setting the error, which may
+        // then still say "too small" from an earlier call.
+        if (length <= *size) return ERROR_INVALID_DATA;
+        *size = length;
+        return ERROR_INSUFFICIENT_BUFFER;
+    });
+    if (result != ERROR_SUCCESS) {
+        bytes.clear();
+        return false;
+    }
+    // The length read, where the system reports it; else the zeroed buffer,
+    // which the parsers bound by the structure's own size.
+    if (length != 0 && length < bytes.size()) bytes.resize(length);
+    return true;
+}
+
+std::vector<DevicePower> ReadNetworkDevicePower() {
+    SystemNetworkDevices devices;
+    return CollectDevicePower(devices);
+}

@@ -1,0 +1,58 @@
+#include "PowerFacts.h"
+
+namespace {
+
+// Offsets in SYSTEM_POWER_CAPABILITIES, whose first members are a byte each.
+// AoAc came with Windows 8 in what older headers call spare bytes (0x12 to
+// 0x14: Hiberboot, WakeAlarmPresent, AoAc); before 8 that byte means
+// nothing, whatever it holds.
+constexpr std::size_t kSystemS3 = 0x05, kSystemS4 = 0x06, kHiberFilePresent = 0x08, kAoAc = 0x14;
+
+// Offsets in CM_POWER_DATA: six DWORDs (size, most recent state,
+// capabilities, three latencies), the seven-state mapping, then the deepest
+// wake.
+constexpr std::size_t kPdSize = 0, kPdCapabilities = 8, kPdDeepestSystemWake = 52;
+
+const wchar_t kNetworkClass[] = L"{4d36e972-e325-11ce-bfc1-08002be10318}";
+
+std::uint32_t LittleEndian32(const unsigned char* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+wchar_t AsciiLower(wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
+
+}  // namespace
+
+PowerStates ParsePowerCapabilities(const unsigned char* bytes, std::size_t size, bool windows8OrLater) {
+    PowerStates states;
+    if (!bytes || size < kPowerCapabilitiesSize) return states;
+    states.read = true;
+    states.s3 = bytes[kSystemS3] != 0;
+    states.s4 = bytes[kSystemS4] != 0;
+    states.hiberFilePresent = bytes[kHiberFilePresent] != 0;
+    states.modernStandby = !windows8OrLater ? Known::No : bytes[kAoAc] != 0 ? Known::Yes : Known::No;
+    return states;
+}
+
+bool ParsePowerData(const unsigned char* bytes, std::size_t size, DevicePower& out) {
+    if (!bytes || size < kPowerDataSize) return false;
+    // A later system may append members; the ones read here keep their place.
+    const std::uint32_t declared = LittleEndian32(bytes + kPdSize);
+    if (declared < kPowerDataSize || declared > size) return false;
+    out.capabilities = LittleEndian32(bytes + kPdCapabilities);
+    const std::uint32_t deepest = LittleEndian32(bytes + kPdDeepestSystemWake);
+    out.deepestWake = deepest <= kPowerSystemShutdown ? deepest : kPowerSystemUnspecified;
+    return true;
+}
+
+std::wstring DriverSubkeyOf(const std::wstring& spdrpDriver) {
+    const std::size_t classLength = sizeof kNetworkClass / sizeof kNetworkClass[0] - 1;
+    if (spdrpDriver.size() <= classLength + 1 || spdrpDriver[classLength] != L'\\') return std::wstring();
+    for (std::size_t i = 0; i < classLength; ++i)
+        if (AsciiLower(spdrpDriver[i]) != kNetworkClass[i]) return std::wstring();
+    std::wstring subkey = spdrpDriver.substr(classLength + 1);
+    return subkey.find(L'\\') == std::wstring::npos ? subkey : std::wstring();
+}

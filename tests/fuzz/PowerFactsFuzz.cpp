@@ -1,0 +1,22 @@
+// The power structures' parsers on any bytes (libFuzzer hands them over in a
+// block of exactly their size: a read past it is caught).
+#include "FuzzInput.h"
+#include "power/PowerFacts.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const bool windows8OrLater = size > 0 && (data[0] & 1);
+    const PowerStates states = ParsePowerCapabilities(data, size, windows8OrLater);
+    FUZZ_CHECK(states.read == (size >= kPowerCapabilitiesSize));
+    FUZZ_CHECK(states.read || (!states.s3 && !states.s4 && !states.hiberFilePresent));
+    FUZZ_CHECK((states.modernStandby == Known::Unknown) == !states.read);
+    FUZZ_CHECK(windows8OrLater || states.modernStandby != Known::Yes);
+
+    DevicePower device;
+    if (ParsePowerData(data, size, device)) {
+        FUZZ_CHECK(size >= kPowerDataSize);
+        FUZZ_CHECK(device.deepestWake <= kPowerSystemShutdown);
+    } else {
+        FUZZ_CHECK(device.capabilities == 0 && device.deepestWake == 0);
+    }
+    return 0;
+}

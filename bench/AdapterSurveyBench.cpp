@@ -12,6 +12,7 @@
 
 #include "tests/native/FixedAdapterFacts.h"
 #include "netcheck/CheckRules.h"
+#include "netcheck/DriverKeyRead.h"
 #include "netcheck/ReadinessRules.h"
 #include "power/PowerFacts.h"
 
@@ -62,7 +63,9 @@ std::vector<DriverKey> ManyKeys(unsigned long count) {
     std::vector<DriverKey> keys;
     for (unsigned long i = 0; i < count; ++i) {
         const std::string guid = Guid(count - i);
-        DriverKey key{std::wstring(guid.begin(), guid.end()), std::to_wstring(i), {}};
+        wchar_t subkey[8];
+        std::swprintf(subkey, 8, L"%04lu", count - 1 - i);
+        DriverKey key{std::wstring(guid.begin(), guid.end()), subkey, {}};
         key.values.magicPacket.value = {true, 1};
         key.values.pnpCapabilities = {true, 0};
         keys.push_back(std::move(key));
@@ -102,26 +105,18 @@ std::vector<ListedDevice> ManyDevices(unsigned long count, unsigned long keys) {
     return devices;
 }
 
-std::vector<std::wstring> ManySubkeys(unsigned long count) {
-    std::vector<std::wstring> subkeys;
-    for (unsigned long i = 0; i < count; ++i) {
-        wchar_t subkey[8];
-        std::swprintf(subkey, 8, L"%04lu", count - 1 - i);
-        subkeys.push_back(subkey);
-    }
-    return subkeys;
-}
-
-// The devices' power data parsed, each matched to its driver key by name.
-std::size_t OneMatch(const std::vector<ListedDevice>& devices, const std::vector<std::wstring>& subkeys) {
-    std::size_t work = 0;
-    for (const ListedDevice& d : devices) {
+// The devices' power data parsed, each joined to its driver key by name.
+std::size_t OneMatch(const std::vector<ListedDevice>& listed, std::vector<DriverKey> keys) {
+    std::vector<DevicePower> devices;
+    for (const ListedDevice& d : listed) {
         DevicePower power;
         power.driverKey = DriverSubkeyOf(d.driver);
-        if (power.driverKey.empty() || !ParsePowerData(d.powerData.data(), d.powerData.size(), power)) continue;
-        work += static_cast<std::size_t>(std::find(subkeys.begin(), subkeys.end(), power.driverKey) - subkeys.begin()) +
-                power.deepestWake;
+        if (!power.driverKey.empty() && ParsePowerData(d.powerData.data(), d.powerData.size(), power))
+            devices.push_back(std::move(power));
     }
+    JoinDevicePower(keys, devices);
+    std::size_t work = 0;
+    for (const DriverKey& k : keys) work += k.values.deepestWake;
     return work;
 }
 
@@ -150,8 +145,8 @@ int main() {
     }
     for (const auto& size : sizes) {
         const std::vector<ListedDevice> devices = ManyDevices(size[0], size[1]);
-        const std::vector<std::wstring> subkeys = ManySubkeys(size[1]);
-        Time("devices' power data", size[0], size[1], [&] { return OneMatch(devices, subkeys); });
+        const std::vector<DriverKey> keys = ManyKeys(size[1]);
+        Time("devices' power data", size[0], size[1], [&] { return OneMatch(devices, keys); });
     }
     return 0;
 }

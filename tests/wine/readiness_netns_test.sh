@@ -27,6 +27,13 @@ wake_column() { P rows 1040 | awk -F' [|] ' '$1 == "eth0" {print $8}' | sed 's/ 
 state() { printf '%s | %s' "$(wake_column)" "$(item 1043)"; }
 firmware="The firmware’s own settings (Wake on LAN, Power on by PCI-E, ErP or deep sleep off) cannot be read from Windows: check them in the firmware setup."
 nothing="This PC: Windows reports nothing that would stop it from waking.\\r\\n\\r\\n$firmware"
+yes="yes, as far as Windows can tell." no="no." cannot="cannot tell: Windows reports nothing that decides it."
+# Wine reports no S3 (GetPwrCapabilities), a hibernation file, and no
+# device power data: sleep is always "no", hibernation follows the column.
+verdicts() {  # verdicts HIBERNATION SHUTDOWN: the lines above the findings, for eth0
+  printf 'Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: %s\\r\\nFrom shutdown: %s\\r\\n\\r\\n' "$1" "$2"
+}
+untold="From sleep: $cannot\\r\\nFrom hibernation: $cannot\\r\\nFrom shutdown: $cannot\\r\\n\\r\\nThis PC: Windows reports no wake setting for eth0. If one of them is this PC’s network card, check its Power Management and Advanced tabs (Device Manager); a phone’s connection or a virtual adapter cannot wake the PC.\\r\\n\\r\\n$firmware"
 expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
   press F5
   check "$1" "$2 | $3" "$(eventually "$2 | $3" state)"
@@ -34,42 +41,58 @@ expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
 
 open_program_in "$ns" "$prefix" en_US.UTF-8 0x30
 
-check "no driver key: not reported, and nothing Windows can tell" "Not reported | $nothing" "$(state)"
+check "no driver key: not reported, and Windows can tell nothing" "Not reported | $untold" "$(state)"
 reg add "$class\\0007" /v NetCfgInstanceId /t REG_SZ /d "$guid" /f
 reg add "$class\\0007" /v '*WakeOnMagicPacket' /t REG_SZ /d 1 /f
-expect "wake on magic packet on" "On" "$nothing"
+expect "wake on magic packet on; no shutdown keyword" "On" "$(verdicts "$yes" "$cannot")$nothing"
 reg add "$class\\0007" /v '*WakeOnMagicPacket' /t REG_SZ /d 0 /f
 expect "off: turn it on in the Advanced properties" "Off" \
-  "This PC: eth0 does not wake on a magic packet. Turn on Wake on Magic Packet in its Advanced properties (Device Manager).\\r\\n\\r\\n$firmware"
+  "$(verdicts "$no" "$no")This PC: eth0 does not wake on a magic packet. Turn on Wake on Magic Packet in its Advanced properties (Device Manager).\\r\\n\\r\\n$firmware"
 tab="This PC: eth0 may not wake the computer. On its Power Management tab (Device Manager), tick “Allow the computer to turn off this device” and “Allow this device to wake the computer”.\\r\\n\\r\\n$firmware"
 reg add "$class\\0007" /v '*WakeOnMagicPacket' /t REG_DWORD /d 1 /f
 reg add "$class\\0007" /v PnPCapabilities /t REG_DWORD /d 272 /f
-expect "waking not allowed on the Power Management tab" "Off (not allowed to wake)" "$tab"
+expect "waking not allowed on the Power Management tab" "Off (not allowed to wake)" "$(verdicts "$no" "$cannot")$tab"
 reg add "$class\\0007" /v PnPCapabilities /t REG_DWORD /d 280 /f
-expect "power management off" "Off (power management)" "$tab"
+expect "power management off" "Off (power management)" "$(verdicts "$no" "$cannot")$tab"
 reg delete "$class\\0007" /v PnPCapabilities /f
-expect "a keyword stored as a number counts too" "On" "$nothing"
+expect "a keyword stored as a number counts too" "On" "$(verdicts "$yes" "$cannot")$nothing"
 reg add "$class\\0007" /v '*WakeOnMagicPacket' /t REG_BINARY /d 01000000 /f
-expect "a value of a type that holds no number" "Not reported" "$nothing"
+expect "a value of a type that holds no number" "Not reported" "$untold"
 reg delete "$class\\0007" /v '*WakeOnMagicPacket' /f
-expect "no value" "Not reported" "$nothing"
+expect "no value" "Not reported" "$untold"
+
+# What the driver's INF file left: a default for each keyword it never
+# wrote, and the name its Advanced tab shows.
+ndi="$class\\0007\\Ndi\\params"
+reg add "$ndi\\*WakeOnMagicPacket" /v default /t REG_SZ /d 1 /f
+reg add "$ndi\\*WakeOnMagicPacket" /v ParamDesc /t REG_SZ /d 'Wake on Magic Packet' /f
+expect "no value, but the driver's default: on" "On" "$(verdicts "$yes" "$cannot")$nothing"
+reg add "$ndi\\S5WakeOnLan" /v default /t REG_SZ /d 1 /f
+reg add "$ndi\\S5WakeOnLan" /v ParamDesc /t REG_SZ /d 'Shutdown Wake-On-Lan' /f
+expect "the shutdown keyword's default: on" "On" "$(verdicts "$yes" "$yes")$nothing"
+reg add "$class\\0007" /v S5WakeOnLan /t REG_SZ /d 0 /f
+expect "the shutdown keyword off, named as the Advanced tab names it" "On" \
+  "$(verdicts "$yes" "$no")This PC: “Shutdown Wake-On-Lan” is off for eth0, so it does not wake from shutdown. Turn it on in its Advanced properties (Device Manager).\\r\\n\\r\\n$firmware"
+reg add "$class\\0007" /v S5WakeOnLan /t REG_SZ /d 1 /f
 
 fast="This PC: Fast Startup is on. Shut down then leaves the PC half hibernated, and many cards are not armed for waking from that. Turn Fast Startup off, or use Sleep instead of Shut down.\\r\\n\\r\\n$firmware"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 1 /f
-expect "Fast Startup on" "Not reported" "$fast"
+expect "Fast Startup on: a shutdown arms no card" "On" "$(verdicts "$yes" "$cannot")$fast"
 reg add "$power" /v HibernateEnabled /t REG_DWORD /d 0 /f
-expect "hibernation is not switched off in the Session Manager's key" "Not reported" "$fast"
+expect "hibernation is not switched off in the Session Manager's key" "On" "$(verdicts "$yes" "$cannot")$fast"
 reg delete "$power" /v HibernateEnabled /f
 reg add "$hibernation" /v HibernateEnabled /t REG_DWORD /d 0 /f
-expect "Fast Startup off when hibernation is off" "Not reported" "$nothing"
+expect "Fast Startup off when hibernation is off" "On" "$(verdicts "no: hibernation is off." "$yes")$nothing"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 0 /f
 reg delete "$hibernation" /v HibernateEnabled /f
-expect "Fast Startup off" "Not reported" "$nothing"
+expect "Fast Startup off" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 1 /f
-expect "the policy requires Fast Startup whatever the local setting" "Not reported" "$fast"
+expect "the policy requires Fast Startup whatever the local setting" "On" "$(verdicts "$yes" "$cannot")$fast"
 reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 0 /f
-expect "a policy of 0 leaves the local setting in force" "Not reported" "$nothing"
+expect "a policy of 0 leaves the local setting in force" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg delete "$policy" /v HiberbootEnabled /f
+reg delete "$class\\0007" /v S5WakeOnLan /f
+reg delete "$class\\0007\\Ndi" /f
 
 check "the check wrote nothing: the driver key holds what the test left" "NetCfgInstanceId" \
   "$(in_netns "$ns" "$prefix" wine reg query "$class\\0007" 2>/dev/null | tr -d '\r' | awk 'NF >= 3 {print $1}' | tr '\n' ' ' | sed 's/ $//')"

@@ -28,6 +28,10 @@ add_library(quorvane_win OBJECT
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp
+  lastwake/EventLogReader.cpp
+  lastwake/FirmwareWakeUpReader.cpp
+  lastwake/LastWakeWorker.cpp
+  lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
   net/AdapterList.cpp

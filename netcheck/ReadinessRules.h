@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "Finding.h"
 #include "net/Adapter.h"
+#include "text/Finding.h"
 
 // A registry value's number: REG_DWORD of exactly four bytes, or decimal
 // digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their

@@ -63,6 +63,25 @@ KEYS = [
     "CLI_HELP_WAIT",
     "CLI_HELP_QUIET",
     "CLI_HELP_EXIT",
+    # What Windows and the firmware recorded of the last wake.
+    "LAST_WOKE_BY",
+    "LAST_WOKE_BY_CARD",
+    "LAST_WOKE_NO_SOURCE",
+    "LAST_START_FULL",
+    "LAST_START_FULL_FIRMWARE",
+    "LAST_START_FAST",
+    "LAST_START_FAST_FIRMWARE",
+    "LAST_START_RESUMED",
+    "LAST_START_RESUMED_FIRMWARE",
+    "LAST_FIRMWARE_ONLY",
+    "WAKEUP_OTHER",
+    "WAKEUP_UNKNOWN",
+    "WAKEUP_APM_TIMER",
+    "WAKEUP_MODEM_RING",
+    "WAKEUP_LAN_REMOTE",
+    "WAKEUP_POWER_SWITCH",
+    "WAKEUP_PCI_PME",
+    "WAKEUP_AC_POWER",
 ]
 
 ENGLISH = [
@@ -191,6 +210,25 @@ ENGLISH = [
     "/wait ADDRESS-OR-NAME: then waits for the PC to answer, as Wake and wait does, for /seconds N (1 to 3600; 180 if not given).",
     "/quiet: no window at all. /? or /help: this text.",
     "Exit codes: 0 sent (and answered, or already on), 1 no answer in time, 2 bad command line, 3 sending failed, 4 address refused or another device answers there.",
+    # What Windows and the firmware recorded of the last wake.
+    "This PC last woke from sleep at %1: woken by %2.",
+    "This PC last woke from sleep at %1: woken by this PC\u2019s network card %2.",
+    "This PC last woke from sleep at %1; no wake source was recorded.",
+    "This PC\u2019s last start, at %1, was from shutdown or a restart.",
+    "This PC\u2019s last start, at %1, was from shutdown or a restart; the firmware says it was started by: %2.",
+    "This PC\u2019s last start, at %1, was a Fast Startup (after a hybrid shutdown).",
+    "This PC\u2019s last start, at %1, was a Fast Startup (after a hybrid shutdown); what the firmware holds (%2) may be from an earlier start.",
+    "This PC\u2019s last start, at %1, was a resume from hibernation.",
+    "This PC\u2019s last start, at %1, was a resume from hibernation; what the firmware holds (%2) may be from an earlier start.",
+    "The firmware says this PC was last started by: %1. Windows recorded no start to pair it with, so it may be from an earlier start.",
+    "Other",
+    "Unknown",
+    "APM Timer",
+    "Modem Ring",
+    "LAN Remote (a network card, Wake-on-LAN)",
+    "Power Switch",
+    "PCI PME# (a PCI device, such as a network card)",
+    "AC Power Restored",
 ]
 
 KOREAN = [
@@ -319,6 +357,25 @@ KOREAN = [
     "/wait 주소-또는-이름: 그다음 켜고 기다리기와 같이 /seconds N초(1~3600, 기본 180) 동안 PC의 응답을 기다립니다.",
     "/quiet: 창을 하나도 열지 않습니다. /? 또는 /help: 이 설명.",
     "종료 코드: 0 보냄(응답했거나 이미 켜져 있음), 1 시간 안에 응답 없음, 2 잘못된 명령줄, 3 보내기 실패, 4 거부된 주소이거나 다른 장치가 응답함.",
+    # What Windows and the firmware recorded of the last wake.
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 깨운 장치: %2.",
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 이 PC의 네트워크 카드 %2이(가) 깨웠습니다.",
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 깨운 장치는 기록되지 않았습니다.",
+    "이 PC의 마지막 시작(%1)은 시스템 종료나 다시 시작 후의 시작이었습니다.",
+    "이 PC의 마지막 시작(%1)은 시스템 종료나 다시 시작 후의 시작이었습니다. 펌웨어가 기록한 시작 원인: %2.",
+    "이 PC의 마지막 시작(%1)은 빠른 시작(하이브리드 종료 후)이었습니다.",
+    "이 PC의 마지막 시작(%1)은 빠른 시작(하이브리드 종료 후)이었습니다. 펌웨어의 기록(%2)은 이전 시작의 것일 수 있습니다.",
+    "이 PC의 마지막 시작(%1)은 최대 절전 모드에서의 다시 시작이었습니다.",
+    "이 PC의 마지막 시작(%1)은 최대 절전 모드에서의 다시 시작이었습니다. 펌웨어의 기록(%2)은 이전 시작의 것일 수 있습니다.",
+    "펌웨어가 기록한 이 PC의 마지막 시작 원인: %1. Windows에 함께 볼 시작 기록이 없어 이전 시작의 것일 수 있습니다.",
+    "기타",
+    "알 수 없음",
+    "APM 타이머",
+    "모뎀 호출",
+    "LAN 원격(네트워크 카드, Wake-on-LAN)",
+    "전원 스위치",
+    "PCI PME#(네트워크 카드 등 PCI 장치)",
+    "AC 전원 복구",
 ]
 
 JAPANESE = [
@@ -447,6 +504,25 @@ JAPANESE = [
     "/wait アドレスまたは名前：その後、起動して待つと同じく、/seconds N秒（1～3600、既定180）の間パソコンの応答を待ちます。",
     "/quiet：ウィンドウを一切開きません。/?または/help：この説明。",
     "終了コード：0 送信済み（応答あり、またはすでに起動中）、1 時間内に応答なし、2 コマンドラインの誤り、3 送信失敗、4 アドレスを拒否、または別の機器が応答。",
+    # What Windows and the firmware recorded of the last wake.
+    "このパソコンが最後にスリープから復帰したのは%1です。復帰させたデバイス：%2。",
+    "このパソコンが最後にスリープから復帰したのは%1です。このパソコンのネットワークカード%2が復帰させました。",
+    "このパソコンが最後にスリープから復帰したのは%1です。復帰させたデバイスは記録されていません。",
+    "このパソコンの最後の起動（%1）は、シャットダウンまたは再起動からの起動でした。",
+    "このパソコンの最後の起動（%1）は、シャットダウンまたは再起動からの起動でした。ファームウェアが記録した起動の理由：%2。",
+    "このパソコンの最後の起動（%1）は高速スタートアップ（ハイブリッドシャットダウンの後）でした。",
+    "このパソコンの最後の起動（%1）は高速スタートアップ（ハイブリッドシャットダウンの後）でした。ファームウェアの記録（%2）は以前の起動のものかもしれません。",
+    "このパソコンの最後の起動（%1）は休止状態からの再開でした。",
+    "このパソコンの最後の起動（%1）は休止状態からの再開でした。ファームウェアの記録（%2）は以前の起動のものかもしれません。",
+    "ファームウェアが記録したこのパソコンの最後の起動の理由：%1。Windowsに対応する起動の記録がないため、以前の起動のものかもしれません。",
+    "その他",
+    "不明",
+    "APMタイマー",
+    "モデムの着信",
+    "LANリモート（ネットワークカード、Wake-on-LAN）",
+    "電源スイッチ",
+    "PCI PME#（ネットワークカードなどのPCIデバイス）",
+    "AC電源の復旧",
 ]
 
 

@@ -142,7 +142,12 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAIT_ANSWERED_ARP", "WAIT_ARP_NO_PING", "WAIT_OTHER_DEVICE",
                                      "WAIT_OTHER_DEVICE_FINAL", "LISTEN_LIST_LABEL", "NETCHECK_LIST_LABEL",
                                      "NETCHECK_FINDINGS_LABEL", "NETCHECK_READY_LABEL",
-                                     "CLI_SENT", "CLI_SEND_FAILED", "CLI_SENT_THROUGH", "CLI_NOT_SENT_THROUGH", "CLI_NO_ANSWER", "CLI_UNKNOWN", "CLI_MISSING", "CLI_TWICE", "CLI_BAD_MAC", "CLI_BAD_TARGET", "CLI_BAD_SECONDS", "CLI_NEEDS_WAKE", "CLI_NEEDS_WAIT", "CLI_HELP_USAGE", "CLI_HELP_WAKE", "CLI_HELP_EVERY", "CLI_HELP_WAIT", "CLI_HELP_QUIET", "CLI_HELP_EXIT"};
+                                     "CLI_SENT", "CLI_SEND_FAILED", "CLI_SENT_THROUGH", "CLI_NOT_SENT_THROUGH", "CLI_NO_ANSWER", "CLI_UNKNOWN", "CLI_MISSING", "CLI_TWICE", "CLI_BAD_MAC", "CLI_BAD_TARGET", "CLI_BAD_SECONDS", "CLI_NEEDS_WAKE", "CLI_NEEDS_WAIT", "CLI_HELP_USAGE", "CLI_HELP_WAKE", "CLI_HELP_EVERY", "CLI_HELP_WAIT", "CLI_HELP_QUIET", "CLI_HELP_EXIT",
+                                     "LAST_WOKE_BY", "LAST_WOKE_BY_CARD", "LAST_WOKE_NO_SOURCE", "LAST_START_FULL",
+                                     "LAST_START_FULL_FIRMWARE", "LAST_START_FAST", "LAST_START_FAST_FIRMWARE",
+                                     "LAST_START_RESUMED", "LAST_START_RESUMED_FIRMWARE", "LAST_FIRMWARE_ONLY",
+                                     "WAKEUP_OTHER", "WAKEUP_UNKNOWN", "WAKEUP_APM_TIMER", "WAKEUP_MODEM_RING",
+                                     "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

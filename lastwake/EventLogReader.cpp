@@ -92,6 +92,8 @@ bool ReadNewestEvent(const EventSought& sought, RenderedEvent& rendered) {
     const auto createContext = EventLogProc<decltype(&::EvtCreateRenderContext)>("EvtCreateRenderContext");
     const auto render = EventLogProc<decltype(&::EvtRender)>("EvtRender");
     if (!createContext || !render) return false;
+    // The context is made only once an event was found: Wine exports
+    // EvtCreateRenderContext as a stub that ends the process when called.
     const CEventHandle event = NewestEvent(sought);
     if (!event.IsSet()) return false;
 

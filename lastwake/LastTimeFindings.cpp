@@ -11,16 +11,16 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool IsCard(const std::wstring& source, const std::vector<std::wstring>& cardNames) {
-    for (const std::wstring& name : cardNames)
-        if (SameName(source, name)) return true;
+bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
+    for (const Adapter& a : adapters)
+        if (SameName(source, a.description) || SameName(source, a.label)) return true;
     return false;
 }
 
-Finding WakeFinding(const LastWake& wake, const std::vector<std::wstring>& cardNames, const LastTimeWords& words) {
+Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, const LastTimeWords& words) {
     const std::wstring time = words.time(wake.wakeTimeUtc);
     if (wake.source.empty()) return {L"LAST_WOKE_NO_SOURCE", {time}};
-    return {IsCard(wake.source, cardNames) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
+    return {IsCard(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
 }
 
 // Each boot type with and without the firmware's word.
@@ -44,10 +44,10 @@ const wchar_t* WakeUpTypeKey(int wakeUpType) {
     return wakeUpType >= 0 && wakeUpType < count ? kKeys[wakeUpType] : nullptr;
 }
 
-std::vector<Finding> LastTimeFindings(const LastWakeRecord& record, const std::vector<std::wstring>& cardNames,
+std::vector<Finding> LastTimeFindings(const LastWakeRecord& record, const std::vector<Adapter>& adapters,
                                       const LastTimeWords& words) {
     std::vector<Finding> findings;
-    if (record.wake.present) findings.push_back(WakeFinding(record.wake, cardNames, words));
+    if (record.wake.present) findings.push_back(WakeFinding(record.wake, adapters, words));
     const wchar_t* wakeUpKey = WakeUpTypeKey(record.wakeUpType);
     const LastStart& start = record.start;
     const bool knownStart = start.present && start.bootType >= kFullStart && start.bootType <= kResumedFromHibernation;

@@ -8,6 +8,7 @@
 
 #include "LastWakeEvents.h"
 #include "SmbiosWakeUp.h"
+#include "net/Adapter.h"
 #include "text/Finding.h"
 
 // All that was read; each part absent where it could not be.
@@ -31,7 +32,7 @@ const wchar_t* WakeUpTypeKey(int wakeUpType);
 // Nothing where nothing was read. The firmware's wake-up type goes with a
 // full start only: after a Fast Startup or a resume from hibernation, and
 // where Windows recorded no start, it may be an earlier start's. A wake
-// source that is one of `cardNames` (this PC's cards' descriptions or
-// labels, in any case) is named as this PC's network card.
-std::vector<Finding> LastTimeFindings(const LastWakeRecord& record, const std::vector<std::wstring>& cardNames,
+// source that names one of `adapters` (its device name, as the event log
+// writes it, or its label, in any case) is named as this PC's network card.
+std::vector<Finding> LastTimeFindings(const LastWakeRecord& record, const std::vector<Adapter>& adapters,
                                       const LastTimeWords& words);

@@ -151,9 +151,9 @@ std::ostream& operator<<(std::ostream& out, const Said& said) {
     return out;
 }
 
-std::vector<Said> Findings(const LastWakeRecord& record, const std::vector<std::wstring>& cards = {}) {
+std::vector<Said> Findings(const LastWakeRecord& record, const std::vector<Adapter>& adapters = {}) {
     std::vector<Said> said;
-    for (const Finding& f : LastTimeFindings(record, cards, kWords)) said.push_back({f.key, f.args});
+    for (const Finding& f : LastTimeFindings(record, adapters, kWords)) said.push_back({f.key, f.args});
     return said;
 }
 
@@ -172,13 +172,22 @@ TEST(LastTimeFindings, NothingReadSaysNothing) {
 }
 
 TEST(LastTimeFindings, TheWakeSourceNamedAndThisPcsCardRecognised) {
-    const std::vector<std::wstring> cards = {L"Ethernet", L"REALTEK PCIE GBE FAMILY CONTROLLER", L"Wi-Fi"};
+    // Windows Vista and later label a card with its connection's name; XP
+    // with its device name.
+    std::vector<Adapter> cards(3);
+    cards[0].label = L"Ethernet";
+    cards[0].description = L"REALTEK PCIE GBE FAMILY CONTROLLER";
+    cards[1].label = L"Wi-Fi";
+    cards[1].description = L"Intel(R) Wi-Fi 6 AX201 160MHz";
+    cards[2].label = L"Intel(R) PRO/1000 MT Network Connection";
     EXPECT_EQ((std::vector<Said>{{L"LAST_WOKE_BY_CARD", {FakeTime(kWake1), kRealtek}}}),
               Findings(Record(WokenBy(kRealtek)), cards));
     EXPECT_EQ((std::vector<Said>{{L"LAST_WOKE_BY", {FakeTime(kWake1), kUsbHost}}}), Findings(Record(WokenBy(kUsbHost)), cards));
     EXPECT_EQ((std::vector<Said>{{L"LAST_WOKE_BY", {FakeTime(kWake1), L"HID Keyboard Device"}}}),
               Findings(Record(WokenBy(L"HID Keyboard Device")), cards));
     EXPECT_EQ((std::vector<Said>{{L"LAST_WOKE_NO_SOURCE", {FakeTime(kWake1)}}}), Findings(Record(WokenBy(L"")), cards));
+    EXPECT_EQ(L"LAST_WOKE_BY_CARD", Findings(Record(WokenBy(L"Intel(R) PRO/1000 MT Network Connection")), cards)[0].key);
+    EXPECT_EQ(L"LAST_WOKE_BY", Findings(Record(WokenBy(kRealtek)), {})[0].key);
     // A card's name within a longer one is another device.
     EXPECT_EQ(L"LAST_WOKE_BY", Findings(Record(WokenBy(std::wstring(kRealtek) + L" #2")), cards)[0].key);
 }

@@ -52,7 +52,6 @@ bool NumberOf(const EVT_VARIANT& v, std::uint64_t& number) {
     case EvtVarTypeHexInt32: number = v.UInt32Val; return true;
     case EvtVarTypeUInt64:
     case EvtVarTypeHexInt64: number = v.UInt64Val; return true;
-    case EvtVarTypeInt32: number = static_cast<std::uint64_t>(v.Int32Val < 0 ? 0xFFFFFFFFu : v.Int32Val); return true;
     default: return false;
     }
 }

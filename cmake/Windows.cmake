@@ -29,6 +29,10 @@ add_library(quorvane_win OBJECT
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp
   framework/WindowsVersion.cpp
+  lastwake/EventLogReader.cpp
+  lastwake/FirmwareWakeUpReader.cpp
+  lastwake/LastWakeWorker.cpp
+  lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
   net/AdapterList.cpp

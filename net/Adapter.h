@@ -47,6 +47,7 @@ struct Adapter {
     unsigned long index = 0;               // its interface index
     std::string name;                      // its GUID name, its driver key's NetCfgInstanceId
     std::wstring label;                    // friendly name, else description
+    std::wstring description;              // the device's name, as Device Manager and the event log give it
     unsigned ifType = 0;                   // IF_TYPE_*
     unsigned medium = 0;                   // NDIS_PHYSICAL_MEDIUM; 0 where unspecified or unknown
     MacAddress mac{};

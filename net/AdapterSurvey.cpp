@@ -13,6 +13,7 @@ Adapter FromLists(const AddressFacts& f) {
     a.index = f.index;
     a.name = f.name;
     a.label = !f.friendlyName.empty() ? f.friendlyName : f.description;
+    a.description = f.description;
     a.ifType = f.ifType;
     a.mac = f.mac;
     a.macLength = f.macLength;
@@ -27,6 +28,7 @@ Adapter FromTable(const InterfaceFacts& row, const AddressFacts* lists) {
     a.index = row.index;
     a.name = row.guid;
     if (!lists || lists->friendlyName.empty()) a.label = !row.alias.empty() ? row.alias : row.description;
+    if (!row.description.empty()) a.description = row.description;
     a.ifType = row.ifType;
     a.medium = row.medium;
     a.mac = row.mac;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "Finding.h"
 #include "net/Adapter.h"
+#include "text/Finding.h"
 
 // One line of the list: one IPv4 address of an adapter, or the adapter alone
 // when it has none.

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "Finding.h"
 #include "WakeVerdicts.h"
 #include "net/Adapter.h"
 #include "net/DriverKeys.h"
+#include "text/Finding.h"
 
 // A registry value's number: REG_DWORD of exactly four bytes, or decimal
 // digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their

@@ -75,3 +75,4 @@
 #define WM_APP_RESOLVED (WM_APP + 10)    // Wake and wait's worker: the address of the name
 #define WM_APP_PROBED (WM_APP + 11)      // rounds are waiting
 #define WM_APP_UNRESOLVED (WM_APP + 12)  // the name could not be found
+#define WM_APP_LAST_WAKE (WM_APP + 13)   // the readiness check's worker: what was recorded of the last wake

@@ -68,6 +68,25 @@ KEYS = [
     "READY_NO", "READY_CANNOT_TELL", "READY_NO_SLEEP_STATE", "READY_NO_SLEEP_WAKE", "READY_HIBERNATION_OFF",
     "READY_NO_HIBERNATION_WAKE", "READY_NO_WAKE_FACTS", "READY_SHUTDOWN_OFF", "READY_STANDBY_OFF",
     "READY_NO_HIBERNATION_WAKE_CARD", "READY_ARP_OFFLOAD_OFF",
+    # What Windows and the firmware recorded of the last wake.
+    "LAST_WOKE_BY",
+    "LAST_WOKE_BY_CARD",
+    "LAST_WOKE_NO_SOURCE",
+    "LAST_START_FULL",
+    "LAST_START_FULL_FIRMWARE",
+    "LAST_START_FAST",
+    "LAST_START_FAST_FIRMWARE",
+    "LAST_START_RESUMED",
+    "LAST_START_RESUMED_FIRMWARE",
+    "LAST_FIRMWARE_ONLY",
+    "WAKEUP_OTHER",
+    "WAKEUP_UNKNOWN",
+    "WAKEUP_APM_TIMER",
+    "WAKEUP_MODEM_RING",
+    "WAKEUP_LAN_REMOTE",
+    "WAKEUP_POWER_SWITCH",
+    "WAKEUP_PCI_PME",
+    "WAKEUP_AC_POWER",
 ]
 
 ENGLISH = [
@@ -213,6 +232,25 @@ ENGLISH = [
     "This PC sleeps in Modern Standby, and \u201c%2\u201d is off for %1: a magic packet does not wake it from sleep. Turn it on in its Advanced properties (Device Manager).",
     "This PC: %1 cannot wake it from hibernation (its device wakes the PC from sleep at most). Use Sleep instead of Hibernate.",
     "This PC: \u201c%2\u201d is off for %1. Asleep, the PC then stops answering ARP, so a packet sent to its IP address (a router\u2019s port forward) is lost once the router forgets it. Broadcasts, Power ON and Wake and wait still work.",
+    # What Windows and the firmware recorded of the last wake.
+    "This PC last woke from sleep at %1: woken by %2.",
+    "This PC last woke from sleep at %1: woken by this PC\u2019s network card %2.",
+    "This PC last woke from sleep at %1; no wake source was recorded.",
+    "This PC\u2019s last start, at %1, was from shutdown or a restart.",
+    "This PC\u2019s last start, at %1, was from shutdown or a restart; the firmware says it was started by: %2.",
+    "This PC\u2019s last start, at %1, was a Fast Startup (after a hybrid shutdown).",
+    "This PC\u2019s last start, at %1, was a Fast Startup (after a hybrid shutdown); what the firmware holds (%2) may be from an earlier start.",
+    "This PC\u2019s last start, at %1, was a resume from hibernation.",
+    "This PC\u2019s last start, at %1, was a resume from hibernation; what the firmware holds (%2) may be from an earlier start.",
+    "The firmware says this PC was last started by: %1. Windows recorded no start to pair it with, so it may be from an earlier start.",
+    "Other",
+    "Unknown",
+    "APM Timer",
+    "Modem Ring",
+    "LAN Remote (a network card, Wake-on-LAN)",
+    "Power Switch",
+    "PCI PME# (a PCI device, such as a network card)",
+    "AC Power Restored",
 ]
 
 KOREAN = [
@@ -358,6 +396,25 @@ KOREAN = [
     "이 PC는 모던 스탠바이로 절전하며, %1의 \u201c%2\u201d이(가) 꺼져 있어 절전 중에 매직 패킷으로 켜지지 않습니다. 장치 관리자에서 고급 속성을 켜 주세요.",
     "이 PC: %1은(는) 최대 절전에서 PC를 켤 수 없습니다(이 장치는 절전까지만 PC를 켭니다). 최대 절전 대신 절전을 사용해 주세요.",
     "이 PC: %1의 \u201c%2\u201d이(가) 꺼져 있습니다. 절전 중에는 ARP에 응답하지 않으므로, IP 주소로 보낸 패킷(공유기의 포트 포워딩)은 공유기가 주소를 잊으면 전달되지 않습니다. 브로드캐스트, 전원 켜기, 켜고 기다리기는 영향이 없습니다.",
+    # What Windows and the firmware recorded of the last wake.
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 깨운 장치: %2.",
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 이 PC의 네트워크 카드 %2이(가) 깨웠습니다.",
+    "이 PC는 %1에 절전 모드에서 마지막으로 깨어났습니다. 깨운 장치는 기록되지 않았습니다.",
+    "이 PC의 마지막 시작(%1)은 시스템 종료나 다시 시작 후의 시작이었습니다.",
+    "이 PC의 마지막 시작(%1)은 시스템 종료나 다시 시작 후의 시작이었습니다. 펌웨어가 기록한 시작 원인: %2.",
+    "이 PC의 마지막 시작(%1)은 빠른 시작(하이브리드 종료 후)이었습니다.",
+    "이 PC의 마지막 시작(%1)은 빠른 시작(하이브리드 종료 후)이었습니다. 펌웨어의 기록(%2)은 이전 시작의 것일 수 있습니다.",
+    "이 PC의 마지막 시작(%1)은 최대 절전 모드에서의 다시 시작이었습니다.",
+    "이 PC의 마지막 시작(%1)은 최대 절전 모드에서의 다시 시작이었습니다. 펌웨어의 기록(%2)은 이전 시작의 것일 수 있습니다.",
+    "펌웨어가 기록한 이 PC의 마지막 시작 원인: %1. Windows에 함께 볼 시작 기록이 없어 이전 시작의 것일 수 있습니다.",
+    "기타",
+    "알 수 없음",
+    "APM 타이머",
+    "모뎀 호출",
+    "LAN 원격(네트워크 카드, Wake-on-LAN)",
+    "전원 스위치",
+    "PCI PME#(네트워크 카드 등 PCI 장치)",
+    "AC 전원 복구",
 ]
 
 JAPANESE = [
@@ -503,6 +560,25 @@ JAPANESE = [
     "このパソコンはモダンスタンバイでスリープし、%1の「%2」がオフのため、スリープ中はマジックパケットで起動しません。デバイスマネージャーの詳細設定で有効にしてください。",
     "このパソコン：%1は休止状態からパソコンを起動できません（このデバイスはスリープまでです）。休止状態の代わりにスリープを使ってください。",
     "このパソコン：%1の「%2」がオフです。スリープ中はARPに応答しないため、IPアドレスあての送信（ルーターのポート転送）はルーターがアドレスを忘れると届きません。ブロードキャスト、電源起動、起動して待つには影響しません。",
+    # What Windows and the firmware recorded of the last wake.
+    "このパソコンが最後にスリープから復帰したのは%1です。復帰させたデバイス：%2。",
+    "このパソコンが最後にスリープから復帰したのは%1です。このパソコンのネットワークカード%2が復帰させました。",
+    "このパソコンが最後にスリープから復帰したのは%1です。復帰させたデバイスは記録されていません。",
+    "このパソコンの最後の起動（%1）は、シャットダウンまたは再起動からの起動でした。",
+    "このパソコンの最後の起動（%1）は、シャットダウンまたは再起動からの起動でした。ファームウェアが記録した起動の理由：%2。",
+    "このパソコンの最後の起動（%1）は高速スタートアップ（ハイブリッドシャットダウンの後）でした。",
+    "このパソコンの最後の起動（%1）は高速スタートアップ（ハイブリッドシャットダウンの後）でした。ファームウェアの記録（%2）は以前の起動のものかもしれません。",
+    "このパソコンの最後の起動（%1）は休止状態からの再開でした。",
+    "このパソコンの最後の起動（%1）は休止状態からの再開でした。ファームウェアの記録（%2）は以前の起動のものかもしれません。",
+    "ファームウェアが記録したこのパソコンの最後の起動の理由：%1。Windowsに対応する起動の記録がないため、以前の起動のものかもしれません。",
+    "その他",
+    "不明",
+    "APMタイマー",
+    "モデムの着信",
+    "LANリモート（ネットワークカード、Wake-on-LAN）",
+    "電源スイッチ",
+    "PCI PME#（ネットワークカードなどのPCIデバイス）",
+    "AC電源の復旧",
 ]
 
 

@@ -147,7 +147,12 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "READY_SHUTDOWN", "READY_YES", "READY_NO", "READY_CANNOT_TELL",
                                      "READY_NO_SLEEP_STATE", "READY_NO_SLEEP_WAKE", "READY_HIBERNATION_OFF",
                                      "READY_NO_HIBERNATION_WAKE", "READY_NO_WAKE_FACTS", "READY_SHUTDOWN_OFF",
-                                     "READY_STANDBY_OFF", "READY_NO_HIBERNATION_WAKE_CARD", "READY_ARP_OFFLOAD_OFF"};
+                                     "READY_STANDBY_OFF", "READY_NO_HIBERNATION_WAKE_CARD", "READY_ARP_OFFLOAD_OFF",
+                                     "LAST_WOKE_BY", "LAST_WOKE_BY_CARD", "LAST_WOKE_NO_SOURCE", "LAST_START_FULL",
+                                     "LAST_START_FULL_FIRMWARE", "LAST_START_FAST", "LAST_START_FAST_FIRMWARE",
+                                     "LAST_START_RESUMED", "LAST_START_RESUMED_FIRMWARE", "LAST_FIRMWARE_ONLY",
+                                     "WAKEUP_OTHER", "WAKEUP_UNKNOWN", "WAKEUP_APM_TIMER", "WAKEUP_MODEM_RING",
+                                     "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -255,6 +255,33 @@ TEST(WindowsShapes, PppConnectionIsKnownOnlyToTheAddressList) {
     EXPECT_EQ(L"NETCHECK_VIA_TUNNEL_REACHES [Office VPN] [Ethernet (192.168.1.20/24)]", CheckKeys(adapters)[0]);
 }
 
+// The event log names a card that woke the PC by its device name, which
+// Vista and later show beside the connection's name and XP instead of one.
+TEST(WindowsShapes, TheDeviceNameStaysBesideTheConnectionsName) {
+    Shapes w;
+    w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-21-6A-11-22-33").description = L"Realtek PCIe GbE Family Controller";
+    w.Ipv4(L"192.168.1.20", 24, true);
+    w.lists.back().description = L"Realtek PCIe GbE Family Controller";
+    const std::vector<Adapter> vista = SurveyAdapters(w);
+    ASSERT_EQ(1u, vista.size());
+    EXPECT_EQ(L"Ethernet", vista[0].label);
+    EXPECT_EQ(L"Realtek PCIe GbE Family Controller", vista[0].description);
+
+    Shapes xp;
+    AddressFacts card;
+    card.index = 2;
+    card.description = L"Intel(R) PRO/1000 MT Network Connection";
+    card.ifType = kEthernet;
+    card.addresses = {0xC0A80114};
+    card.masks = {0xFFFFFF00};
+    xp.lists.push_back(card);
+    xp.hasTable = false;
+    const std::vector<Adapter> old = SurveyAdapters(xp);
+    ASSERT_EQ(1u, old.size());
+    EXPECT_EQ(card.description, old[0].label);
+    EXPECT_EQ(card.description, old[0].description);
+}
+
 // Interfaces without IPv4 that no user thinks of as a network card get no
 // row; Wi-Fi is Wi-Fi, and the Wi-Fi Direct adapter sits on nothing.
 TEST(WindowsShapes, OnlyCardsAreListedWithoutIpv4) {

@@ -1,0 +1,65 @@
+#include "LastTimeFindings.h"
+
+#include "text/HexDigits.h"
+
+namespace {
+
+bool SameName(const std::wstring& a, const std::wstring& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+    return true;
+}
+
+bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
+    for (const Adapter& a : adapters)
+        if (SameName(source, a.description) || SameName(source, a.label)) return true;
+    return false;
+}
+
+Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, const LastTimeWords& words) {
+    const std::wstring time = words.time(wake.wakeTimeUtc);
+    if (wake.source.empty()) return {L"LAST_WOKE_NO_SOURCE", {time}};
+    return {IsCard(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
+}
+
+// Each boot type with and without the firmware's word.
+struct StartKeys {
+    const wchar_t* alone;
+    const wchar_t* withFirmware;
+};
+const StartKeys kStartKeys[] = {
+    {L"LAST_START_FULL", L"LAST_START_FULL_FIRMWARE"},
+    {L"LAST_START_FAST", L"LAST_START_FAST_FIRMWARE"},
+    {L"LAST_START_RESUMED", L"LAST_START_RESUMED_FIRMWARE"},
+};
+
+}  // namespace
+
+const wchar_t* WakeUpTypeKey(int wakeUpType) {
+    static const wchar_t* const kKeys[] = {nullptr, L"WAKEUP_OTHER", L"WAKEUP_UNKNOWN", L"WAKEUP_APM_TIMER",
+                                           L"WAKEUP_MODEM_RING", L"WAKEUP_LAN_REMOTE", L"WAKEUP_POWER_SWITCH",
+                                           L"WAKEUP_PCI_PME", L"WAKEUP_AC_POWER"};
+    const int count = static_cast<int>(sizeof kKeys / sizeof kKeys[0]);
+    return wakeUpType >= 0 && wakeUpType < count ? kKeys[wakeUpType] : nullptr;
+}
+
+std::vector<Finding> LastTimeFindings(const LastWakeRecord& record, const std::vector<Adapter>& adapters,
+                                      const LastTimeWords& words) {
+    std::vector<Finding> findings;
+    if (record.wake.present) findings.push_back(WakeFinding(record.wake, adapters, words));
+    const wchar_t* wakeUpKey = WakeUpTypeKey(record.wakeUpType);
+    const LastStart& start = record.start;
+    const bool knownStart = start.present && start.bootType >= kFullStart && start.bootType <= kResumedFromHibernation;
+    if (knownStart) {
+        const StartKeys& keys = kStartKeys[start.bootType];
+        const std::wstring time = words.time(start.timeUtc);
+        if (wakeUpKey)
+            findings.push_back({keys.withFirmware, {time, words.text(wakeUpKey)}});
+        else
+            findings.push_back({keys.alone, {time}});
+    } else if (wakeUpKey) {
+        findings.push_back({L"LAST_FIRMWARE_ONLY", {words.text(wakeUpKey)}});
+    }
+    return findings;
+}

@@ -1,0 +1,55 @@
+#pragma once
+// What the System event log recorded of the last wake from sleep and of the
+// last start, made from the values of one event as the reader rendered them
+// by name. Platform-free.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One value of an event's data, by name, as the reader rendered it.
+struct EventValue {
+    enum class Kind { Absent, Time, Text, Number };
+    std::wstring name;
+    Kind kind = Kind::Absent;  // absent where the event has no such value, or one of another type
+    std::uint64_t number = 0;  // a time: a FILETIME in UTC
+    std::wstring text;
+};
+
+struct RenderedEvent {
+    std::wstring provider;
+    unsigned id = 0;
+    std::uint64_t createdUtc = 0;  // when it was written: a FILETIME in UTC
+    std::vector<EventValue> values;
+};
+
+// The newest event the reader looks for, and the names of the data it
+// renders of it.
+struct EventSought {
+    const wchar_t* provider;
+    unsigned id;
+    const wchar_t* const* names;
+    std::size_t count;
+};
+extern const EventSought kLastWakeEvent;   // the resume from sleep or hibernation
+extern const EventSought kLastStartEvent;  // the boot type (Windows 8 and later)
+
+struct LastWake {
+    bool present = false;
+    std::uint64_t sleepTimeUtc = 0, wakeTimeUtc = 0;  // FILETIME; sleep 0 where not recorded
+    std::wstring source;                              // a device's name; empty where none was recorded
+};
+
+// Boot types as the event gives them.
+constexpr int kFullStart = 0, kFastStartup = 1, kResumedFromHibernation = 2;
+
+struct LastStart {
+    bool present = false;
+    std::uint64_t timeUtc = 0;
+    int bootType = -1;
+};
+
+// Present only for the wake event with its wake time.
+LastWake LastWakeOf(const RenderedEvent& event);
+// Present only for the boot event with a boot type.
+LastStart LastStartOf(const RenderedEvent& event);

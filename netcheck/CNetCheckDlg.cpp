@@ -4,6 +4,7 @@
 #include "ReadinessRules.h"
 #include "WakeSettingsReader.h"
 #include "framework/SystemLibrary.h"
+#include "lastwake/LocalTimeText.h"
 #include "net/DirectedSend.h"
 #include "net/SystemAdapterFacts.h"
 #include "net/Ipv4.h"
@@ -15,6 +16,7 @@
 const MessageMapEntry CNetCheckDlg::messageEntries[] = {
     Map::Command<&CNetCheckDlg::OnSend>(BN_CLICKED, IDC_NETCHECK_SEND),
     Map::Command<&CNetCheckDlg::OnRefresh>(BN_CLICKED, IDC_NETCHECK_REFRESH),
+    Map::Posted<&CNetCheckDlg::OnLastWakeRead>(LastWakeWorker::kRead),
     Map::Message<&CNetCheckDlg::OnSize>(WM_SIZE),
     Map::GetMinMaxInfo<&CNetCheckDlg::OnGetMinMaxInfo>(),
 };
@@ -44,13 +46,16 @@ std::wstring FindingsText(const std::vector<Finding>& findings) {
     return text;
 }
 
-// The verdicts, one power state a line, above what stops each.
-std::wstring ReadinessText(const std::vector<Adapter>& adapters, const PcPower& power) {
+// The verdicts, one power state a line; what Windows recorded of the last
+// wake, once read; then what stops this PC from waking.
+std::wstring ReadinessText(const std::vector<Adapter>& adapters, const PcPower& power, const LastWakeRecord& last) {
     const int card = WakeCardOf(adapters);
     std::wstring text;
     if (card >= 0) text = FillArgs(LocalizedText(L"READY_VERDICTS_BY"), {adapters[static_cast<std::size_t>(card)].label});
     for (const VerdictLine& line : WakeVerdicts(adapters, card, power))
         text += (text.empty() ? L"" : L"\r\n") + LocalizedText(line.state) + L" " + LocalizedText(line.answer);
+    const std::vector<Finding> lastTime = LastTimeFindings(last, adapters, {&LocalTimeText, &LocalizedText});
+    if (!lastTime.empty()) text += L"\r\n\r\n" + FindingsText(lastTime);
     return text + L"\r\n\r\n" + FindingsText(ReadinessFindings(adapters, power));
 }
 
@@ -115,6 +120,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
     }
     OnSize();
     ShowAdapters();
+    m_lastWake.Start(m_hWnd);  // a long System log must not hold the dialog back
     return TRUE;  // the focus goes to the list: Enter then closes
 }
 
@@ -138,7 +144,18 @@ void CNetCheckDlg::ShowAdapters() {
     m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
     const bool macComplete = m_strMac.size() == 2 * kMacBytes;
     SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
-    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_adapters, ReadPcPower()));
+    m_power = ReadPcPower();
+    ShowReadiness();
+}
+
+void CNetCheckDlg::ShowReadiness() {
+    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_adapters, m_power, m_lastWakeRecord));
+}
+
+void CNetCheckDlg::OnLastWakeRead(unsigned serial, std::uint32_t) {
+    if (serial != m_lastWake.Serial()) return;
+    m_lastWakeRecord = m_lastWake.TakeRecord();
+    ShowReadiness();
 }
 
 void CNetCheckDlg::OnRefresh() {

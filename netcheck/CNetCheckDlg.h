@@ -8,8 +8,10 @@
 #include <vector>
 
 #include "CheckRules.h"
+#include "WakeVerdicts.h"
 #include "framework/CDialog.h"
 #include "framework/CListView.h"
+#include "lastwake/LastWakeWorker.h"
 
 class CNetCheckDlg final : public CDialog {
 public:
@@ -32,6 +34,8 @@ private:
     void OnSize();
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void ShowAdapters();
+    void ShowReadiness();
+    void OnLastWakeRead(unsigned serial, std::uint32_t);
 
     // Where a control stands at the template's size, and how it follows a
     // change of the dialog's size: the list grows both ways, the findings
@@ -49,4 +53,7 @@ private:
     CListView m_list;
     std::vector<Adapter> m_adapters;
     std::vector<CheckRow> m_rows;  // as the list shows them, row for row
+    PcPower m_power;
+    LastWakeWorker m_lastWake;
+    LastWakeRecord m_lastWakeRecord;  // empty until the worker has read it
 };

@@ -53,6 +53,7 @@ close_all() {
   wait_program 20
 }
 firmware="The firmware’s own settings (Wake on LAN, Power on by PCI-E, ErP or deep sleep off) cannot be read from Windows: check them in the firmware setup."
+last="The firmware says this PC was last started by: Unknown. Windows recorded no start to pair it with, so it may be from an earlier start.\\r\\n\\r\\n"
 wake_off="This PC: eth0 does not wake on a magic packet. Turn on Wake on Magic Packet in its Advanced properties (Device Manager)."
 
 open_program_in "$pc" "$prefix" en_US.UTF-8
@@ -65,9 +66,9 @@ eth0 | Ethernet | - | - | Connected |  |  | Off" "$(rows)"
 check "no VPN finding: the switch reaches the card's network" \
   "Power ON’s broadcast leaves by br0 (10.221.0.1/24). The PC to be woken must be on that network, not behind a router.\\r\\n\\r\\nbr0 is a virtual switch, bridge or team on the card eth0: what leaves by it reaches the network of eth0." \
   "$(item 1041)"
-check "the verdicts and findings name the card and the MAC address that wakes this PC" \
-  "Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: no.\\r\\nFrom shutdown: no.\\r\\n\\r\\n$wake_off\\r\\n\\r\\nThis PC: eth0 carries the network of br0. It wakes this PC by its own MAC address, 00-1A-2B-3C-4D-5E.\\r\\n\\r\\n$firmware" \
-  "$(item 1043)"
+ready="Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: no.\\r\\nFrom shutdown: no.\\r\\n\\r\\n$last$wake_off\\r\\n\\r\\nThis PC: eth0 carries the network of br0. It wakes this PC by its own MAC address, 00-1A-2B-3C-4D-5E.\\r\\n\\r\\n$firmware"
+check "the verdicts and findings name the card and the MAC address that wakes this PC" "$ready" \
+  "$(eventually "$ready" item 1043)"
 read -r x y < <(P center 1042)
 click_at "$x" "$y"
 packet="$(expected_packet 0A1B2C3D4E5F)"

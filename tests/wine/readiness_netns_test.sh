@@ -30,10 +30,12 @@ nothing="This PC: Windows reports nothing that would stop it from waking.\\r\\n\
 yes="yes, as far as Windows can tell." no="no." cannot="cannot tell: Windows reports nothing that decides it."
 # Wine reports no S3 (GetPwrCapabilities), a hibernation file, and no
 # device power data: sleep is always "no", hibernation follows the column.
+# It keeps no System log, and its own firmware table says "unknown".
+last="The firmware says this PC was last started by: Unknown. Windows recorded no start to pair it with, so it may be from an earlier start.\\r\\n\\r\\n"
 verdicts() {  # verdicts HIBERNATION SHUTDOWN: the lines above the findings, for eth0
-  printf 'Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: %s\\r\\nFrom shutdown: %s\\r\\n\\r\\n' "$1" "$2"
+  printf 'Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: %s\\r\\nFrom shutdown: %s\\r\\n\\r\\n%s' "$1" "$2" "$last"
 }
-untold="From sleep: $cannot\\r\\nFrom hibernation: $cannot\\r\\nFrom shutdown: $cannot\\r\\n\\r\\nThis PC: Windows reports no wake setting for eth0. If one of them is this PC’s network card, check its Power Management and Advanced tabs (Device Manager); a phone’s connection or a virtual adapter cannot wake the PC.\\r\\n\\r\\n$firmware"
+untold="From sleep: $cannot\\r\\nFrom hibernation: $cannot\\r\\nFrom shutdown: $cannot\\r\\n\\r\\n${last}This PC: Windows reports no wake setting for eth0. If one of them is this PC’s network card, check its Power Management and Advanced tabs (Device Manager); a phone’s connection or a virtual adapter cannot wake the PC.\\r\\n\\r\\n$firmware"
 expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
   press F5
   check "$1" "$2 | $3" "$(eventually "$2 | $3" state)"
@@ -41,7 +43,8 @@ expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
 
 open_program_in "$ns" "$prefix" en_US.UTF-8 0x30
 
-check "no driver key: not reported, and Windows can tell nothing" "Not reported | $untold" "$(state)"
+check "no driver key: not reported, and Windows can tell nothing; the last start once read" "Not reported | $untold" \
+  "$(eventually "Not reported | $untold" state)"
 reg add "$class\\0007" /v NetCfgInstanceId /t REG_SZ /d "$guid" /f
 reg add "$class\\0007" /v '*WakeOnMagicPacket' /t REG_SZ /d 1 /f
 expect "wake on magic packet on; no shutdown keyword" "On" "$(verdicts "$yes" "$cannot")$nothing"

@@ -7,7 +7,12 @@
 #     dialog font; showing Quorvane's own main dialog and icon. Each step
 #     prices one thing: what the system charges for the manifest and font,
 #     what the dialog's design costs, and what Quorvane's code costs;
-#  2. one "Power ON" send against a bare socket/setsockopt/sendto/close.
+#  2. one "Power ON" send against a bare socket/setsockopt/sendto/close;
+#  3. the network check's opening: the menu command posted to the check's
+#     window mapped, for this build and, where QUORVANE_BENCH_BEFORE names
+#     the Quorvane.exe of an earlier build (for example one made with
+#     git worktree add DIR COMMIT and DIR/scripts/build.sh), for that one
+#     too, in alternating openings.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/scripts/wine-build.sh"
@@ -54,6 +59,8 @@ start_once() {
 }
 median() { sort -n | sed -n "$((runs / 2 + 1))p"; }
 
+# "bench.sh check" runs the third benchmark alone.
+if [ "${1:-}" != check ]; then
 # The first start of a fresh prefix sets Wine up and is not counted; then the
 # programs take turns, so that drifts of the machine hit all alike.
 programs=(Quorvane.exe bench/same_dialog.exe bench/minimal_styled_dialog.exe bench/minimal_dialog.exe)
@@ -85,3 +92,37 @@ link_netns "$snd" 10.216.0.1/24 "$sink" 10.216.0.2/24
 ip -n "$snd" route add default dev eth0
 prefix_for_netns "$snd" prefix
 timeout 300 ip netns exec "$snd" env WINEPREFIX="$prefix" wine "$build/tests/wine/send_magic_packet.exe" --bench 300 2>/dev/null | tr -d '\r'
+fi
+
+# One opening of the check in program $1: prints the milliseconds from the
+# menu command to the check's window mapped.
+check_once() {
+  local ready="$QUORVANE_SCRATCH/map.ready" posted end pid waiter i
+  wine "$1" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  probe wait 1 30 >/dev/null
+  rm -f "$ready"
+  /usr/bin/python3 "$root/scripts/map_wait.py" "$ready" 30 >"$QUORVANE_SCRATCH/map.time" &
+  waiter=$!
+  for ((i = 0; i < 1000; i++)); do
+    [ -e "$ready" ] && break
+    sleep 0.01
+  done
+  posted=$(probe syscommand-timed 0x30 | tr -d '\r')
+  quorvane_wait "$waiter" 40 || { echo "bench: the check did not open within 40 s" >&2; exit 1; }
+  end=$(cat "$QUORVANE_SCRATCH/map.time")
+  kill "$pid" 2>/dev/null || true
+  quorvane_wait "$pid" 10 || true
+  probe wait 0 10 0 >/dev/null || true
+  echo "$(((end - posted) / 1000000))"
+}
+opened=("$build/Quorvane.exe")
+[ -n "${QUORVANE_BENCH_BEFORE:-}" ] && opened+=("$QUORVANE_BENCH_BEFORE")
+for p in "${opened[@]}"; do : >"$QUORVANE_SCRATCH/check-$(echo "$p" | md5sum | cut -c1-8).times"; done
+for ((i = 0; i < runs; i++)); do
+  for p in "${opened[@]}"; do check_once "$p" >>"$QUORVANE_SCRATCH/check-$(echo "$p" | md5sum | cut -c1-8).times"; done
+done
+echo "median of $runs alternating openings of the network check, menu command to window mapped:"
+for p in "${opened[@]}"; do
+  echo "  $p: $(median <"$QUORVANE_SCRATCH/check-$(echo "$p" | md5sum | cut -c1-8).times") ms"
+done

@@ -11,6 +11,7 @@
 //   probe clipboard            the clipboard's Unicode text
 //   probe set-clipboard TEXT   puts ASCII text on the clipboard
 //   probe syscommand ID        posts WM_SYSCOMMAND ID to the active dialog
+//   probe syscommand-timed ID  the same, and prints when it posted (ns, as date +%s%N)
 //   probe rows ID [count]      the rows of list view ID in the active dialog,
 //                              cells joined by " | "; then "rows N" (alone with count)
 //   probe click ID             clicks button ID of the active dialog and prints how
@@ -175,10 +176,16 @@ int SetClipboard(const wchar_t* text) {
     return WriteClipboardText(nullptr, text) ? 0 : 1;
 }
 
-int SysCommand(unsigned id) {
+int SysCommand(unsigned id, bool timed = false) {
     const HWND dialog = ActiveDialog();
     if (!dialog) return 1;
-    return ::PostMessageW(dialog, WM_SYSCOMMAND, id, 0) ? 0 : 1;
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    if (!::PostMessageW(dialog, WM_SYSCOMMAND, id, 0)) return 1;
+    // The benchmark's clock starts here, as date +%s%N counts.
+    const unsigned long long ticks = (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    if (timed) std::printf("%llu\n", (ticks - 116444736000000000ULL) * 100);
+    return 0;
 }
 
 // A list view's texts live in the other process: the item and the text buffer
@@ -247,6 +254,8 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"clipboard") return Clipboard();
     if (command == L"set-clipboard" && argc > 2) return SetClipboard(argv[2]);
     if (command == L"syscommand" && argc > 2) return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)));
+    if (command == L"syscommand-timed" && argc > 2)
+        return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)), true);
     if (command == L"rows" && argc > 2) return Rows(_wtoi(argv[2]), argc > 3 && std::wstring(argv[3]) == L"count");
     if (command == L"click" && argc > 2) return Click(_wtoi(argv[2]));
     std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]|click ID\n", stderr);

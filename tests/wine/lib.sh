@@ -151,3 +151,31 @@ make_sleeping_pc() {  # make_sleeping_pc SND PC NET MAC DELAY LOG
   echo "the sleeping PC did not start"
   return 1
 }
+
+# In namespace $1 every name is unknown at once, from a name server that is
+# not there (no DNS query leaves the namespaces), but those of the hosts
+# lines given: names_unknown_in NS ["ADDRESS NAME"...]
+names_unknown_in() {
+  local ns="$1"
+  shift
+  mkdir -p "/etc/netns/$ns"
+  printf '%s\n' '127.0.0.1 localhost' "$@" >"/etc/netns/$ns/hosts"
+  printf 'nameserver 127.0.0.1\n' >"/etc/netns/$ns/resolv.conf"
+}
+
+# The text of control $3 in the enabled dialog of namespace $1's program.
+item_in() {  # item_in NS PREFIX ID
+  probe_in "$1" "$2" dump | awk '/^dialog enabled/ {on=1; next} /^dialog/ {on=0} on' |
+    sed -n "s/^  $3 [a-z]* [A-Za-z0-9]* \\[\\(.*\\)\\] style=.*/\\1/p"
+}
+
+# Closes the dialog on top of the main window, then the program, which must
+# end normally.
+close_program_in() {  # close_program_in NS PREFIX
+  press Escape
+  probe_in "$1" "$2" wait 1 30 >/dev/null || true
+  probe_in "$1" "$2" syscommand 0xF060 >/dev/null
+  wait_program 20
+  check "the program ends normally" "0" "$program_status"
+}
+

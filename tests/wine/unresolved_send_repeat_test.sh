@@ -14,14 +14,11 @@ snd="qv-$$-snd" pc="qv-$$-pc"
 pc_mac=02:57:41:4b:45:32
 log="$scratch/pc.log"
 make_sleeping_pc "$snd" "$pc" 10.222.0 "$pc_mac" 9999 "$log"  # never boots
-# Every name is unknown at once, from a name server that is not there.
-mkdir -p "/etc/netns/$snd"
-printf '127.0.0.1 localhost\n' >"/etc/netns/$snd/hosts"
-printf 'nameserver 127.0.0.1\n' >"/etc/netns/$snd/resolv.conf"
+names_unknown_in "$snd"
 prefix_for_netns "$snd" prefix
 
 P() { probe_in "$snd" "$prefix" "$@"; }
-status() { P dump | awk '/^dialog enabled/ {on=1; next} /^dialog/ {on=0} on' | sed -n 's/^  1053 [a-z]* [A-Za-z0-9]* \[\(.*\)\] style=.*/\1/p'; }
+status() { item_in "$snd" "$prefix" 1053; }
 packets() { grep -c '^magic 255.255.255.255 40000$' "$log" || true; }
 
 open_program_in "$snd" "$prefix" en_US.UTF-8
@@ -56,10 +53,6 @@ check "every round sent its packet" "0 failed" "$failed failed"
 check "every round came to its verdict" "0" "$unanswered"
 check "one packet a round reached the cable" "$repeat" "$(packets)"
 
-press Escape
-P wait 1 30 >/dev/null || true
-P syscommand 0xF060 >/dev/null
-wait_program 20
-check "the program ends normally" "0" "$program_status"
+close_program_in "$snd" "$prefix"
 
 finish

@@ -22,9 +22,7 @@ ip -n "$pc" link set other0 up
 ip netns exec "$pc" sysctl -qw net.ipv4.conf.all.arp_ignore=1  # each answers ARP for its own address only
 # A name that resolves behind a router; every other name is unknown at
 # once, from a name server that is not there (nothing leaves the namespaces).
-mkdir -p "/etc/netns/$snd"
-printf '127.0.0.1 localhost\n172.31.9.9 far-pc\n' >"/etc/netns/$snd/hosts"
-printf 'nameserver 127.0.0.1\n' >"/etc/netns/$snd/resolv.conf"
+names_unknown_in "$snd" "172.31.9.9 far-pc"
 prefix_for_netns "$snd" prefix
 
 P() { probe_in "$snd" "$prefix" "$@"; }
@@ -135,10 +133,6 @@ probes="$(grep -c '172.31.9.9' "$log")"
 sleep 3
 check "no probe after Stop" "$probes" "$(grep -c '172.31.9.9' "$log")"
 
-press Escape
-P wait 1 30 >/dev/null || true
-P syscommand 0xF060 >/dev/null
-wait_program 20
-check "the program ends normally" "0" "$program_status"
+close_program_in "$snd" "$prefix"
 
 finish

@@ -17,6 +17,7 @@ const MessageMapEntry CNetCheckDlg::messageEntries[] = {
     Map::Command<&CNetCheckDlg::OnSend>(BN_CLICKED, IDC_NETCHECK_SEND),
     Map::Command<&CNetCheckDlg::OnRefresh>(BN_CLICKED, IDC_NETCHECK_REFRESH),
     Map::Posted<&CNetCheckDlg::OnLastWakeRead>(LastWakeWorker::kRead),
+    Map::Message<&CNetCheckDlg::OnShown>(WM_APP_NETCHECK_SHOWN),
     Map::Message<&CNetCheckDlg::OnSize>(WM_SIZE),
     Map::GetMinMaxInfo<&CNetCheckDlg::OnGetMinMaxInfo>(),
 };
@@ -120,7 +121,9 @@ BOOL CNetCheckDlg::OnInitDialog() {
     }
     OnSize();
     ShowAdapters();
-    m_lastWake.Start(m_hWnd);  // a long System log must not hold the dialog back
+    // Handled once the dialog is on screen: a long System log, and the
+    // libraries that read it, must not hold the dialog back.
+    ::PostMessageW(m_hWnd, WM_APP_NETCHECK_SHOWN, 0, 0);
     return TRUE;  // the focus goes to the list: Enter then closes
 }
 
@@ -150,6 +153,10 @@ void CNetCheckDlg::ShowAdapters() {
 
 void CNetCheckDlg::ShowReadiness() {
     SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_adapters, m_power, m_lastWakeRecord));
+}
+
+void CNetCheckDlg::OnShown() {
+    m_lastWake.Start(m_hWnd);
 }
 
 void CNetCheckDlg::OnLastWakeRead(unsigned serial, std::uint32_t) {

@@ -35,6 +35,7 @@ private:
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void ShowAdapters();
     void ShowReadiness();
+    void OnShown();
     void OnLastWakeRead(unsigned serial, std::uint32_t);
 
     // Where a control stands at the template's size, and how it follows a

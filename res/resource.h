@@ -76,3 +76,4 @@
 #define WM_APP_PROBED (WM_APP + 11)      // rounds are waiting
 #define WM_APP_UNRESOLVED (WM_APP + 12)  // the name could not be found
 #define WM_APP_LAST_WAKE (WM_APP + 13)   // the readiness check's worker: what was recorded of the last wake
+#define WM_APP_NETCHECK_SHOWN (WM_APP + 14)  // the check is on screen: its worker may start

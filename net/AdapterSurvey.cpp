@@ -43,7 +43,6 @@ Adapter FromTable(const InterfaceFacts& row, const AddressFacts* lists) {
 }  // namespace
 
 std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vector<DriverKey>& keys) {
-    const DriverKeyIndex index(keys);
     std::vector<Adapter> adapters;
     std::vector<AddressFacts> lists;
     const bool haveLists = source.AddressLists(lists);
@@ -56,7 +55,7 @@ std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vecto
             for (std::size_t i = 0; i < lists.size() && !facts; ++i)
                 if (lists[i].index == row.index) facts = &lists[i], joined[i] = true;
             Adapter a = FromTable(row, facts);
-            AssignWakeValues(a, index);
+            AssignWakeValues(a, keys);
             if (a.addresses.empty() && (row.operStatus == kOperNotPresent || !IsCard(a))) continue;
             adapters.push_back(a);
         }
@@ -70,7 +69,7 @@ std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vecto
             if (f.ifType != kIfLoopback) adapters.push_back(FromLists(f));
     }
     for (Adapter& a : adapters)
-        if (!a.wake.hasKey) AssignWakeValues(a, index);
+        if (!a.wake.hasKey) AssignWakeValues(a, keys);
     unsigned long powerOn = 0;
     const bool knowsPowerOn = source.PowerOnIndex(powerOn);
     for (Adapter& a : adapters) a.takesPowerOn = knowsPowerOn && a.index == powerOn;

@@ -1,7 +1,6 @@
 #pragma once
 // The network driver keys, and the adapter each belongs to. Platform-free.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "Adapter.h"
@@ -15,19 +14,12 @@ struct DriverKey {
     WakeValues values;
 };
 
-// The keys by id, sorted once, so that a PC with hundreds of keys costs no
-// more than its keys and adapters together; among equal ids the first key
-// stays. Ids are GUIDs: compared in any case.
-class DriverKeyIndex {
-public:
-    explicit DriverKeyIndex(const std::vector<DriverKey>& keys);
-    const DriverKey* Find(const std::string& guid) const;
+// Whether two names are the same in any case: GUIDs and subkey names are
+// ASCII.
+bool SameName(const std::wstring& a, const std::wstring& b);
 
-private:
-    const std::vector<DriverKey>& m_keys;
-    std::vector<std::pair<std::wstring, std::size_t>> m_ids;
-};
-
-// Gives each adapter the values of its key (hasKey set), where it has one.
+// Gives the adapter the values of the first key whose id is its GUID name
+// (hasKey set), where it has one. A PC has a few keys; the scan costs less
+// than sorting them would, even for hundreds.
+void AssignWakeValues(Adapter& adapter, const std::vector<DriverKey>& keys);
 void AssignWakeValues(std::vector<Adapter>& adapters, const std::vector<DriverKey>& keys);
-void AssignWakeValues(Adapter& adapter, const DriverKeyIndex& index);

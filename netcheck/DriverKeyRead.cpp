@@ -1,10 +1,6 @@
 #include "DriverKeyRead.h"
 
-#include <algorithm>
-#include <utility>
-
 #include "ReadinessRules.h"
-#include "text/HexDigits.h"
 
 const wchar_t* const kShutdownKeywords[] = {
     L"S5WakeOnLan",  // Realtek: "Shutdown Wake-On-Lan"
@@ -75,18 +71,7 @@ WakeValues ReadWakeValues(DriverKeyView& key) {
 }
 
 void JoinDevicePower(std::vector<DriverKey>& keys, const std::vector<DevicePower>& devices) {
-    // Sorted once: hundreds of keys and devices cost no more than together.
-    const auto upper = [](std::wstring text) {
-        for (wchar_t& c : text) c = AsciiUpper(c);
-        return text;
-    };
-    std::vector<std::pair<std::wstring, unsigned>> wakes;
-    for (const DevicePower& d : devices)
-        if (!d.driverKey.empty()) wakes.emplace_back(upper(d.driverKey), d.deepestWake);
-    std::sort(wakes.begin(), wakes.end());
-    for (DriverKey& key : keys) {
-        const std::wstring name = upper(key.subkey);
-        const auto found = std::lower_bound(wakes.begin(), wakes.end(), std::make_pair(name, 0u));
-        if (found != wakes.end() && found->first == name) key.values.deepestWake = found->second;
-    }
+    for (DriverKey& key : keys)
+        for (const DevicePower& d : devices)
+            if (!d.driverKey.empty() && SameName(d.driverKey, key.subkey)) key.values.deepestWake = d.deepestWake;
 }

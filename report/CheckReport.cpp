@@ -111,16 +111,19 @@ void WritePower(ReportText& out, const CheckFacts& facts) {
     out.Line(L"HibernateEnabled", {NumberOrNone(facts.fastStartup.hibernateEnabled)});
 }
 
+// A FILETIME in full: DecimalText stops at 32 bits.
+std::wstring Number64(std::uint64_t value) {
+    std::wstring digits;
+    do digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+    while ((value /= 10) != 0);
+    return digits;
+}
+
 void WriteLastWake(ReportText& out, const LastWakeRecord& last) {
     if (last.wake.present)
-        out.Line(L"lastWake", {Number(static_cast<unsigned long>(last.wake.sleepTimeUtc >> 32)),
-                               Number(static_cast<unsigned long>(last.wake.sleepTimeUtc & 0xFFFFFFFFu)),
-                               Number(static_cast<unsigned long>(last.wake.wakeTimeUtc >> 32)),
-                               Number(static_cast<unsigned long>(last.wake.wakeTimeUtc & 0xFFFFFFFFu)), last.wake.source});
+        out.Line(L"lastWake", {Number64(last.wake.sleepTimeUtc), Number64(last.wake.wakeTimeUtc), last.wake.source});
     if (last.start.present)
-        out.Line(L"lastStart", {Number(static_cast<unsigned long>(last.start.timeUtc >> 32)),
-                                Number(static_cast<unsigned long>(last.start.timeUtc & 0xFFFFFFFFu)),
-                                Number(static_cast<unsigned long>(last.start.bootType))});
+        out.Line(L"lastStart", {Number64(last.start.timeUtc), Number(static_cast<unsigned long>(last.start.bootType))});
     if (last.wakeUpType != kNoWakeUpType) out.Line(L"WakeUpType", {Number(static_cast<unsigned long>(last.wakeUpType))});
 }
 

@@ -4,6 +4,7 @@
 
 #include "net/Ipv4.h"
 #include "report/CheckReport.h"
+#include "text/TextArgs.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ unsigned long RegType(const std::wstring& text) {
     return text == L"-" ? 0 : Num(text);
 }
 
-std::uint64_t Time(const std::wstring& high, const std::wstring& low) {
-    return static_cast<std::uint64_t>(Num(high)) << 32 | Num(low);
+std::uint64_t Time(const std::wstring& text) {
+    return std::wcstoull(text.c_str(), nullptr, 10);
 }
 
 // One adapter as its lines give it, until the next.
@@ -146,10 +147,10 @@ bool ReadLine(const std::vector<std::wstring>& f, ReadBack& out, std::vector<Ada
         out.fastStartup.hiberbootEnabled = RegOf(f[1]);
     } else if (n == 2 && name == L"HibernateEnabled") {
         out.fastStartup.hibernateEnabled = RegOf(f[1]);
-    } else if (name == L"lastWake" && n == 6) {
-        out.last.wake = {true, Time(f[1], f[2]), Time(f[3], f[4]), f[5]};
-    } else if (name == L"lastStart" && n == 4) {
-        out.last.start = {true, Time(f[1], f[2]), static_cast<int>(Num(f[3]))};
+    } else if (name == L"lastWake" && n == 4) {
+        out.last.wake = {true, Time(f[1]), Time(f[2]), f[3]};
+    } else if (name == L"lastStart" && n == 3) {
+        out.last.start = {true, Time(f[1]), static_cast<int>(Num(f[2]))};
     } else if (name == L"WakeUpType" && n == 2) {
         out.last.wakeUpType = static_cast<int>(Num(f[1]));
     } else if (n == 3 && (name == L"checkFinding" || name == L"lastTimeFinding" || name == L"readyFinding")) {

@@ -21,7 +21,11 @@ public:
         m_text += name;
         for (const std::wstring& field : fields) {
             m_text += L'\t';
-            for (const wchar_t c : field) m_text += c == L'\t' || c == L'\r' || c == L'\n' ? L' ' : c;
+            const std::size_t at = m_text.size();
+            m_text += field;
+            for (std::size_t i = m_text.find_first_of(L"\t\r\n", at); i != std::wstring::npos;
+                 i = m_text.find_first_of(L"\t\r\n", i + 1))
+                m_text[i] = L' ';
         }
         m_text += L"\r\n";
     }

@@ -98,6 +98,7 @@ KEYS = [
     "REPORT_DRIVER_KEYS",
     "REPORT_POWER",
     "REPORT_FINDINGS",
+    "CLI_REPORT_ALONE",
 ]
 
 ENGLISH = [
@@ -273,6 +274,7 @@ ENGLISH = [
     "Network driver keys",
     "Power states and Fast Startup",
     "What the check found",
+    "%1 goes with /quiet only: it sends nothing.",
 ]
 
 KOREAN = [
@@ -448,6 +450,7 @@ KOREAN = [
     "네트워크 드라이버 키",
     "전원 상태와 빠른 시작",
     "점검 결과",
+    "%1은(는) /quiet하고만 함께 쓸 수 있습니다. 아무것도 보내지 않습니다.",
 ]
 
 JAPANESE = [
@@ -623,6 +626,7 @@ JAPANESE = [
     "ネットワークドライバーのキー",
     "電源の状態と高速スタートアップ",
     "チェックの結果",
+    "%1は/quietとだけ一緒に使えます。何も送信しません。",
 ]
 
 

@@ -111,7 +111,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
     m_minWindow = {window.right - window.left, window.bottom - window.top};
     const Anchor anchors[] = {
         {IDC_NETCHECK_LIST, {}, true, true, false, false},           {IDC_NETCHECK_FINDINGS_LABEL, {}, true, false, false, true},
-        {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},       {IDC_NETCHECK_READY_LABEL, {}, true, false, false, true},
+        {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},       {IDC_NETCHECK_READY_LABEL, {}, false, false, false, true},
         {IDC_NETCHECK_READY, {}, true, false, false, true},          {IDC_NETCHECK_LIST_LABEL, {}, true, false, false, false},
         {IDC_NETCHECK_SEND, {}, false, false, false, true},
         {IDC_NETCHECK_REFRESH, {}, false, false, false, true}, {IDCANCEL, {}, false, false, true, true},

@@ -264,7 +264,7 @@ ENGLISH = [
     "PCI PME# (a PCI device, such as a network card)",
     "AC Power Restored",
     # The report of what the check read: its button, its lines, its headings.
-    "Copy re&port",
+    "C&opy report",
     "Report copied.",
     "The report could not be put on the clipboard.",
     "/report: writes a report of this PC's adapters and wake settings, to attach when asking for help; without a console it goes to the clipboard.",
@@ -440,7 +440,7 @@ KOREAN = [
     "PCI PME#(네트워크 카드 등 PCI 장치)",
     "AC 전원 복구",
     # The report of what the check read: its button, its lines, its headings.
-    "보고서 복사(&P)",
+    "보고서 복사(&O)",
     "보고서를 복사했습니다.",
     "보고서를 클립보드에 넣지 못했습니다.",
     "/report: 도움을 요청할 때 첨부할 이 PC의 어댑터와 깨우기 설정 보고서를 씁니다. 콘솔이 없으면 클립보드로 복사합니다.",
@@ -616,7 +616,7 @@ JAPANESE = [
     "PCI PME#（ネットワークカードなどのPCIデバイス）",
     "AC電源の復旧",
     # The report of what the check read: its button, its lines, its headings.
-    "レポートをコピー(&P)",
+    "報告をコピー(&O)",
     "レポートをコピーしました。",
     "レポートをクリップボードに入れられませんでした。",
     "/report：助けを求めるときに添付する、このパソコンのアダプターと起動設定のレポートを書き出します。コンソールがなければクリップボードにコピーします。",

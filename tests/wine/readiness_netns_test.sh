@@ -24,7 +24,10 @@ reg() { in_netns "$ns" "$prefix" wine reg "$@" >/dev/null 2>&1; }
 item() { P dump | awk '/^dialog enabled/ {on=1; next} /^dialog/ {on=0} on' | sed -n "s/^  $1 [a-z]* [A-Za-z0-9]* \\[\\(.*\\)\\] style=.*/\\1/p"; }
 wake_column() { P rows 1040 | awk -F' [|] ' '$1 == "eth0" {print $8}' | sed 's/ *$//'; }
 # After F5: the column and the readiness findings, on one line.
-state() { printf '%s | %s' "$(wake_column)" "$(item 1043)"; }
+# The paragraph of the last wake, which Wine's synthetic firmware table
+# fills, is the last-wake checks' business, not these.
+readiness() { item 1043 | sed 's/The firmware says this PC was last started by: [^\\]*\\r\\n\\r\\n//'; }
+state() { printf '%s | %s' "$(wake_column)" "$(readiness)"; }
 firmware="The firmware’s own settings (Wake on LAN, Power on by PCI-E, ErP or deep sleep off) cannot be read from Windows: check them in the firmware setup."
 nothing="This PC: Windows reports nothing that would stop it from waking.\\r\\n\\r\\n$firmware"
 yes="yes, as far as Windows can tell." no="no." cannot="cannot tell: Windows reports nothing that decides it."

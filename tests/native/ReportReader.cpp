@@ -39,7 +39,7 @@ unsigned long RegType(const std::wstring& text) {
 }
 
 std::uint64_t Time(const std::wstring& text) {
-    return std::wcstoull(text.c_str(), nullptr, 10);
+    return std::wcstoull(text.c_str(), nullptr, 16);
 }
 
 // One adapter as its lines give it, until the next.

@@ -138,7 +138,7 @@ ExitCode Report(ConsoleOutput& out, bool quiet) {
         out.Line(report);
         return ExitCode::Reported;
     }
-    const bool copied = CopyReport(nullptr, report);
+    const bool copied = CopyReportWithoutWindow(report);
     if (!quiet) AfxMessageBox(Text(copied ? L"CLI_REPORT_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
     return ExitCode::Reported;
 }

@@ -3,7 +3,6 @@
 #include "DriverKeyRead.h"
 #include "framework/CRegKey.h"
 #include "power/DevicePowerReader.h"
-#include "power/PowerStatesReader.h"
 
 namespace {
 
@@ -80,8 +79,4 @@ FastStartupValues ReadFastStartupValues() {
     power.Open(HKEY_LOCAL_MACHINE, kPower);
     return {NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
             NumberOf(power, L"HibernateEnabled")};
-}
-
-PcPower ReadPcPower() {
-    return PcPowerOf(ReadPowerStates(), ReadFastStartupValues());
 }

@@ -15,4 +15,3 @@
 std::vector<DriverKey> ReadDriverKeys(std::vector<DevicePower>* devices = nullptr);
 
 FastStartupValues ReadFastStartupValues();
-PcPower ReadPcPower();

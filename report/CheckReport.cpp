@@ -1,6 +1,5 @@
 #include "CheckReport.h"
 
-
 #include "net/Ipv4.h"
 #include "netcheck/CheckRules.h"
 #include "text/TextArgs.h"
@@ -28,6 +27,7 @@ public:
         for (const Finding& f : findings) Line(name, f.key, FillArgs(m_words.text(f.key), f.args));
     }
     std::wstring Say(const wchar_t* key) const { return m_words.text(key); }
+    std::wstring& Text() { return m_text; }
 
 private:
     // A field never holds the tab or line break that would split it.
@@ -50,10 +50,6 @@ private:
         else Field(L"-");
     }
 
-public:
-    std::wstring& Text() { return m_text; }
-
-private:
     const LastTimeWords& m_words;
     std::wstring m_text;
 };

@@ -22,8 +22,7 @@ LastWakeRecord ReadLastWakeRecord() {
     return record;
 }
 
-bool CopyReport(HWND owner, const std::wstring& report) {
-    if (owner) return WriteClipboardText(owner, report);
+bool CopyReportWithoutWindow(const std::wstring& report) {
     const HWND window = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     if (!window) return false;
     const bool copied = WriteClipboardText(window, report);

@@ -1,8 +1,6 @@
 #pragma once
 // The report of this PC in the user's language, with this program's version
 // and Windows' own (RtlGetVersion), and the clipboard it is handed over on.
-#include <windows.h>
-
 #include <string>
 
 #include "lastwake/LastTimeFindings.h"
@@ -14,6 +12,6 @@ std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last);
 // thread (the command line has no dialog to keep responsive).
 LastWakeRecord ReadLastWakeRecord();
 
-// On the clipboard, owned by a message-only window of its own where no
-// window of the program exists.
-bool CopyReport(HWND owner, const std::wstring& report);
+// On the clipboard, owned by a message-only window of its own: the command
+// line has no window to own it.
+bool CopyReportWithoutWindow(const std::wstring& report);

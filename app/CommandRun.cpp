@@ -132,10 +132,11 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
 
 // Where the lines go, else on the clipboard with one message to say so.
 ExitCode Report(ConsoleOutput& out, bool quiet) {
-    std::wstring report = ThisPcReport(ReadCheckFacts(false), ReadLastWakeRecord());
+    const std::wstring report = ThisPcReport(ReadCheckFacts(false), ReadLastWakeRecord());
     if (out.Available()) {
-        report.resize(report.size() - 2);  // Line ends it
-        out.Line(report);
+        // A line at a time: older consoles refuse one write of a long report.
+        for (std::size_t start = 0, end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+            out.Line(report.substr(start, end - start));
         return ExitCode::Reported;
     }
     const bool copied = CopyReportWithoutWindow(report);

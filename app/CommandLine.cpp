@@ -68,7 +68,10 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
             line.help = true;
             continue;
         }
-        bool* flag = name == L"EVERY" ? &line.every : name == L"QUIET" ? &line.quiet : nullptr;
+        bool* flag = name == L"EVERY"    ? &line.every
+                     : name == L"QUIET"  ? &line.quiet
+                     : name == L"REPORT" ? &line.report
+                                         : nullptr;
         if (flag) {
             if (*flag) return Refuse(L"CLI_TWICE", args[i]);
             *flag = true;
@@ -96,6 +99,9 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         }
     }
     if (line.help) return line;
+    // The report sends nothing: nothing that belongs to a send goes with it.
+    if (line.report && (line.wake || line.every || line.wait || seconds)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
+    if (line.report) return line;
     if (!line.wake) return Refuse(L"CLI_NEEDS_WAKE", args.front());
     if (seconds && !line.wait) return Refuse(L"CLI_NEEDS_WAIT", L"/seconds");
     return line;

@@ -2,6 +2,7 @@
 // The command line of a shortcut, a script or a scheduled task: what it
 // asks for, or what was wrong with it. Platform-free.
 //   /wake MAC [/every] [/wait ADDRESS-OR-NAME [/seconds N]] [/quiet]
+//   /report [/quiet]
 //   /? or /help
 // Options are case-insensitive, with "/" or "-" before each; values are
 // separate arguments.
@@ -18,6 +19,7 @@ enum class ExitCode : int {
     BadCommandLine = 2,  // nothing sent
     SendFailed = 3,
     Refused = 4,         // the /wait address is refused, or another device answers there
+    Reported = 0,        // /report: the report written, or copied to the clipboard
 };
 
 struct CommandLine {
@@ -29,6 +31,7 @@ struct CommandLine {
     std::wstring target;  // an IPv4 address or a name
     std::uint32_t seconds = 180;
     bool quiet = false;
+    bool report = false;
 
     // What was wrong: a language key ("%1" the argument) and that argument;
     // null when the line is good.

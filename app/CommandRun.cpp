@@ -10,6 +10,8 @@
 #include "net/SystemAdapterFacts.h"
 #include "net/WinsockStartup.h"
 #include "netcheck/AdapterSend.h"
+#include "netcheck/CheckFactsReader.h"
+#include "report/ThisPcReport.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
@@ -22,8 +24,8 @@
 
 namespace {
 
-const wchar_t* const kHelpKeys[] = {L"CLI_HELP_USAGE", L"CLI_HELP_WAKE", L"CLI_HELP_EVERY",
-                                    L"CLI_HELP_WAIT",  L"CLI_HELP_QUIET", L"CLI_HELP_EXIT"};
+const wchar_t* const kHelpKeys[] = {L"CLI_HELP_USAGE",  L"CLI_HELP_WAKE",  L"CLI_HELP_EVERY", L"CLI_HELP_WAIT",
+                                    L"CLI_HELP_REPORT", L"CLI_HELP_QUIET", L"CLI_HELP_EXIT"};
 
 std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
     return FillArgs(LocalizedText(key), args);
@@ -128,6 +130,20 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     return otherSaid ? ExitCode::Refused : ExitCode::NoAnswer;
 }
 
+// Where the lines go, else on the clipboard with one message to say so.
+ExitCode Report(ConsoleOutput& out, bool quiet) {
+    const std::wstring report = ThisPcReport(ReadCheckFacts(false), ReadLastWakeRecord());
+    if (out.Available()) {
+        // A line at a time: older consoles refuse one write of a long report.
+        for (std::size_t start = 0, end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+            out.Line(report.substr(start, end - start));
+        return ExitCode::Reported;
+    }
+    const bool copied = CopyReportWithoutWindow(report);
+    if (!quiet) AfxMessageBox(Text(copied ? L"CLI_REPORT_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
+    return ExitCode::Reported;
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::wstring>& args) {
@@ -149,6 +165,8 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         }
         return static_cast<int>(line.help && !line.errorKey ? ExitCode::Sent : ExitCode::BadCommandLine);
     }
+
+    if (line.report) return static_cast<int>(Report(out, line.quiet));
 
     std::vector<Adapter> adapters;
     if (line.every || line.wait) adapters = SurveyThisPc();

@@ -43,6 +43,8 @@ add_library(quorvane_win OBJECT
   net/SystemAdapterFacts.cpp
   netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
+  netcheck/CheckFactsReader.cpp
+  report/ThisPcReport.cpp
   netcheck/WakeSettingsReader.cpp
   power/DevicePowerReader.cpp
   power/PowerStatesReader.cpp

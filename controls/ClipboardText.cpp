@@ -33,3 +33,21 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
     ::GlobalUnlock(data);
     return true;
 }
+
+bool WriteClipboardText(HWND owner, const std::wstring& text) {
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block) return false;
+    void* locked = ::GlobalLock(block);
+    if (locked) {
+        ::CopyMemory(locked, text.c_str(), bytes);
+        ::GlobalUnlock(block);
+    }
+    OpenClipboardLock clipboard(owner);
+    // The clipboard owns the block once it took it; until then it is ours.
+    if (!locked || !clipboard.IsOpen() || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, block)) {
+        ::GlobalFree(block);
+        return false;
+    }
+    return true;
+}

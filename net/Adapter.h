@@ -26,6 +26,7 @@ struct RegNumber {
 struct DriverSetting {
     RegNumber value;
     bool fromDefault = false;  // the key holds no value: this is the INF file's default
+    unsigned long type = 0;    // the registry type it was stored as; 0 where absent
     std::wstring name;         // ParamDesc, in the driver's language; empty where none
 };
 

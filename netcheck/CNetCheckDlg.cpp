@@ -1,8 +1,9 @@
 #include "CNetCheckDlg.h"
 
 #include "AdapterSend.h"
+#include "CheckFactsReader.h"
 #include "ReadinessRules.h"
-#include "WakeSettingsReader.h"
+#include "controls/ClipboardText.h"
 #include "framework/SystemLibrary.h"
 #include "lastwake/LocalTimeText.h"
 #include "net/DirectedSend.h"
@@ -16,6 +17,7 @@
 const MessageMapEntry CNetCheckDlg::messageEntries[] = {
     Map::Command<&CNetCheckDlg::OnSend>(BN_CLICKED, IDC_NETCHECK_SEND),
     Map::Command<&CNetCheckDlg::OnRefresh>(BN_CLICKED, IDC_NETCHECK_REFRESH),
+    Map::Command<&CNetCheckDlg::OnCopyReport>(BN_CLICKED, IDC_NETCHECK_COPY_REPORT),
     Map::Posted<&CNetCheckDlg::OnLastWakeRead>(LastWakeWorker::kRead),
     Map::Message<&CNetCheckDlg::OnShown>(WM_APP_NETCHECK_SHOWN),
     Map::Message<&CNetCheckDlg::OnSize>(WM_SIZE),
@@ -92,6 +94,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
     SetDlgItemText(IDC_NETCHECK_READY_LABEL, LocalizedText(L"NETCHECK_READY_LABEL"));
     SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
     SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
+    SetDlgItemText(IDC_NETCHECK_COPY_REPORT, LocalizedText(L"NETCHECK_COPY_REPORT"));
     SetDlgItemText(IDCANCEL, LocalizedText(L"NETCHECK_CLOSE"));
     ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
 
@@ -109,10 +112,11 @@ BOOL CNetCheckDlg::OnInitDialog() {
     m_minWindow = {window.right - window.left, window.bottom - window.top};
     const Anchor anchors[] = {
         {IDC_NETCHECK_LIST, {}, true, true, false, false},           {IDC_NETCHECK_FINDINGS_LABEL, {}, true, false, false, true},
-        {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},       {IDC_NETCHECK_READY_LABEL, {}, true, false, false, true},
+        {IDC_NETCHECK_FINDINGS, {}, true, false, false, true},       {IDC_NETCHECK_READY_LABEL, {}, false, false, false, true},
         {IDC_NETCHECK_READY, {}, true, false, false, true},          {IDC_NETCHECK_LIST_LABEL, {}, true, false, false, false},
         {IDC_NETCHECK_SEND, {}, false, false, false, true},
         {IDC_NETCHECK_REFRESH, {}, false, false, false, true}, {IDCANCEL, {}, false, false, true, true},
+        {IDC_NETCHECK_COPY_REPORT, {}, false, false, false, true}, {IDC_NETCHECK_REPORT_STATUS, {}, true, false, false, true},
     };
     for (Anchor a : anchors) {
         ::GetWindowRect(GetDlgItem(a.id), &a.rect);
@@ -128,31 +132,31 @@ BOOL CNetCheckDlg::OnInitDialog() {
 }
 
 void CNetCheckDlg::ShowAdapters() {
-    m_adapters = SurveyThisPc(ReadDriverKeys());
-    m_rows = CheckRowsOf(m_adapters);
+    m_facts = ReadCheckFacts(m_strMac.size() == 2 * kMacBytes);
+    m_rows = CheckRowsOf(m_facts.adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
     for (const CheckRow& r : m_rows) {
-        const Adapter& a = m_adapters[r.adapter];
+        const Adapter& a = m_facts.adapters[r.adapter];
         const int row = m_list.AddRow(a.label);
         if (row < 0) continue;
-        m_list.SetCell(row, kKind, KindText(m_adapters, a));
+        m_list.SetCell(row, kKind, KindText(m_facts.adapters, a));
         m_list.SetCell(row, kAddress, r.hasAddress ? DottedQuad(r.address) + L"/" + DecimalText(r.prefix) : none);
         m_list.SetCell(row, kBroadcast, r.hasBroadcast ? DottedQuad(r.broadcast) : none);
         m_list.SetCell(row, kState, LocalizedText(a.connected ? L"NETCHECK_CONNECTED" : L"NETCHECK_NOT_CONNECTED"));
         m_list.SetCell(row, kPowerOn, a.takesPowerOn ? LocalizedText(L"NETCHECK_LEAVES_HERE") : std::wstring());
-        const wchar_t* wake = WakeSettingKey(WakeSettingAt(m_adapters, r.adapter));
+        const wchar_t* wake = WakeSettingKey(WakeSettingAt(m_facts.adapters, r.adapter));
         m_list.SetCell(row, kWake, wake ? LocalizedText(wake) : std::wstring());
     }
     m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
-    const bool macComplete = m_strMac.size() == 2 * kMacBytes;
-    SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_adapters, m_rows, macComplete)));
-    m_power = ReadPcPower();
+    SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_facts.adapters, m_rows, m_facts.macComplete)));
+    m_power = PcPowerOf(m_facts.states, m_facts.fastStartup);
+    SetDlgItemText(IDC_NETCHECK_REPORT_STATUS, L"");  // a report copied before is of facts read before
     ShowReadiness();
 }
 
 void CNetCheckDlg::ShowReadiness() {
-    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_adapters, m_power, m_lastWakeRecord));
+    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_facts.adapters, m_power, m_lastWakeRecord));
 }
 
 void CNetCheckDlg::OnShown() {
@@ -167,6 +171,14 @@ void CNetCheckDlg::OnLastWakeRead(unsigned serial, std::uint32_t) {
 
 void CNetCheckDlg::OnRefresh() {
     ShowAdapters();
+}
+
+// The facts as the dialog shows them, not read again: the report is what
+// the user saw.
+void CNetCheckDlg::OnCopyReport() {
+    if (!m_reportOf) return;
+    const bool copied = WriteClipboardText(m_hWnd, m_reportOf(m_facts, m_lastWakeRecord));
+    SetDlgItemText(IDC_NETCHECK_REPORT_STATUS, LocalizedText(copied ? L"REPORT_COPIED" : L"REPORT_NOT_COPIED"));
 }
 
 void CNetCheckDlg::OnSize() {
@@ -196,7 +208,7 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CNetCheckDlg::OnSend() {
     MacAddress mac{};
     if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
-    const std::vector<int> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_adapters, m_rows);
+    const std::vector<int> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_facts.adapters, m_rows);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (results[i] == kNotSentTo) continue;
         m_list.SetCell(static_cast<int>(i), kSent,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CheckFacts.h"
 #include "CheckRules.h"
 #include "WakeVerdicts.h"
 #include "framework/CDialog.h"
@@ -18,6 +19,11 @@ public:
     // `macText`: the main window's field without separators, as it stands
     // when the check opens.
     explicit CNetCheckDlg(std::wstring macText, CWnd* pParentWnd = nullptr);
+
+    // What "Copy report" makes of the facts: the report lives above this
+    // dialog. Without one the button copies nothing.
+    using ReportBuilder = std::wstring (*)(const CheckFacts& facts, const LastWakeRecord& last);
+    void SetReportBuilder(ReportBuilder builder) { m_reportOf = builder; }
 
     // Loads the list view's class first.
     INT_PTR DoModal() override;
@@ -31,6 +37,7 @@ protected:
 private:
     void OnSend();
     void OnRefresh();
+    void OnCopyReport();
     void OnSize();
     void OnGetMinMaxInfo(MINMAXINFO* info);
     void ShowAdapters();
@@ -52,9 +59,10 @@ private:
 
     std::wstring m_strMac;
     CListView m_list;
-    std::vector<Adapter> m_adapters;
+    CheckFacts m_facts;  // adapters as the list shows them
     std::vector<CheckRow> m_rows;  // as the list shows them, row for row
     PcPower m_power;
     LastWakeWorker m_lastWake;
     LastWakeRecord m_lastWakeRecord;  // empty until the worker has read it
+    ReportBuilder m_reportOf = nullptr;
 };

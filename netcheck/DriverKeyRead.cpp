@@ -12,10 +12,11 @@ namespace {
 
 constexpr unsigned long kRegSz = 1, kRegExpandSz = 2;
 
-RegNumber NumberAt(DriverKeyView& key, const std::wstring& subkey, const wchar_t* name) {
+RegNumber NumberAt(DriverKeyView& key, const std::wstring& subkey, const wchar_t* name, unsigned long* typeOut = nullptr) {
     unsigned long type = 0;
     std::vector<unsigned char> bytes;
     if (!key.Value(subkey, name, type, bytes)) return {};
+    if (typeOut) *typeOut = type;
     return RegistryNumber(type, bytes.data(), bytes.size());
 }
 
@@ -30,9 +31,9 @@ std::wstring TextAt(DriverKeyView& key, const std::wstring& subkey, const wchar_
 DriverSetting SettingOf(DriverKeyView& key, const wchar_t* keyword) {
     const std::wstring params = std::wstring(L"Ndi\\params\\") + keyword;
     DriverSetting setting;
-    setting.value = NumberAt(key, std::wstring(), keyword);
+    setting.value = NumberAt(key, std::wstring(), keyword, &setting.type);
     if (!setting.value.present) {
-        setting.value = NumberAt(key, params, L"default");
+        setting.value = NumberAt(key, params, L"default", &setting.type);
         setting.fromDefault = setting.value.present;
     }
     setting.name = TextAt(key, params, L"ParamDesc");

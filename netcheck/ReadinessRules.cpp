@@ -112,6 +112,14 @@ bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled,
     return (IsOne(policy) || IsOne(hiberbootEnabled)) && !(hibernateEnabled.present && hibernateEnabled.value == 0);
 }
 
+PcPower PcPowerOf(const PowerStates& states, const FastStartupValues& values) {
+    PcPower pc;
+    pc.states = states;
+    pc.hibernationOff = values.hibernateEnabled.present && values.hibernateEnabled.value == 0;
+    pc.fastStartup = IsFastStartupOn(values.policy, values.hiberbootEnabled, values.hibernateEnabled);
+    return pc;
+}
+
 std::vector<Finding> ReadinessFindings(const std::vector<Adapter>& adapters, const PcPower& power) {
     std::vector<Finding> findings;
     bool wiredConnected = false;

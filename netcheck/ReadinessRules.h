@@ -47,6 +47,14 @@ const wchar_t* WakeSettingKey(WakeSetting setting);
 // in force.
 bool IsFastStartupOn(const RegNumber& policy, const RegNumber& hiberbootEnabled, const RegNumber& hibernateEnabled);
 
+// The three values Fast Startup depends on, as the registry held them.
+struct FastStartupValues {
+    RegNumber policy;            // the policy's HiberbootEnabled
+    RegNumber hiberbootEnabled;  // the local setting
+    RegNumber hibernateEnabled;
+};
+PcPower PcPowerOf(const PowerStates& states, const FastStartupValues& values);
+
 // What stops this PC from waking, each with what to do; then, for a card
 // under a virtual switch, bridge or team, the MAC address that wakes this
 // PC; the firmware last, always: Windows cannot read it.

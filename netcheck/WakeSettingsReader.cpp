@@ -3,7 +3,6 @@
 #include "DriverKeyRead.h"
 #include "framework/CRegKey.h"
 #include "power/DevicePowerReader.h"
-#include "power/PowerStatesReader.h"
 
 namespace {
 
@@ -50,7 +49,7 @@ private:
 
 }  // namespace
 
-std::vector<DriverKey> ReadDriverKeys() {
+std::vector<DriverKey> ReadDriverKeys(std::vector<DevicePower>* devices) {
     std::vector<DriverKey> keys;
     CRegKey networkClass;
     if (!networkClass.Open(HKEY_LOCAL_MACHINE, kNetworkClass)) return keys;
@@ -67,20 +66,17 @@ std::vector<DriverKey> ReadDriverKeys() {
         key.values = ReadWakeValues(view);
         keys.push_back(std::move(key));
     }
-    JoinDevicePower(keys, ReadNetworkDevicePower());
+    const std::vector<DevicePower> power = ReadNetworkDevicePower();
+    JoinDevicePower(keys, power);
+    if (devices) *devices = power;
     return keys;
 }
 
-PcPower ReadPcPower() {
+FastStartupValues ReadFastStartupValues() {
     CRegKey policy, sessionPower, power;
     policy.Open(HKEY_LOCAL_MACHINE, kPolicy);
     sessionPower.Open(HKEY_LOCAL_MACHINE, kSessionPower);
     power.Open(HKEY_LOCAL_MACHINE, kPower);
-    PcPower pc;
-    pc.states = ReadPowerStates();
-    const RegNumber hibernateEnabled = NumberOf(power, L"HibernateEnabled");
-    pc.hibernationOff = hibernateEnabled.present && hibernateEnabled.value == 0;
-    pc.fastStartup = IsFastStartupOn(NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
-                                     hibernateEnabled);
-    return pc;
+    return {NumberOf(policy, L"HiberbootEnabled"), NumberOf(sessionPower, L"HiberbootEnabled"),
+            NumberOf(power, L"HibernateEnabled")};
 }

@@ -10,7 +10,8 @@
 #include "ReadinessRules.h"
 
 // Every network driver key that names its adapter (NetCfgInstanceId), with
-// its device's deepest wake where the device reports one.
-std::vector<DriverKey> ReadDriverKeys();
+// its device's deepest wake where the device reports one; the devices' power
+// data also in `devices` where asked for.
+std::vector<DriverKey> ReadDriverKeys(std::vector<DevicePower>* devices = nullptr);
 
-PcPower ReadPcPower();
+FastStartupValues ReadFastStartupValues();

@@ -87,6 +87,18 @@ KEYS = [
     "WAKEUP_POWER_SWITCH",
     "WAKEUP_PCI_PME",
     "WAKEUP_AC_POWER",
+    # The report of what the check read: its button, its lines, its headings.
+    "NETCHECK_COPY_REPORT",
+    "REPORT_COPIED",
+    "REPORT_NOT_COPIED",
+    "CLI_HELP_REPORT",
+    "CLI_REPORT_COPIED",
+    "REPORT_TITLE",
+    "REPORT_ADAPTERS",
+    "REPORT_DRIVER_KEYS",
+    "REPORT_POWER",
+    "REPORT_FINDINGS",
+    "CLI_REPORT_ALONE",
 ]
 
 ENGLISH = [
@@ -251,6 +263,18 @@ ENGLISH = [
     "Power Switch",
     "PCI PME# (a PCI device, such as a network card)",
     "AC Power Restored",
+    # The report of what the check read: its button, its lines, its headings.
+    "C&opy report",
+    "Report copied.",
+    "The report could not be put on the clipboard.",
+    "/report: writes a report of this PC’s adapters and wake settings, to attach when asking for help; without a console it goes to the clipboard.",
+    "The report of this PC’s adapters and wake settings is on the clipboard. Paste it where you ask for help.",
+    "Quorvane report: this PC’s adapters and wake settings. It holds MAC and IP addresses and adapter names.",
+    "Network adapters",
+    "Network driver keys",
+    "Power states and Fast Startup",
+    "What the check found",
+    "%1 goes with /quiet only: it sends nothing.",
 ]
 
 KOREAN = [
@@ -415,6 +439,18 @@ KOREAN = [
     "전원 스위치",
     "PCI PME#(네트워크 카드 등 PCI 장치)",
     "AC 전원 복구",
+    # The report of what the check read: its button, its lines, its headings.
+    "보고서 복사(&O)",
+    "보고서를 복사했습니다.",
+    "보고서를 클립보드에 넣지 못했습니다.",
+    "/report: 도움을 요청할 때 첨부할 이 PC의 어댑터와 깨우기 설정 보고서를 씁니다. 콘솔이 없으면 클립보드로 복사합니다.",
+    "이 PC의 어댑터와 깨우기 설정 보고서를 클립보드에 복사했습니다. 도움을 요청하는 곳에 붙여 넣으십시오.",
+    "Quorvane 보고서: 이 PC의 어댑터와 깨우기 설정. MAC 주소, IP 주소와 어댑터 이름이 들어 있습니다.",
+    "네트워크 어댑터",
+    "네트워크 드라이버 키",
+    "전원 상태와 빠른 시작",
+    "점검 결과",
+    "%1은(는) /quiet하고만 함께 쓸 수 있습니다. 아무것도 보내지 않습니다.",
 ]
 
 JAPANESE = [
@@ -579,6 +615,18 @@ JAPANESE = [
     "電源スイッチ",
     "PCI PME#（ネットワークカードなどのPCIデバイス）",
     "AC電源の復旧",
+    # The report of what the check read: its button, its lines, its headings.
+    "報告をコピー(&O)",
+    "レポートをコピーしました。",
+    "レポートをクリップボードに入れられませんでした。",
+    "/report：助けを求めるときに添付する、このパソコンのアダプターと起動設定のレポートを書き出します。コンソールがなければクリップボードにコピーします。",
+    "このパソコンのアダプターと起動設定のレポートをクリップボードにコピーしました。助けを求める場所に貼り付けてください。",
+    "Quorvaneレポート：このパソコンのアダプターと起動設定。MACアドレス、IPアドレスとアダプター名を含みます。",
+    "ネットワークアダプター",
+    "ネットワークドライバーのキー",
+    "電源の状態と高速スタートアップ",
+    "チェックの結果",
+    "%1は/quietとだけ一緒に使えます。何も送信しません。",
 ]
 
 

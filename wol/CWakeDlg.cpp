@@ -12,6 +12,7 @@
 #include "framework/CWinApp.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
+#include "report/ThisPcReport.h"
 #include "wakewait/CWakeWaitDlg.h"
 #include "net/WinsockStartup.h"
 #include "res/resource.h"
@@ -129,6 +130,7 @@ void CWakeDlg::OnSysCommand(UINT id) {
     }
     case IDM_NETCHECK: {
         CNetCheckDlg dlg(m_editMac.GetMacText());
+        dlg.SetReportBuilder(&ThisPcReport);
         dlg.DoModal();
         break;
     }

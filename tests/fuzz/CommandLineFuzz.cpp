@@ -1,5 +1,6 @@
 // The command line's parser over any arguments: it never accepts a line it
-// has no MAC address for, and a MAC address it accepts is twelve digits.
+// has no MAC address for, and a MAC address it accepts is twelve digits; a
+// report goes with nothing that sends.
 #include <vector>
 
 #include "FuzzInput.h"
@@ -7,12 +8,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    static const wchar_t* const kWords[] = {L"/wake", L"-WAIT", L"/every", L"/quiet", L"/seconds", L"/?", L"-help"};
+    static const wchar_t* const kWords[] = {L"/wake", L"-WAIT", L"/every", L"/quiet", L"/seconds", L"/?", L"-help", L"/report"};
     std::vector<std::wstring> args;
     for (std::size_t n = 1 + in.Byte() % 8; n > 0; --n)
-        args.push_back(in.Byte() % 2 ? std::wstring(kWords[in.Byte() % 7]) : in.Text(20));
+        args.push_back(in.Byte() % 2 ? std::wstring(kWords[in.Byte() % 8]) : in.Text(20));
     const CommandLine line = ParseCommandLine(args);
     if (line.errorKey || line.help) return 0;
+    if (line.report) {
+        FUZZ_CHECK(!line.wake && !line.every && !line.wait);
+        return 0;
+    }
     FUZZ_CHECK(line.wake && line.mac.size() == 12 && MacArgument(line.mac) == line.mac);
     FUZZ_CHECK(line.seconds >= 1 && line.seconds <= 3600);
     FUZZ_CHECK(!line.wait || !line.target.empty());

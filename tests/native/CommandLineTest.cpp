@@ -62,6 +62,12 @@ TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
         {{L"/wake", L"0A1B2C3D4E5F", L"/now"}, L"CLI_UNKNOWN /now"},
         {{L"/"}, L"CLI_UNKNOWN /"},
         {{L"/wake", L"0A1B2C3D4E5F", L"/wait", L"pc", L"/seconds", L"5"}, L"ok"},
+        {{L"/report"}, L"ok"},
+        {{L"-REPORT", L"/quiet"}, L"ok"},
+        {{L"/report", L"/report"}, L"CLI_TWICE /report"},
+        {{L"/report", L"/wake", L"0A1B2C3D4E5F"}, L"CLI_REPORT_ALONE /report"},
+        {{L"/every", L"/report"}, L"CLI_REPORT_ALONE /report"},
+        {{L"/report", L"/wait", L"pc", L"/seconds", L"5"}, L"CLI_REPORT_ALONE /report"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
     // A wrong line keeps its /quiet: no window opens to say what was wrong.

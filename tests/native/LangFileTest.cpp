@@ -152,7 +152,10 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "LAST_START_FULL_FIRMWARE", "LAST_START_FAST", "LAST_START_FAST_FIRMWARE",
                                      "LAST_START_RESUMED", "LAST_START_RESUMED_FIRMWARE", "LAST_FIRMWARE_ONLY",
                                      "WAKEUP_OTHER", "WAKEUP_UNKNOWN", "WAKEUP_APM_TIMER", "WAKEUP_MODEM_RING",
-                                     "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER"};
+                                     "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER",
+                                     "NETCHECK_COPY_REPORT", "REPORT_COPIED", "REPORT_NOT_COPIED", "CLI_HELP_REPORT",
+                                     "CLI_REPORT_COPIED", "REPORT_TITLE", "REPORT_ADAPTERS", "REPORT_DRIVER_KEYS",
+                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -50,15 +50,3 @@ IconComparison CompareIconAt(HWND hWnd, LPCWSTR iconId, int left, int top) {
     ::ReleaseDC(nullptr, screen);
     return result;
 }
-
-bool WriteClipboardText(HWND owner, const std::wstring& text) {
-    if (!::OpenClipboard(owner)) return false;
-    ::EmptyClipboard();
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* data = static_cast<wchar_t*>(::GlobalLock(block));
-    std::copy(text.c_str(), text.c_str() + text.size() + 1, data);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_UNICODETEXT, block);
-    ::CloseClipboard();
-    return true;
-}

@@ -19,5 +19,3 @@ struct IconComparison {
 // window shows with the icon's top-left corner at client (left, top).
 IconComparison CompareIconAt(HWND hWnd, LPCWSTR iconId, int left, int top);
 
-// Puts Unicode text on the clipboard; false when the clipboard cannot be opened.
-bool WriteClipboardText(HWND owner, const std::wstring& text);

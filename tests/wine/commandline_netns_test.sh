@@ -95,4 +95,16 @@ wait_program 20
 check "/quiet: no window at all" "0" "$windows"
 check "and exit 0" "0" "$program_status"
 
+# /report from a shortcut: the report on the clipboard, said in one message.
+P set-clipboard before >/dev/null
+shortcut /report &
+program_pid=$!
+P wait 1 30 >/dev/null || true
+check_contains "/report without a console: one message says where the report is" \
+  "The report of this PC’s adapters and wake settings is on the clipboard." "$(P dump)"
+check "and the report is there" "[QuorvaneReport	1" "$(P clipboard | head -n 1)"
+P syscommand 0xF060 >/dev/null
+wait_program 20
+check "/report: exit 0" "0" "$program_status"
+
 finish

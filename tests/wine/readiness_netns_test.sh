@@ -94,6 +94,37 @@ expect "the policy requires Fast Startup whatever the local setting" "On" "$(ver
 reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 0 /f
 expect "a policy of 0 leaves the local setting in force" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg delete "$policy" /v HiberbootEnabled /f
+
+# The report of what the check read: on the clipboard from the button, and
+# from /report on a redirected output, with the card's values as stored.
+mac="$(ip -n "$ns" -o link show eth0 | sed -n 's/.*link\/ether \([0-9a-f:]*\).*/\1/p' | tr 'a-f:' 'A-F-')"
+magic_default="$(printf 'setting\t*WakeOnMagicPacket\tREG_SZ\t1\t(default)\tWake on Magic Packet')"
+shutdown_own="$(printf 'setting\tS5WakeOnLan\tREG_SZ\t1\t\tShutdown Wake-On-Lan')"
+P click 1048 >/dev/null
+check "Copy report says it copied" "Report copied." "$(eventually "Report copied." item 1049)"
+clip="$(P clipboard)"
+check "the report's first line is its format" "[QuorvaneReport	1" "$(head -n 1 <<<"$clip")"
+check_contains "the clipboard holds the card's MAC" "$(printf 'mac\t%s\t6' "$mac")" "$clip"
+check_contains "and the keyword's default with its ParamDesc" "$magic_default" "$clip"
+check_contains "and the shutdown keyword as stored" "$shutdown_own" "$clip"
+report() {  # report LANG: the output of /report, then its exit code
+  in_netns "$ns" "$prefix" env LANG="$1" LC_ALL= wine "$QUORVANE_EXE" /report </dev/null 2>/dev/null | tr -d '\r'
+  echo "exit ${PIPESTATUS[0]}"
+}
+out="$(report en_US.UTF-8)"
+check "/report exits 0" "exit 0" "$(tail -n 1 <<<"$out")"
+check_contains "/report holds the adapter's MAC" "$(printf 'mac\t%s\t6' "$mac")" "$out"
+check_contains "/report holds its wake values" "$shutdown_own" "$out"
+check_contains "/report holds Fast Startup's values" "$(printf 'HiberbootEnabled\t0')" "$out"
+out="$(report ko_KR.UTF-8)"
+check "/report in Korean exits 0" "exit 0" "$(tail -n 1 <<<"$out")"
+check_contains "in Korean: the headings in Hangul" "# 네트워크 어댑터" "$out"
+check_contains "in Korean: the raw names unchanged" "$magic_default" "$out"
+check_contains "in Korean: ifType unchanged" "$(printf 'ifType\t6')" "$out"
+# From a shortcut, with no output: on the clipboard, under /quiet without a window.
+P set-clipboard before >/dev/null
+in_netns "$ns" "$prefix" env LANG=en_US.UTF-8 LC_ALL= wine start /wait /unix "$QUORVANE_EXE" /report /quiet </dev/null >/dev/null 2>&1
+check "/report /quiet from a shortcut: the report on the clipboard" "[QuorvaneReport	1" "$(P clipboard | head -n 1)"
 reg delete "$class\\0007" /v S5WakeOnLan /f
 reg delete "$class\\0007\\Ndi" /f
 

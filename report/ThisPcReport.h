@@ -1,0 +1,17 @@
+#pragma once
+// The report of this PC in the user's language, with this program's version
+// and Windows' own (RtlGetVersion), and the clipboard it is handed over on.
+#include <string>
+
+#include "lastwake/LastTimeFindings.h"
+#include "netcheck/CheckFacts.h"
+
+std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last);
+
+// What Windows and the firmware recorded of the last wake, read on this
+// thread (the command line has no dialog to keep responsive).
+LastWakeRecord ReadLastWakeRecord();
+
+// On the clipboard, owned by a message-only window of its own: the command
+// line has no window to own it.
+bool CopyReportWithoutWindow(const std::wstring& report);

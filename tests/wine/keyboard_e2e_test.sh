@@ -55,7 +55,7 @@ for case in "en_US.UTF-8|Type the PC’s IPv4 address (four numbers from 0 to 25
   reaches "$locale: Alt+P, this PC's readiness" alt+p 1043
   reaches "$locale: Alt+A, back to the adapters" alt+a 1040
   [ "$locale" = en_US.UTF-8 ] && check "Tab follows the reading order, round to the list" \
-    "1041 1043 1042 1044 2 1040" "$(tabs 6)"
+    "1041 1043 1042 1044 1048 2 1040" "$(tabs 7)"
   press Escape
   P wait 1 30 >/dev/null || true
 

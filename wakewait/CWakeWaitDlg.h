@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "ProbeWorker.h"
-#include "WaitRules.h"
+#include "WaitTexts.h"
+#include "WakeTarget.h"
 #include "framework/CButton.h"
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"

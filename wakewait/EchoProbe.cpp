@@ -4,7 +4,7 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 #include "framework/SystemLibrary.h"
 
 namespace {

@@ -4,7 +4,8 @@
 
 #include "net/Ipv4.h"
 #include "wakewait/ProbeRounds.h"
-#include "wakewait/WaitRules.h"
+#include "wakewait/WaitTexts.h"
+#include "wakewait/WakeTarget.h"
 
 namespace {
 

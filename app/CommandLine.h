@@ -13,7 +13,8 @@
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
-    Sent = 0,            // and, with /wait, answered, or already on and nothing sent
+    Sent = 0,            // and, with /wait, answered
+    NothingToSend = 0,   // /?, or with /wait the PC was on already
     NoAnswer = 1,        // sent, no answer within the time
     BadCommandLine = 2,  // nothing sent
     SendFailed = 3,

@@ -53,22 +53,22 @@ void SayHelp(Steps& steps) {
 
 // Every send of the run on its own line.
 void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line, const std::vector<Adapter>& adapters,
-              const std::vector<CheckRow>& rows, int subnetRow) {
-    steps.Say(sent.powerOn == 0 ? Text(L"CLI_SENT", {FormatMacDisplay(line.mac)}) : Text(L"CLI_SEND_FAILED", {sent.failure}));
+              const std::vector<AdapterSubnet>& rows, int subnetRow) {
+    steps.Say(sent.powerOn ? Text(L"CLI_SENT", {FormatMacDisplay(line.mac)}) : Text(L"CLI_SEND_FAILED", {sent.failure}));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        int result = i < sent.every.size() ? sent.every[i] : kNotSentTo;
+        SendResult result = i < sent.every.size() ? sent.every[i] : SendResult();
         if (static_cast<int>(i) == subnetRow) result = sent.subnet;
-        if (result == kNotSentTo) continue;
+        if (!result.Tried()) continue;
         const std::wstring& label = adapters[rows[i].adapter].label;
-        steps.Say(result == 0 ? Text(L"CLI_SENT_THROUGH", {label, DottedQuad(rows[i].broadcast)})
-                              : Text(L"CLI_NOT_SENT_THROUGH", {label, SocketErrorText(result)}));
+        steps.Say(result.Sent() ? Text(L"CLI_SENT_THROUGH", {label, DottedQuad(rows[i].broadcast)})
+                                : Text(L"CLI_NOT_SENT_THROUGH", {label, result.FailureText()}));
     }
 }
 
 // Wake and wait's rules on this thread: the address first, the PC already
 // on, the send, then the rounds until an answer or the end of the time.
 ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Adapter>& adapters,
-                     const std::vector<CheckRow>& rows) {
+                     const std::vector<AdapterSubnet>& rows) {
     std::uint32_t address = 0;
     const bool name = ParseTarget(line.target, address) == TargetKind::Name;
     bool resolved = !name;
@@ -115,7 +115,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     sayOther();
     if (!send) {
         steps.Say(Text(wait.VerdictKey(), args(0)));
-        return ExitCode::Sent;
+        return ExitCode::NothingToSend;
     }
     const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, row, line.every);
     SaySends(steps, sent, line, adapters, rows, row);
@@ -149,12 +149,12 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         } else if (windows) {
             AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
         }
-        return static_cast<int>(line.help && !line.errorKey ? ExitCode::Sent : ExitCode::BadCommandLine);
+        return static_cast<int>(line.help && !line.errorKey ? ExitCode::NothingToSend : ExitCode::BadCommandLine);
     }
 
     std::vector<Adapter> adapters;
     if (line.every || line.wait) adapters = SurveyThisPc();
-    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     if (line.wait) {
         const ExitCode code = WakeAndWait(steps, line, adapters, rows);
         if (windows) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);

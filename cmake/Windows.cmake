@@ -40,6 +40,7 @@ add_library(quorvane_win OBJECT
   net/CSystemInfo.cpp
   net/HostEntry.cpp
   net/DirectedSend.cpp
+  net/SendResult.cpp
   net/SystemAdapterFacts.cpp
   netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp

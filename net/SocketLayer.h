@@ -20,8 +20,9 @@ protected:
     ~SocketLayer() = default;
 };
 
-// Where the user is told of a failure: a modal message box in the program.
-// Kept apart from the socket calls, which know nothing of windows.
+// Where a failure's text goes: a message box from the main window, kept as
+// text where no box may open (Wake and wait, the command line). Kept apart
+// from the socket calls, which know nothing of windows.
 class FailureReport {
 public:
     virtual void Show(const wchar_t* text) = 0;

@@ -126,7 +126,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
 
 void CNetCheckDlg::ShowAdapters() {
     m_adapters = SurveyThisPc(ReadDriverKeys());
-    m_rows = CheckRowsOf(m_adapters);
+    m_rows = SubnetsOf(m_adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
     for (const CheckRow& r : m_rows) {
@@ -189,11 +189,11 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 void CNetCheckDlg::OnSend() {
     MacAddress mac{};
     if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
-    const std::vector<int> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_adapters, m_rows);
+    const std::vector<SendResult> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_adapters, m_rows);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (results[i] == kNotSentTo) continue;
+        if (!results[i].Tried()) continue;
         m_list.SetCell(static_cast<int>(i), kSent,
-                       results[i] == 0 ? LocalizedText(L"NETCHECK_SENT")
-                                       : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {SocketErrorText(results[i])}));
+                       results[i].Sent() ? LocalizedText(L"NETCHECK_SENT")
+                                         : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {results[i].FailureText()}));
     }
 }

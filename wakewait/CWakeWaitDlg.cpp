@@ -94,7 +94,7 @@ void CWakeWaitDlg::Begin() {
         return;
     }
     m_adapters = SurveyThisPc();
-    m_rows = CheckRowsOf(m_adapters);
+    m_rows = SubnetsOf(m_adapters);
     m_bName = kind == TargetKind::Name;
     if (!m_bName) {
         const Refusal refusal = RefuseAddress(address, m_adapters);

@@ -65,6 +65,6 @@ private:
     WaitMachine m_wait;
     ProbeWorker m_worker;       // stopped before the dialog's window goes
     std::vector<Adapter> m_adapters;
-    std::vector<CheckRow> m_rows;
+    std::vector<AdapterSubnet> m_rows;
     std::uint32_t m_address = 0;
 };

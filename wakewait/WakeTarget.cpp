@@ -54,7 +54,7 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapter
     for (const Adapter& a : adapters)
         for (const std::uint32_t own : a.addresses)
             if (own == address) return Refusal::OwnAddress;
-    for (const CheckRow& row : CheckRowsOf(adapters)) {
+    for (const AdapterSubnet& row : SubnetsOf(adapters)) {
         if (!row.hasBroadcast) continue;
         const std::uint32_t mask = PrefixMask(row.prefix);
         if (address == (row.address & mask) || address == row.broadcast) return Refusal::NotAPc;
@@ -62,9 +62,9 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapter
     return Refusal::None;
 }
 
-int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows) {
+int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CheckRow& row = rows[i];
+        const AdapterSubnet& row = rows[i];
         const std::uint32_t mask = PrefixMask(row.prefix);
         if (IsSendTarget(adapters, row) && (row.address & mask) == (address & mask)) return static_cast<int>(i);
     }

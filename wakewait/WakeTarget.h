@@ -22,4 +22,4 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapter
 
 // The row of the connected subnet of this PC that holds `address`; -1 when
 // none does (the PC is behind a router).
-int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows);
+int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows);

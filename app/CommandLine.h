@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "net/MacAddress.h"
+#include "wakewait/WaitLength.h"
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
@@ -28,7 +29,7 @@ struct CommandLine {
     bool every = false;
     bool wait = false;
     std::wstring target;  // an IPv4 address or a name
-    std::uint32_t seconds = 180;
+    std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
 
     // What was wrong: a language key ("%1" the argument) and that argument;

@@ -65,18 +65,20 @@ void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line,
     }
 }
 
+// A name's first IPv4 address, in a session of the socket layer of its own.
+bool LookUpName(const std::wstring& name, std::uint32_t& address) {
+    WinsockStartup winsock;
+    const SocketSession session(winsock, kWinsock2);
+    return session.Started() && LookUpFirstIpv4(ToAnsi(name).c_str(), address);
+}
+
 // Wake and wait's rules on this thread: the address first, the PC already
 // on, the send, then the rounds until an answer or the end of the time.
 ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Adapter>& adapters,
                      const std::vector<AdapterSubnet>& rows) {
     std::uint32_t address = 0;
     const bool name = ParseTarget(line.target, address) == TargetKind::Name;
-    bool resolved = !name;
-    if (name) {
-        WinsockStartup winsock;
-        const SocketSession session(winsock, kWinsock2);
-        resolved = session.Started() && LookUpFirstIpv4(ToAnsi(line.target).c_str(), address);
-    }
+    const bool resolved = !name || LookUpName(line.target, address);
     const std::wstring shown = name && resolved ? line.target + L" (" + DottedQuad(address) + L")" : line.target;
     if (!resolved) {
         const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
@@ -94,7 +96,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     if (row < 0) steps.Say(Text(L"WAIT_OFF_NETWORK", {shown}));
 
     MacAddress pc{};
-    ParseMacText(pc.data(), pc.size(), ToAnsi(line.mac).c_str());
+    ParseMacAddress(line.mac, pc);
     WaitMachine wait;
     wait.Start(pc, line.seconds * 1000);
     SystemProbes probes;
@@ -144,7 +146,6 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         SayHelp(steps);
         if (windows && line.errorKey == std::wstring(L"CLI_BAD_MAC")) {
             CMacErrorDlg notice;
-            notice.SetNoticeIcon(kNoticeIconWarning);
             notice.DoModal();
         } else if (windows) {
             AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
@@ -167,7 +168,6 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         notice.DoModal();
     } else if (windows) {
         CSendErrorDlg notice;
-        notice.SetNoticeIcon(kNoticeIconError);
         notice.DoModal();
     }
     return static_cast<int>(sent.AnySent() ? ExitCode::Sent : ExitCode::SendFailed);

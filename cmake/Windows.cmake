@@ -57,6 +57,7 @@ add_library(quorvane_win OBJECT
   net/WinsockStartup.cpp
   text/AnsiText.cpp
   text/LangTexts.cpp
+  text/ControlTexts.cpp
   wol/CMacErrorDlg.cpp
   wol/CNoticeDlg.cpp
   wol/CSendErrorDlg.cpp

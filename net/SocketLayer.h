@@ -39,6 +39,9 @@ extern const wchar_t kErrorSetsockopt[];
 extern const wchar_t kErrorMacText[];
 extern const wchar_t kErrorSendto[];
 
+// The host Power ON sends to, as text: the limited broadcast.
+constexpr wchar_t kLimitedBroadcastHost[] = L"255.255.255.255";
+
 // Sends one magic packet for the MAC text to the destination host, both ANSI,
 // within a session of `startup`. 0 when the datagram was handed to the socket
 // layer, -1 after any failure (already reported). The socket is closed and

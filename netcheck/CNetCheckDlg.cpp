@@ -10,6 +10,7 @@
 #include "net/Ipv4.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 
@@ -85,13 +86,11 @@ void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNetCheckDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_NETCHECK_LIST_LABEL, LocalizedText(L"NETCHECK_LIST_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_FINDINGS_LABEL, LocalizedText(L"NETCHECK_FINDINGS_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_READY_LABEL, LocalizedText(L"NETCHECK_READY_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
-    SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
-    SetDlgItemText(IDCANCEL, LocalizedText(L"NETCHECK_CLOSE"));
+    static const ControlText texts[] = {
+        {IDC_NETCHECK_LIST_LABEL, L"NETCHECK_LIST_LABEL"}, {IDC_NETCHECK_FINDINGS_LABEL, L"NETCHECK_FINDINGS_LABEL"},
+        {IDC_NETCHECK_READY_LABEL, L"NETCHECK_READY_LABEL"}, {IDC_NETCHECK_SEND, L"NETCHECK_SEND"},
+        {IDC_NETCHECK_REFRESH, L"NETCHECK_REFRESH"},       {IDCANCEL, L"NETCHECK_CLOSE"}};
+    SetControlTexts(*this, texts);
     ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
 
     m_list.SetFullRowSelect();
@@ -188,7 +187,7 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 void CNetCheckDlg::OnSend() {
     MacAddress mac{};
-    if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
+    if (!ParseMacAddress(m_strMac, mac)) return;
     const std::vector<SendResult> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_adapters, m_rows);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i].Tried()) continue;

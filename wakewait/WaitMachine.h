@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "ProbeFacts.h"
+#include "WaitLength.h"
 
 enum class WaitState { Idle, Checking, Waiting, AlreadyOn, Answered, TimedOut, Stopped, NotWatched, Failed };
 
@@ -16,7 +17,7 @@ enum class WaitState { Idle, Checking, Waiting, AlreadyOn, Answered, TimedOut, S
 // address: it never counts, and it never stops the packet.
 class WaitMachine {
 public:
-    static constexpr std::uint32_t kWaitMs = 180000;
+    static constexpr std::uint32_t kWaitMs = kWaitSeconds * 1000;
 
     // `limitMs`: how long the wait watches after the send.
     void Start(const MacAddress& pc, std::uint32_t limitMs = kWaitMs);

@@ -9,8 +9,6 @@
 
 namespace {
 
-const char kLimitedBroadcast[] = "255.255.255.255";
-
 // The sender's failures are kept as text: here there are no message boxes.
 class KeptReport final : public FailureReport {
 public:
@@ -36,10 +34,10 @@ WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Ad
     KeptReport report(result.failure);
     WinsockStartup winsock;
     WinsockLayer layer;
-    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), kLimitedBroadcast) == 0;
+    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), ToAnsi(kLimitedBroadcastHost)) == 0;
 
     MacAddress mac{};
-    ParseMacText(mac.data(), mac.size(), ToAnsi(macText).c_str());
+    ParseMacAddress(macText, mac);
     const MagicPacket packet = BuildMagicPacket(mac);
     if (subnetRow >= 0) {
         const SocketSession session(winsock, kWinsock2);

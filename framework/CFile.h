@@ -1,6 +1,6 @@
 #pragma once
-// A file opened for writing, closed when the object dies; moved, never copied. Failures come back
-// as results, never as exceptions.
+// A file opened for writing, closed when the object dies; moved, never
+// copied. Failures come back as results, never as exceptions.
 #include <windows.h>
 
 #include <string>

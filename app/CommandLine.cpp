@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "text/HexDigits.h"
-#include "wakewait/WaitRules.h"
+#include "wakewait/WakeTarget.h"
 
 namespace {
 

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "net/MacAddress.h"
+#include "wakewait/WaitLength.h"
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
-    Sent = 0,            // and, with /wait, answered, or already on and nothing sent
+    Sent = 0,            // and, with /wait, answered
+    NothingToSend = 0,   // /?, or with /wait the PC was on already
     NoAnswer = 1,        // sent, no answer within the time
     BadCommandLine = 2,  // nothing sent
     SendFailed = 3,
@@ -29,7 +31,7 @@ struct CommandLine {
     bool every = false;
     bool wait = false;
     std::wstring target;  // an IPv4 address or a name
-    std::uint32_t seconds = 180;
+    std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;
 

@@ -17,7 +17,9 @@
 #include "text/TextArgs.h"
 #include "wakewait/NeighbourProbe.h"
 #include "wakewait/SystemProbes.h"
+#include "wakewait/WaitTexts.h"
 #include "wakewait/WakeSend.h"
+#include "wakewait/WakeTarget.h"
 #include "wol/CMacErrorDlg.h"
 #include "wol/CSendErrorDlg.h"
 #include "wol/CSentNoticeDlg.h"
@@ -53,30 +55,32 @@ void SayHelp(Steps& steps) {
 
 // Every send of the run on its own line.
 void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line, const std::vector<Adapter>& adapters,
-              const std::vector<CheckRow>& rows, int subnetRow) {
-    steps.Say(sent.powerOn == 0 ? Text(L"CLI_SENT", {FormatMacDisplay(line.mac)}) : Text(L"CLI_SEND_FAILED", {sent.failure}));
+              const std::vector<AdapterSubnet>& rows, int subnetRow) {
+    steps.Say(sent.powerOn ? Text(L"CLI_SENT", {FormatMacDisplay(line.mac)}) : Text(L"CLI_SEND_FAILED", {sent.failure}));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        int result = i < sent.every.size() ? sent.every[i] : kNotSentTo;
+        SendResult result = i < sent.every.size() ? sent.every[i] : SendResult();
         if (static_cast<int>(i) == subnetRow) result = sent.subnet;
-        if (result == kNotSentTo) continue;
+        if (!result.Tried()) continue;
         const std::wstring& label = adapters[rows[i].adapter].label;
-        steps.Say(result == 0 ? Text(L"CLI_SENT_THROUGH", {label, DottedQuad(rows[i].broadcast)})
-                              : Text(L"CLI_NOT_SENT_THROUGH", {label, SocketErrorText(result)}));
+        steps.Say(result.Sent() ? Text(L"CLI_SENT_THROUGH", {label, DottedQuad(rows[i].broadcast)})
+                                : Text(L"CLI_NOT_SENT_THROUGH", {label, result.FailureText()}));
     }
+}
+
+// A name's first IPv4 address, in a session of the socket layer of its own.
+bool LookUpName(const std::wstring& name, std::uint32_t& address) {
+    WinsockStartup winsock;
+    const SocketSession session(winsock, kWinsock2);
+    return session.Started() && LookUpFirstIpv4(ToAnsi(name).c_str(), address);
 }
 
 // Wake and wait's rules on this thread: the address first, the PC already
 // on, the send, then the rounds until an answer or the end of the time.
 ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Adapter>& adapters,
-                     const std::vector<CheckRow>& rows) {
+                     const std::vector<AdapterSubnet>& rows) {
     std::uint32_t address = 0;
     const bool name = ParseTarget(line.target, address) == TargetKind::Name;
-    bool resolved = !name;
-    if (name) {
-        WinsockStartup winsock;
-        const SocketSession session(winsock, kWinsock2);
-        resolved = session.Started() && LookUpFirstIpv4(ToAnsi(line.target).c_str(), address);
-    }
+    const bool resolved = !name || LookUpName(line.target, address);
     const std::wstring shown = name && resolved ? line.target + L" (" + DottedQuad(address) + L")" : line.target;
     if (!resolved) {
         const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
@@ -94,7 +98,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     if (row < 0) steps.Say(Text(L"WAIT_OFF_NETWORK", {shown}));
 
     MacAddress pc{};
-    ParseMacText(pc.data(), pc.size(), ToAnsi(line.mac).c_str());
+    ParseMacAddress(line.mac, pc);
     WaitMachine wait;
     wait.Start(pc, line.seconds * 1000);
     SystemProbes probes;
@@ -115,7 +119,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Ad
     sayOther();
     if (!send) {
         steps.Say(Text(wait.VerdictKey(), args(0)));
-        return ExitCode::Sent;
+        return ExitCode::NothingToSend;
     }
     const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, row, line.every);
     SaySends(steps, sent, line, adapters, rows, row);
@@ -158,19 +162,18 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         SayHelp(steps);
         if (windows && line.errorKey == std::wstring(L"CLI_BAD_MAC")) {
             CMacErrorDlg notice;
-            notice.SetNoticeIcon(kNoticeIconWarning);
             notice.DoModal();
         } else if (windows) {
             AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
         }
-        return static_cast<int>(line.help && !line.errorKey ? ExitCode::Sent : ExitCode::BadCommandLine);
+        return static_cast<int>(line.help && !line.errorKey ? ExitCode::NothingToSend : ExitCode::BadCommandLine);
     }
 
     if (line.report) return static_cast<int>(Report(out, line.quiet));
 
     std::vector<Adapter> adapters;
     if (line.every || line.wait) adapters = SurveyThisPc();
-    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     if (line.wait) {
         const ExitCode code = WakeAndWait(steps, line, adapters, rows);
         if (windows) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
@@ -183,7 +186,6 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         notice.DoModal();
     } else if (windows) {
         CSendErrorDlg notice;
-        notice.SetNoticeIcon(kNoticeIconError);
         notice.DoModal();
     }
     return static_cast<int>(sent.AnySent() ? ExitCode::Sent : ExitCode::SendFailed);

@@ -21,15 +21,11 @@ ConsoleOutput::ConsoleOutput() {
     using AttachFn = BOOL(WINAPI*)(DWORD);
     const auto attach = FindSystemProc<AttachFn>(L"kernel32.dll", "AttachConsole");
     if (!attach || !attach(kAttachParentProcess)) return;
-    const HANDLE console =
-        ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (console == INVALID_HANDLE_VALUE) return;
-    m_hOut = console;
-    m_bOwned = m_bConsole = true;
-}
-
-ConsoleOutput::~ConsoleOutput() {
-    if (m_bOwned) ::CloseHandle(m_hOut);
+    m_console.Reset(
+        ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!m_console.IsSet()) return;
+    m_hOut = m_console.Get();
+    m_bConsole = true;
 }
 
 void ConsoleOutput::Line(const std::wstring& text) {

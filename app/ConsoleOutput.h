@@ -8,18 +8,17 @@
 
 #include <string>
 
+#include "framework/CHandle.h"
+
 class ConsoleOutput {
 public:
     ConsoleOutput();
-    ConsoleOutput(const ConsoleOutput&) = delete;
-    ConsoleOutput& operator=(const ConsoleOutput&) = delete;
-    ~ConsoleOutput();
 
     bool Available() const { return m_hOut != nullptr; }
     void Line(const std::wstring& text);
 
 private:
-    HANDLE m_hOut = nullptr;
-    bool m_bOwned = false;   // the parent's console, opened here
+    HANDLE m_hOut = nullptr;  // standard output, borrowed, or m_console's
+    CFileHandle m_console;    // the parent's console, opened here
     bool m_bConsole = false;
 };

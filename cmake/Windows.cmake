@@ -40,6 +40,7 @@ add_library(quorvane_win OBJECT
   net/CSystemInfo.cpp
   net/HostEntry.cpp
   net/DirectedSend.cpp
+  net/SendResult.cpp
   net/SystemAdapterFacts.cpp
   netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
@@ -58,6 +59,7 @@ add_library(quorvane_win OBJECT
   net/WinsockStartup.cpp
   text/AnsiText.cpp
   text/LangTexts.cpp
+  text/ControlTexts.cpp
   wol/CMacErrorDlg.cpp
   wol/CNoticeDlg.cpp
   wol/CSendErrorDlg.cpp

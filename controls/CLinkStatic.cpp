@@ -10,7 +10,7 @@ void CLinkStatic::PreSubclassWindow() {
     ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(GetStyle() | SS_NOTIFY));
 
     LOGFONTW logFont{};
-    const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    const CFontHandle font(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)));
     // A control without a font of its own draws with the system font.
     if (!font || !::GetObjectW(font, sizeof logFont, &logFont))
         ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof logFont, &logFont);

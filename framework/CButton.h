@@ -1,5 +1,6 @@
 #pragma once
 #include "CWnd.h"
 
-// A push button: its text says what it does next.
+// A push button. It adds nothing to CWnd yet: the dialogs only set its text
+// and enable it; a check box builds on it.
 class CButton : public CWnd {};

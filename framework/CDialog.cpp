@@ -1,5 +1,6 @@
 #include "CDialog.h"
 
+#include "COwned.h"
 #include "CWinApp.h"
 
 const MessageMapEntry CDialog::messageEntries[] = {
@@ -27,6 +28,12 @@ namespace {
 // property of the dialog's window, so no global names one dialog.
 const wchar_t kDialogProperty[] = L"Quorvane.CDialog";
 
+struct HookKind {
+    using Handle = HHOOK;
+    static Handle Empty() { return nullptr; }
+    static bool Close(Handle hook) { return ::UnhookWindowsHookEx(hook) != FALSE; }
+};
+
 }  // namespace
 
 // A dialog box runs the system's own message loop, which hands every message
@@ -42,12 +49,10 @@ LRESULT CALLBACK CDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CDialog::DoModal() {
-    const HHOOK filter =
-        m_bTakesKeys ? ::SetWindowsHookExW(WH_MSGFILTER, &CDialog::KeyFilter, nullptr, ::GetCurrentThreadId()) : nullptr;
-    const INT_PTR result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate),
-                                             OwnerWindow(), &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
-    if (filter) ::UnhookWindowsHookEx(filter);
-    return result;
+    const COwned<HookKind> filter(
+        m_bTakesKeys ? ::SetWindowsHookExW(WH_MSGFILTER, &CDialog::KeyFilter, nullptr, ::GetCurrentThreadId()) : nullptr);
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), OwnerWindow(),
+                             &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 SIZE CDialog::TemplateSize() const {

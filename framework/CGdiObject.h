@@ -1,7 +1,9 @@
 #pragma once
-// Owners of one GDI object each: the object is deleted when replaced and when
-// the owner dies; an owner can be moved, never copied. Stock and system
-// objects are never put in here: they are borrowed (CBrushHandle).
+// GDI objects, owned or borrowed as in WTL: an owner (CBrush, CFont) deletes
+// its object when replaced and when it dies, and can be moved, never
+// copied; its borrowed twin (CBrushHandle, CFontHandle) only hands the
+// object out. Stock and system objects, and a control's own font, are only
+// ever borrowed.
 #include <windows.h>
 
 #include "COwned.h"
@@ -12,8 +14,12 @@ struct GdiObjectKind {
     static bool Close(Handle object) { return ::DeleteObject(object) != FALSE; }
 };
 
-class CGdiObject {
+template <bool t_bOwns>
+class CGdiObjectT {
 public:
+    CGdiObjectT() = default;
+    explicit CGdiObjectT(HGDIOBJ hObject) : m_object(hObject) {}
+
     HGDIOBJ GetSafeHandle() const { return m_object.Get(); }
     BOOL DeleteObject() { return m_object.Reset(); }
 
@@ -24,29 +30,31 @@ protected:
     }
 
 private:
-    COwned<GdiObjectKind> m_object;
+    COwned<GdiObjectKind, t_bOwns> m_object;
 };
 
-class CBrush : public CGdiObject {
+template <bool t_bOwns>
+class CBrushT : public CGdiObjectT<t_bOwns> {
 public:
-    BOOL CreateSolidBrush(COLORREF color) { return Attach(::CreateSolidBrush(color)); }
-    operator HBRUSH() const { return static_cast<HBRUSH>(GetSafeHandle()); }
+    CBrushT() = default;
+    explicit CBrushT(HBRUSH hBrush) : CGdiObjectT<t_bOwns>(hBrush) {}
+    static CBrushT Stock(int object) { return CBrushT(static_cast<HBRUSH>(::GetStockObject(object))); }
+
+    BOOL CreateSolidBrush(COLORREF color) { return this->Attach(::CreateSolidBrush(color)); }
+    operator HBRUSH() const { return static_cast<HBRUSH>(this->GetSafeHandle()); }
 };
 
-class CFont : public CGdiObject {
+template <bool t_bOwns>
+class CFontT : public CGdiObjectT<t_bOwns> {
 public:
-    BOOL CreateFontIndirect(const LOGFONTW* logFont) { return Attach(::CreateFontIndirectW(logFont)); }
-    operator HFONT() const { return static_cast<HFONT>(GetSafeHandle()); }
+    CFontT() = default;
+    explicit CFontT(HFONT hFont) : CGdiObjectT<t_bOwns>(hFont) {}
+
+    BOOL CreateFontIndirect(const LOGFONTW* logFont) { return this->Attach(::CreateFontIndirectW(logFont)); }
+    operator HFONT() const { return static_cast<HFONT>(this->GetSafeHandle()); }
 };
 
-// A brush that belongs to the system (a stock or system-colour brush):
-// handed out, never deleted.
-class CBrushHandle {
-public:
-    explicit CBrushHandle(HBRUSH hBrush) : m_hBrush(hBrush) {}
-    static CBrushHandle Stock(int object) { return CBrushHandle(static_cast<HBRUSH>(::GetStockObject(object))); }
-    operator HBRUSH() const { return m_hBrush; }
-
-private:
-    HBRUSH m_hBrush;
-};
+using CBrush = CBrushT<true>;
+using CBrushHandle = CBrushT<false>;
+using CFont = CFontT<true>;
+using CFontHandle = CFontT<false>;

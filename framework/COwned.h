@@ -1,13 +1,13 @@
 #pragma once
 // One owner for every move-only handle: what it holds is closed by its
 // kind's Close when replaced and when the owner dies; an owner can be moved,
-// never copied. Only owned handles go in here: a borrowed one (a stock
-// brush, a system icon) keeps a type of its own that closes nothing, as in
-// WTL's owned and borrowed pairs. A kind names its handle type, its empty
-// value and how one is closed:
+// never copied. The same template with `t_bOwns` false is the borrowed twin
+// (a stock brush, a control's font): it hands the handle out and closes
+// nothing, as WTL's CBrushT<false> does. A kind names its handle type, its
+// empty value and how one is closed:
 //   struct RegKeyKind { using Handle = HKEY; static Handle Empty(); static bool Close(Handle); };
 // Platform-free.
-template <class Kind>
+template <class Kind, bool t_bOwns = true>
 class COwned {
 public:
     using Handle = typename Kind::Handle;
@@ -25,12 +25,13 @@ public:
 
     Handle Get() const { return m_handle; }
     bool IsSet() const { return m_handle != Kind::Empty(); }
-    // Closes what it holds, if anything, and holds `handle` instead; true
-    // when something was closed and its Close succeeded.
+    // Closes what it holds, if anything (an owner only), and holds `handle`
+    // instead; true when something was closed and its Close succeeded.
     bool Reset(Handle handle = Kind::Empty()) {
         const Handle old = m_handle;
         m_handle = handle;
-        return old != Kind::Empty() && Kind::Close(old);
+        if constexpr (t_bOwns) return old != Kind::Empty() && Kind::Close(old);
+        return false;
     }
     // Lets go of the handle without closing it.
     Handle Release() {

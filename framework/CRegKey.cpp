@@ -1,5 +1,7 @@
 #include "CRegKey.h"
 
+#include "GrowingQuery.h"
+
 namespace {
 constexpr DWORD kFirstValueBytes = 256;
 constexpr DWORD kLargestValueBytes = 64 * 1024;
@@ -24,13 +26,15 @@ bool CRegKey::SubkeyName(DWORD index, std::wstring& name) const {
 }
 
 bool CRegKey::RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned char>& bytes) const {
-    DWORD size = kFirstValueBytes;
-    bytes.assign(size, 0);
-    LONG result = ::RegQueryValueExW(Get(), name, nullptr, &type, bytes.data(), &size);
-    if (result == ERROR_MORE_DATA && size <= kLargestValueBytes) {
-        bytes.assign(size, 0);
-        result = ::RegQueryValueExW(Get(), name, nullptr, &type, bytes.data(), &size);
-    }
+    DWORD size = 0;
+    const ULONG result = QueryGrowing(bytes, kFirstValueBytes, 1, [&](unsigned char* data, ULONG* room) -> ULONG {
+        size = *room;
+        const LONG answer = ::RegQueryValueExW(Get(), name, nullptr, &type, data, &size);
+        // A larger value is not read at all.
+        if (answer != ERROR_MORE_DATA || size > kLargestValueBytes) return static_cast<ULONG>(answer);
+        *room = size;
+        return ERROR_INSUFFICIENT_BUFFER;
+    });
     if (result != ERROR_SUCCESS || size > bytes.size()) return false;
     bytes.resize(size);
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 // The application object. The program defines exactly one, statically; the
-// entry point runs its InitInstance and, when that returns false, its
-// ExitInstance, whose result ends the process.
+// entry point runs its InitInstance, then its ExitInstance, whatever
+// InitInstance answered: ExitInstance's result ends the process.
 #include <windows.h>
 
 #include <string>

@@ -9,7 +9,7 @@
 
 #include "framework/COwned.h"
 #include "framework/SystemLibrary.h"
-#include "net/GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 #include "text/TextArgs.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "SmbiosWakeUp.h"
 #include "framework/SystemLibrary.h"
-#include "net/GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 
 namespace {
 

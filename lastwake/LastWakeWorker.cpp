@@ -2,6 +2,7 @@
 
 #include "EventLogReader.h"
 #include "FirmwareWakeUpReader.h"
+#include "framework/CHandle.h"
 
 // Shared by the dialog and the thread; whoever lets go of it last frees it,
 // so a thread still reading when the dialog has gone touches nothing freed.
@@ -22,12 +23,11 @@ bool LastWakeWorker::Start(HWND window) {
     Stop();
     Job* job = new Job{window, ++m_serial, 2, 0, 0, {}};
     DWORD id = 0;
-    const HANDLE thread = ::CreateThread(nullptr, 0, &LastWakeWorker::Run, job, 0, &id);
-    if (!thread) {
+    const CHandle thread(::CreateThread(nullptr, 0, &LastWakeWorker::Run, job, 0, &id));  // never waited for
+    if (!thread.IsSet()) {
         delete job;
         return false;
     }
-    ::CloseHandle(thread);  // never waited for
     m_job = job;
     return true;
 }

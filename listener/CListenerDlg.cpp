@@ -1,6 +1,7 @@
 #include "CListenerDlg.h"
 
 #include "net/SystemAdapterFacts.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 #include "framework/SystemLibrary.h"
@@ -44,10 +45,9 @@ void CListenerDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CListenerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_LISTEN_NOTE, LocalizedText(L"LISTEN_NOTE"));
-    SetDlgItemText(IDC_LISTEN_LIST_LABEL, LocalizedText(L"LISTEN_LIST_LABEL"));
-    SetDlgItemText(IDCANCEL, LocalizedText(L"LISTEN_CLOSE"));
+    static const ControlText texts[] = {
+        {IDC_LISTEN_NOTE, L"LISTEN_NOTE"}, {IDC_LISTEN_LIST_LABEL, L"LISTEN_LIST_LABEL"}, {IDCANCEL, L"LISTEN_CLOSE"}};
+    SetControlTexts(*this, texts);
 
     m_list.SetFullRowSelect();
     m_list.AddColumn(kTime, LocalizedText(L"LISTEN_TIME"), 0);

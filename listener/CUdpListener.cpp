@@ -1,5 +1,6 @@
 #include "CUdpListener.h"
 
+#include "net/SocketAddress.h"
 #include "text/AnsiText.h"
 
 namespace {
@@ -15,10 +16,7 @@ void CUdpListener::Open(HWND window, UINT message, const std::vector<std::uint16
         if (started) {
             // No SO_REUSEADDR: a port another program holds stays its own.
             CUdpSocket s(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
-            sockaddr_in address{};
-            address.sin_family = AF_INET;
-            address.sin_port = ::htons(port);
-            address.sin_addr.s_addr = ::htonl(INADDR_ANY);
+            const sockaddr_in address = SocketAddress(INADDR_ANY, port);
             if (s.Get() == INVALID_SOCKET ||
                 ::bind(s.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
                 ::WSAAsyncSelect(s.Get(), window, message, FD_READ) != 0)

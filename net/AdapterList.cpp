@@ -1,7 +1,7 @@
 #include "AdapterList.h"
 
 #include "CSystemInfo.h"
-#include "GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 #include "text/AnsiText.h"
 
 namespace {

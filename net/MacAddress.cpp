@@ -6,6 +6,13 @@ namespace {
 constexpr std::size_t kWorkBufferSize = 128;
 }
 
+bool ParseMacAddress(const std::wstring& text, MacAddress& mac) {
+    // Only ASCII can be a digit or a separator: anything else ends the digits.
+    std::string narrow;
+    for (const wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return ParseMacText(mac.data(), mac.size(), narrow.c_str()) == static_cast<int>(kMacBytes);
+}
+
 MacAddress MacFromBytes(const std::uint8_t* bytes, std::size_t count) {
     MacAddress mac{};
     for (std::size_t i = 0; i < mac.size() && i < count; ++i) mac[i] = bytes[i];

@@ -21,6 +21,10 @@ MacAddress MacFromBytes(const std::uint8_t* bytes, std::size_t count);
 // kept is ignored.
 int ParseMacText(std::uint8_t* out, std::size_t capacity, const char* text);
 
+// The whole address from MAC text (a field's or the command line's): true
+// only when the text holds all six bytes.
+bool ParseMacAddress(const std::wstring& text, MacAddress& mac);
+
 // "%02X" six times: twelve upper-case digits.
 std::wstring FormatMacCompact(const MacAddress& mac);
 

@@ -20,8 +20,9 @@ protected:
     ~SocketLayer() = default;
 };
 
-// Where the user is told of a failure: a modal message box in the program.
-// Kept apart from the socket calls, which know nothing of windows.
+// Where a failure's text goes: a message box from the main window, kept as
+// text where no box may open (Wake and wait, the command line). Kept apart
+// from the socket calls, which know nothing of windows.
 class FailureReport {
 public:
     virtual void Show(const wchar_t* text) = 0;
@@ -37,6 +38,9 @@ extern const wchar_t kErrorResolve[];
 extern const wchar_t kErrorSetsockopt[];
 extern const wchar_t kErrorMacText[];
 extern const wchar_t kErrorSendto[];
+
+// The host Power ON sends to, as text: the limited broadcast.
+constexpr wchar_t kLimitedBroadcastHost[] = L"255.255.255.255";
 
 // Sends one magic packet for the MAC text to the destination host, both ANSI,
 // within a session of `startup`. 0 when the datagram was handed to the socket

@@ -11,7 +11,7 @@
 #include <netioapi.h>
 
 #include "AdapterList.h"
-#include "GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 #include "Ipv4.h"
 #include "framework/SystemLibrary.h"
 #include "text/HexDigits.h"

@@ -1,6 +1,7 @@
 #include "WinsockLayer.h"
 
 #include "HostEntry.h"
+#include "SocketAddress.h"
 
 bool WinsockLayer::OpenUdpSocket() {
     m_socket = CUdpSocket(::socket(AF_INET, SOCK_DGRAM, 0));
@@ -18,10 +19,7 @@ bool WinsockLayer::EnableBroadcast() {
 }
 
 bool WinsockLayer::SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) {
-    sockaddr_in destination{};
-    destination.sin_family = AF_INET;
-    destination.sin_port = ::htons(port);
-    destination.sin_addr.s_addr = ::htonl(address);
+    const sockaddr_in destination = SocketAddress(address, port);
     return ::sendto(m_socket.Get(), reinterpret_cast<const char*>(packet.data()), static_cast<int>(packet.size()), 0,
                     reinterpret_cast<const sockaddr*>(&destination), sizeof destination) != SOCKET_ERROR;
 }

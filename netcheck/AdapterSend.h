@@ -7,10 +7,8 @@
 
 #include "CheckRules.h"
 #include "net/MagicPacketFormat.h"
+#include "net/SendResult.h"
 
-constexpr int kNotSentTo = -1;
-
-// One result a row: 0 when sent, the Winsock error when not, kNotSentTo for
-// a row that is no target. A failure on one row does not stop the others.
-std::vector<int> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,
-                                         const std::vector<CheckRow>& rows);
+// One result a row; a row that is no target is not sent to. A failure on one row does not stop the others.
+std::vector<SendResult> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,
+                                                const std::vector<AdapterSubnet>& rows);

@@ -11,6 +11,7 @@
 #include "net/Ipv4.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 
@@ -88,14 +89,12 @@ void CNetCheckDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CNetCheckDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_NETCHECK_LIST_LABEL, LocalizedText(L"NETCHECK_LIST_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_FINDINGS_LABEL, LocalizedText(L"NETCHECK_FINDINGS_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_READY_LABEL, LocalizedText(L"NETCHECK_READY_LABEL"));
-    SetDlgItemText(IDC_NETCHECK_SEND, LocalizedText(L"NETCHECK_SEND"));
-    SetDlgItemText(IDC_NETCHECK_REFRESH, LocalizedText(L"NETCHECK_REFRESH"));
-    SetDlgItemText(IDC_NETCHECK_COPY_REPORT, LocalizedText(L"NETCHECK_COPY_REPORT"));
-    SetDlgItemText(IDCANCEL, LocalizedText(L"NETCHECK_CLOSE"));
+    static const ControlText texts[] = {
+        {IDC_NETCHECK_LIST_LABEL, L"NETCHECK_LIST_LABEL"}, {IDC_NETCHECK_FINDINGS_LABEL, L"NETCHECK_FINDINGS_LABEL"},
+        {IDC_NETCHECK_READY_LABEL, L"NETCHECK_READY_LABEL"}, {IDC_NETCHECK_SEND, L"NETCHECK_SEND"},
+        {IDC_NETCHECK_REFRESH, L"NETCHECK_REFRESH"},       {IDC_NETCHECK_COPY_REPORT, L"NETCHECK_COPY_REPORT"},
+        {IDCANCEL, L"NETCHECK_CLOSE"}};
+    SetControlTexts(*this, texts);
     ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
 
     m_list.SetFullRowSelect();
@@ -133,7 +132,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
 
 void CNetCheckDlg::ShowAdapters() {
     m_facts = ReadCheckFacts(m_strMac.size() == 2 * kMacBytes);
-    m_rows = CheckRowsOf(m_facts.adapters);
+    m_rows = SubnetsOf(m_facts.adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
     for (const CheckRow& r : m_rows) {
@@ -207,12 +206,12 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 void CNetCheckDlg::OnSend() {
     MacAddress mac{};
-    if (ParseMacText(mac.data(), mac.size(), ToAnsi(m_strMac).c_str()) != static_cast<int>(kMacBytes)) return;
-    const std::vector<int> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_facts.adapters, m_rows);
+    if (!ParseMacAddress(m_strMac, mac)) return;
+    const std::vector<SendResult> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_facts.adapters, m_rows);
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (results[i] == kNotSentTo) continue;
+        if (!results[i].Tried()) continue;
         m_list.SetCell(static_cast<int>(i), kSent,
-                       results[i] == 0 ? LocalizedText(L"NETCHECK_SENT")
-                                       : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {SocketErrorText(results[i])}));
+                       results[i].Sent() ? LocalizedText(L"NETCHECK_SENT")
+                                         : FillArgs(LocalizedText(L"NETCHECK_SEND_FAILED"), {results[i].FailureText()}));
     }
 }

@@ -16,7 +16,7 @@ bool IsWorking(const Adapter& a) {
     return a.connected && !a.addresses.empty();
 }
 
-std::wstring Network(const CheckRow& row) {
+std::wstring Network(const AdapterSubnet& row) {
     return DottedQuad(row.address) + L"/" + DecimalText(static_cast<unsigned long>(row.prefix));
 }
 
@@ -26,13 +26,13 @@ void Append(std::wstring& list, const std::wstring& item) {
 
 }  // namespace
 
-std::vector<CheckRow> CheckRowsOf(const std::vector<Adapter>& adapters) {
-    std::vector<CheckRow> rows;
+std::vector<AdapterSubnet> SubnetsOf(const std::vector<Adapter>& adapters) {
+    std::vector<AdapterSubnet> rows;
     for (std::size_t a = 0; a < adapters.size(); ++a) {
         const Adapter& adapter = adapters[a];
         if (adapter.addresses.empty()) rows.push_back({a, false, 0, 0, false, 0});
         for (std::size_t i = 0; i < adapter.addresses.size(); ++i) {
-            CheckRow row{a, true, adapter.addresses[i], 0, false, 0};
+            AdapterSubnet row{a, true, adapter.addresses[i], 0, false, 0};
             const std::uint32_t mask = i < adapter.masks.size() ? adapter.masks[i] : 0xFFFFFFFFu;
             const int prefix = PrefixLength(mask);
             row.prefix = prefix < 0 ? 32 : prefix;
@@ -43,7 +43,7 @@ std::vector<CheckRow> CheckRowsOf(const std::vector<Adapter>& adapters) {
     return rows;
 }
 
-bool IsSendTarget(const std::vector<Adapter>& adapters, const CheckRow& row) {
+bool IsSendTarget(const std::vector<Adapter>& adapters, const AdapterSubnet& row) {
     return row.adapter < adapters.size() && adapters[row.adapter].connected && row.hasAddress && row.hasBroadcast;
 }
 

@@ -9,9 +9,10 @@
 #include "net/Adapter.h"
 #include "text/Finding.h"
 
-// One line of the list: one IPv4 address of an adapter, or the adapter alone
-// when it has none.
-struct CheckRow {
+// One IPv4 address of an adapter with its subnet, or the adapter alone when
+// it has none: what a send through an adapter goes to, and what Wake and
+// wait finds the PC's subnet among.
+struct AdapterSubnet {
     std::size_t adapter = 0;  // its index in the adapter list
     bool hasAddress = false;
     std::uint32_t address = 0;
@@ -20,11 +21,14 @@ struct CheckRow {
     std::uint32_t broadcast = 0;
 };
 
-std::vector<CheckRow> CheckRowsOf(const std::vector<Adapter>& adapters);
+// The network check lists one row for each.
+using CheckRow = AdapterSubnet;
+
+std::vector<AdapterSubnet> SubnetsOf(const std::vector<Adapter>& adapters);
 
 // A send through every adapter goes to this row: connected, with a directed
 // broadcast of its own.
-bool IsSendTarget(const std::vector<Adapter>& adapters, const CheckRow& row);
+bool IsSendTarget(const std::vector<Adapter>& adapters, const AdapterSubnet& row);
 
 // What the user should know, most important first. `macComplete`: the main
 // window holds a whole MAC address, so a send through every adapter can go.

@@ -10,8 +10,6 @@ const std::size_t kShutdownKeywordCount = sizeof kShutdownKeywords / sizeof kShu
 
 namespace {
 
-constexpr unsigned long kRegSz = 1, kRegExpandSz = 2;
-
 RegNumber NumberAt(DriverKeyView& key, const std::wstring& subkey, const wchar_t* name, unsigned long* typeOut = nullptr) {
     unsigned long type = 0;
     std::vector<unsigned char> bytes;
@@ -41,17 +39,6 @@ DriverSetting SettingOf(DriverKeyView& key, const wchar_t* keyword) {
 }
 
 }  // namespace
-
-std::wstring RegistryText(unsigned long type, const unsigned char* bytes, std::size_t size) {
-    std::wstring text;
-    if (type != kRegSz && type != kRegExpandSz) return text;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        const wchar_t unit = static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8);
-        if (unit == L'\0') break;
-        text += unit;
-    }
-    return text;
-}
 
 WakeValues ReadWakeValues(DriverKeyView& key) {
     WakeValues w;

@@ -23,9 +23,6 @@ protected:
     ~DriverKeyView() = default;
 };
 
-// A registry value's text: REG_SZ or REG_EXPAND_SZ, up to its first NUL,
-// whether or not it was stored with one; empty for every other type.
-std::wstring RegistryText(unsigned long type, const unsigned char* bytes, std::size_t size);
 
 // The vendors' own keywords for waking from shutdown, in the order they are
 // looked for: a driver writes one of them.

@@ -47,6 +47,17 @@ void Append(std::wstring& list, const std::wstring& item) {
 
 }  // namespace
 
+std::wstring RegistryText(unsigned long type, const unsigned char* bytes, std::size_t size) {
+    std::wstring text;
+    if (type != kRegSz && type != kRegExpandSz) return text;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const wchar_t unit = static_cast<wchar_t>(bytes[i] | bytes[i + 1] << 8);
+        if (unit == L'\0') break;
+        text += unit;
+    }
+    return text;
+}
+
 RegNumber RegistryNumber(unsigned long type, const unsigned char* bytes, std::size_t size) {
     RegNumber number;
     if (type == kRegDword) {
@@ -56,13 +67,10 @@ RegNumber RegistryNumber(unsigned long type, const unsigned char* bytes, std::si
         number.present = true;
         return number;
     }
-    if (type != kRegSz && type != kRegExpandSz) return number;
     std::uint64_t value = 0;
     std::size_t digits = 0;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        const unsigned unit = bytes[i] | bytes[i + 1] << 8;
-        if (unit == 0) break;
-        if (unit < '0' || unit > '9' || ++digits > 10) return number;
+    for (const wchar_t unit : RegistryText(type, bytes, size)) {
+        if (unit < L'0' || unit > L'9' || ++digits > 10) return number;
         value = value * 10 + (unit - '0');
     }
     if (digits == 0 || value > 0xFFFFFFFFu) return number;

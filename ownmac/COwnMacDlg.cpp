@@ -2,6 +2,7 @@
 
 #include "OwnMacQuery.h"
 #include "net/MacAddress.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "res/resource.h"
 
@@ -29,9 +30,8 @@ BOOL COwnMacDlg::OnInitDialog() {
     m_strOwnMac = GetOwnMacAddress();
     m_editMac.SetWindowText(FormatMacDisplay(m_strOwnMac));
 
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_OWN_MAC_TITLE, LocalizedText(L"MAC_DLG_TITLE"));
-    SetDlgItemText(IDC_OWN_MAC_CAPTION, LocalizedText(L"MAC_DLG_CAPTION"));
+    static const ControlText texts[] = {{IDC_OWN_MAC_TITLE, L"MAC_DLG_TITLE"}, {IDC_OWN_MAC_CAPTION, L"MAC_DLG_CAPTION"}};
+    SetControlTexts(*this, texts);
     return TRUE;  // the field gets the focus with its whole text selected
 }
 

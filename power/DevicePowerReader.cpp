@@ -1,7 +1,7 @@
 #include "DevicePowerReader.h"
 
 #include "framework/SystemLibrary.h"
-#include "net/GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 
 namespace {
 

@@ -156,7 +156,7 @@ std::wstring BuildReport(const ReportOrigin& origin, const CheckFacts& facts, co
 
     out.Heading(L"REPORT_FINDINGS");
     const std::vector<Adapter>& adapters = facts.adapters;
-    out.Findings(L"checkFinding", CheckFindings(adapters, CheckRowsOf(adapters), facts.macComplete));
+    out.Findings(L"checkFinding", CheckFindings(adapters, SubnetsOf(adapters), facts.macComplete));
     const PcPower power = PcPowerOf(facts.states, facts.fastStartup);
     for (const VerdictLine& v : WakeVerdicts(adapters, WakeCardOf(adapters), power))
         out.Line(L"verdict", v.state, v.answer, out.Say(v.state) + L" " + out.Say(v.answer));

@@ -3,7 +3,7 @@
 #include <winsock2.h>
 #include <iphlpapi.h>
 
-#include "net/GrowingQuery.h"
+#include "framework/GrowingQuery.h"
 
 namespace {
 // The table may grow between two calls.

@@ -3,6 +3,6 @@
 // where it last saw each hardware address.
 #include <vector>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 
 std::vector<ArpEntry> ReadArpCache();

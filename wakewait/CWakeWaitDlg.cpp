@@ -8,6 +8,7 @@
 #include "net/SystemAdapterFacts.h"
 #include "res/resource.h"
 #include "text/AnsiText.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 
@@ -31,7 +32,7 @@ std::wstring Trimmed(std::wstring text) {
 
 CWakeWaitDlg::CWakeWaitDlg(std::wstring macText, CWnd* pParentWnd)
     : CDialog(IDD_WAKEWAIT, pParentWnd), m_strMac(std::move(macText)) {
-    ParseMacText(m_mac.data(), m_mac.size(), ToAnsi(m_strMac).c_str());
+    ParseMacAddress(m_strMac, m_mac);
 }
 
 INT_PTR CWakeWaitDlg::DoModal() {
@@ -50,13 +51,13 @@ void CWakeWaitDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CWakeWaitDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_WAIT_MAC_LABEL, LocalizedText(L"WAIT_MAC_LABEL"));
+    static const ControlText texts[] = {{IDC_WAIT_MAC_LABEL, L"WAIT_MAC_LABEL"},
+                                     {IDC_WAIT_ADDRESS_LABEL, L"WAIT_ADDRESS_LABEL"},
+                                     {IDC_WAIT_EVERY_ADAPTER, L"WAIT_EVERY_ADAPTER"},
+                                     {IDC_WAIT_START, L"WAIT_START"},
+                                     {IDCANCEL, L"WAIT_CLOSE"}};
+    SetControlTexts(*this, texts);
     SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_strMac));
-    SetDlgItemText(IDC_WAIT_ADDRESS_LABEL, LocalizedText(L"WAIT_ADDRESS_LABEL"));
-    SetDlgItemText(IDC_WAIT_EVERY_ADAPTER, LocalizedText(L"WAIT_EVERY_ADAPTER"));
-    m_btnStart.SetWindowText(LocalizedText(L"WAIT_START"));
-    SetDlgItemText(IDCANCEL, LocalizedText(L"WAIT_CLOSE"));
     ShowStatus(LocalizedText(L"WAIT_NOTE"));
     m_progress.SetRange(0, WaitMachine::kWaitMs / 1000);
 
@@ -94,7 +95,7 @@ void CWakeWaitDlg::Begin() {
         return;
     }
     m_adapters = SurveyThisPc();
-    m_rows = CheckRowsOf(m_adapters);
+    m_rows = SubnetsOf(m_adapters);
     m_bName = kind == TargetKind::Name;
     if (!m_bName) {
         const Refusal refusal = RefuseAddress(address, m_adapters);

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "ProbeWorker.h"
-#include "WaitRules.h"
+#include "WaitTexts.h"
+#include "WakeTarget.h"
 #include "framework/CButton.h"
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
@@ -64,6 +65,6 @@ private:
     WaitMachine m_wait;
     ProbeWorker m_worker;       // stopped before the dialog's window goes
     std::vector<Adapter> m_adapters;
-    std::vector<CheckRow> m_rows;
+    std::vector<AdapterSubnet> m_rows;
     std::uint32_t m_address = 0;
 };

@@ -4,7 +4,7 @@
 #include <iphlpapi.h>
 #include <icmpapi.h>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 #include "framework/SystemLibrary.h"
 
 namespace {
@@ -34,21 +34,21 @@ const IcmpApi& Icmp() {
 
 }  // namespace
 
-EchoProbe::EchoProbe() {
-    if (Icmp().create) m_hIcmp = Icmp().create();
+bool IcmpHandleKind::Close(Handle handle) {
+    return Icmp().close(handle) != FALSE;
 }
 
-EchoProbe::~EchoProbe() {
-    if (m_hIcmp != INVALID_HANDLE_VALUE) Icmp().close(m_hIcmp);
+EchoProbe::EchoProbe() {
+    if (Icmp().create) m_icmp.Reset(Icmp().create());
 }
 
 bool EchoProbe::Answers(std::uint32_t target) {
-    if (m_hIcmp == INVALID_HANDLE_VALUE) return false;
+    if (!m_icmp.IsSet()) return false;
     char request[32] = "Quorvane is waiting for this PC";
     // Room for one reply with its echoed data, and the error block the
     // function may write after it.
     unsigned char replies[sizeof(ICMP_ECHO_REPLY) + sizeof request + 8 + 64] = {};
-    const DWORD count = Icmp().send(m_hIcmp, ::htonl(target), request, sizeof request, nullptr, replies,
+    const DWORD count = Icmp().send(m_icmp.Get(), ::htonl(target), request, sizeof request, nullptr, replies,
                                     sizeof replies, kTimeoutMs);
     if (count == 0) return false;
     const auto* reply = reinterpret_cast<const ICMP_ECHO_REPLY*>(replies);

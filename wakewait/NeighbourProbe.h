@@ -7,7 +7,7 @@
 // 2000 is imported.
 #include <cstdint>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 
 // Whether this system has the neighbour probe.
 bool HasNeighbourProbe();

@@ -8,7 +8,7 @@
 // come in through one small interface.
 #include <cstdint>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 
 class ProbeSystem {
 public:

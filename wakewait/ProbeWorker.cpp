@@ -6,6 +6,7 @@
 #include "SystemProbes.h"
 #include "net/HostEntry.h"
 #include "net/SocketSession.h"
+#include "framework/CHandle.h"
 #include "net/WinsockStartup.h"
 
 // Shared by the dialog and the thread; whoever lets go of it last frees it,
@@ -15,14 +16,14 @@ struct ProbeWorker::Job {
     HWND window;
     unsigned serial;
     std::string host;
-    HANDLE stop;  // manual reset: the dialog is done with this job
-    HANDLE go;    // auto reset: Begin, then Continue
+    CHandle stop;  // manual reset: the dialog is done with this job
+    CHandle go;    // auto reset: Begin, then Continue
     volatile LONG refs;
     volatile LONG ifIndex;
     CRITICAL_SECTION lock;  // guards rounds
     std::vector<ProbeRound> rounds;
 
-    bool Stopped() const { return ::WaitForSingleObject(stop, 0) == WAIT_OBJECT_0; }
+    bool Stopped() const { return ::WaitForSingleObject(stop.Get(), 0) == WAIT_OBJECT_0; }
     void Post(UINT message, LPARAM value) const {
         if (!Stopped()) ::PostMessageW(window, message, serial, value);
     }
@@ -33,13 +34,11 @@ struct ProbeWorker::Job {
         Post(kProbed, 0);
     }
     bool WaitGo() const {
-        const HANDLE goOrStop[] = {go, stop};
+        const HANDLE goOrStop[] = {go.Get(), stop.Get()};
         return ::WaitForMultipleObjects(2, goOrStop, FALSE, INFINITE) == WAIT_OBJECT_0;
     }
     void Release() {
         if (::InterlockedDecrement(&refs) != 0) return;
-        ::CloseHandle(stop);
-        ::CloseHandle(go);
         ::DeleteCriticalSection(&lock);
         delete this;
     }
@@ -47,17 +46,18 @@ struct ProbeWorker::Job {
 
 bool ProbeWorker::Start(HWND window, const std::string& host) {
     Stop();
-    Job* job = new Job{window, ++m_serial, host, ::CreateEventW(nullptr, TRUE, FALSE, nullptr),
-                       ::CreateEventW(nullptr, FALSE, FALSE, nullptr), 2, 0, {}, {}};
+    Job* job = new Job{window, ++m_serial, host, CHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+                       CHandle(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), 2, 0, {}, {}};
     ::InitializeCriticalSection(&job->lock);
     DWORD id = 0;
-    const HANDLE thread = job->stop && job->go ? ::CreateThread(nullptr, 0, &ProbeWorker::Run, job, 0, &id) : nullptr;
-    if (!thread) {
+    // Never waited for: closed when Start returns.
+    const CHandle thread(job->stop.IsSet() && job->go.IsSet() ? ::CreateThread(nullptr, 0, &ProbeWorker::Run, job, 0, &id)
+                                                              : nullptr);
+    if (!thread.IsSet()) {
         job->refs = 1;
         job->Release();
         return false;
     }
-    ::CloseHandle(thread);  // never waited for
     m_job = job;
     return true;
 }
@@ -65,16 +65,16 @@ bool ProbeWorker::Start(HWND window, const std::string& host) {
 void ProbeWorker::Begin(unsigned long ifIndex) {
     if (!m_job) return;
     ::InterlockedExchange(&m_job->ifIndex, static_cast<LONG>(ifIndex));
-    ::SetEvent(m_job->go);
+    ::SetEvent(m_job->go.Get());
 }
 
 void ProbeWorker::Continue() {
-    if (m_job) ::SetEvent(m_job->go);
+    if (m_job) ::SetEvent(m_job->go.Get());
 }
 
 void ProbeWorker::Stop() {
     if (!m_job) return;
-    ::SetEvent(m_job->stop);
+    ::SetEvent(m_job->stop.Get());
     m_job->Release();
     m_job = nullptr;
 }
@@ -98,7 +98,7 @@ DWORD WINAPI ProbeWorker::Run(LPVOID param) {
         job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(address));
         // A name resolved after Stop is never probed.
         if (resolved && job->WaitGo()) {
-            SystemProbes system(job->stop);
+            SystemProbes system(job->stop.Get());
             ProbeRounds rounds(system, address, static_cast<unsigned long>(job->ifIndex));
             ProbeRound round;
             if (rounds.Run(round)) job->Report(round);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "WaitRules.h"
+#include "ProbeFacts.h"
 #include "res/resource.h"
 
 class ProbeWorker {

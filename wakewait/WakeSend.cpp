@@ -9,8 +9,6 @@
 
 namespace {
 
-const char kLimitedBroadcast[] = "255.255.255.255";
-
 // The sender's failures are kept as text: here there are no message boxes.
 class KeptReport final : public FailureReport {
 public:
@@ -24,28 +22,28 @@ private:
 }  // namespace
 
 bool WakeSendResult::AnySent() const {
-    if (powerOn == 0 || subnet == 0) return true;
-    for (const int result : every)
-        if (result == 0) return true;
+    if (powerOn || subnet.Sent()) return true;
+    for (const SendResult& result : every)
+        if (result.Sent()) return true;
     return false;
 }
 
 WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Adapter>& adapters,
-                               const std::vector<CheckRow>& rows, int subnetRow, bool everyAdapter) {
+                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter) {
     WakeSendResult result;
     KeptReport report(result.failure);
     WinsockStartup winsock;
     WinsockLayer layer;
-    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), kLimitedBroadcast);
+    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), ToAnsi(kLimitedBroadcastHost)) == 0;
 
     MacAddress mac{};
-    ParseMacText(mac.data(), mac.size(), ToAnsi(macText).c_str());
+    ParseMacAddress(macText, mac);
     const MagicPacket packet = BuildMagicPacket(mac);
     if (subnetRow >= 0) {
         const SocketSession session(winsock, kWinsock2);
-        const CheckRow& r = rows[static_cast<std::size_t>(subnetRow)];
+        const AdapterSubnet& r = rows[static_cast<std::size_t>(subnetRow)];
         result.subnet = session.Started() ? SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort})
-                                          : session.Error();
+                                          : SendResult(session.Error());
     }
     if (everyAdapter) result.every = SendThroughEveryAdapter(packet, adapters, rows);
     return result;

@@ -7,17 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "net/SendResult.h"
 #include "netcheck/CheckRules.h"
 
 struct WakeSendResult {
-    int powerOn = -1;        // Power ON's sender: 0 when sent
-    std::wstring failure;    // its message when not
-    int subnet = -1;         // the subnet's broadcast: 0 when sent, a Winsock error, -1 when none was due
-    std::vector<int> every;  // one result a row (AdapterSend), empty when not asked
+    bool powerOn = false;           // Power ON's sender sent its packet
+    std::wstring failure;           // its message when not
+    SendResult subnet;              // the subnet's own broadcast, when one was due
+    std::vector<SendResult> every;  // one a row (AdapterSend), empty when not asked
 
     bool AnySent() const;
 };
 
 // `macText`: twelve digits; `subnetRow`: the row of the PC's subnet, or -1.
 WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Adapter>& adapters,
-                               const std::vector<CheckRow>& rows, int subnetRow, bool everyAdapter);
+                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter);

@@ -4,7 +4,7 @@
 
 namespace {
 const NoticeText kTexts[] = {{IDC_MAC_ERROR, L"MAC_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
-const NoticeKind kKind = {IDD_MAC_ERROR, kTexts, sizeof kTexts / sizeof kTexts[0]};
+const NoticeKind kKind = {IDD_MAC_ERROR, kNoticeIconWarning, kTexts, sizeof kTexts / sizeof kTexts[0]};
 }  // namespace
 
 CMacErrorDlg::CMacErrorDlg(CWnd* pParentWnd) : CNoticeDlg(kKind, pParentWnd) {}

@@ -1,6 +1,5 @@
 #include "CNoticeDlg.h"
 
-#include "text/LangTexts.h"
 #include "framework/CPaintDC.h"
 #include "res/resource.h"
 
@@ -11,12 +10,11 @@ const MessageMapEntry CNoticeDlg::messageEntries[] = {
 const MessageMap CNoticeDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 CNoticeDlg::CNoticeDlg(const NoticeKind& kind, CWnd* pParentWnd)
-    : CDialog(kind.templateId, pParentWnd), m_kind(kind), m_nIconId(kNoticeIconInformation) {}
+    : CDialog(kind.templateId, pParentWnd), m_kind(kind), m_nIconId(kind.iconId) {}
 
 BOOL CNoticeDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(LocalizedCaption());
-    for (size_t i = 0; i < m_kind.count; ++i) SetDlgItemText(m_kind.texts[i].controlId, LocalizedText(m_kind.texts[i].key));
+    SetControlTexts(*this, m_kind.texts, m_kind.count);
     return TRUE;
 }
 

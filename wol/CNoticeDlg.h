@@ -2,20 +2,19 @@
 // The notices after "Power ON": a dialog with a system icon in its top left
 // corner, its texts from the language file, and one button that closes it.
 #include "framework/CDialog.h"
+#include "text/ControlTexts.h"
 
 // The system icons a notice shows, by their numeric ids (IDI_* as numbers).
 constexpr int kNoticeIconError = 32513;        // IDI_HAND
 constexpr int kNoticeIconWarning = 32515;      // IDI_EXCLAMATION
 constexpr int kNoticeIconInformation = 32516;  // IDI_ASTERISK
 
-// What tells one notice from another: its template and the language key of
-// each of its texts; the common caption goes above every one.
-struct NoticeText {
-    int controlId;
-    const wchar_t* key;
-};
+// What tells one notice from another: its template, its icon and the
+// language key of each of its texts; the common caption goes above every one.
+using NoticeText = ControlText;
 struct NoticeKind {
     UINT templateId;
+    int iconId;
     const NoticeText* texts;
     size_t count;
 };
@@ -23,7 +22,7 @@ struct NoticeKind {
 class CNoticeDlg : public CDialog {
 public:
     CNoticeDlg(const NoticeKind& kind, CWnd* pParentWnd);
-    // A system icon id (IDI_*); the information icon until set.
+    // A system icon id (IDI_*) in place of the notice's own.
     void SetNoticeIcon(int iconId) { m_nIconId = iconId; }
 
 protected:

@@ -4,7 +4,7 @@
 
 namespace {
 const NoticeText kTexts[] = {{IDC_WOL_ERROR, L"WOL_ERROR"}, {IDC_NOTICE_OK, L"WOL_OK"}};
-const NoticeKind kKind = {IDD_SEND_ERROR, kTexts, sizeof kTexts / sizeof kTexts[0]};
+const NoticeKind kKind = {IDD_SEND_ERROR, kNoticeIconError, kTexts, sizeof kTexts / sizeof kTexts[0]};
 }  // namespace
 
 CSendErrorDlg::CSendErrorDlg(CWnd* pParentWnd) : CNoticeDlg(kKind, pParentWnd) {}

@@ -7,6 +7,7 @@
 #include "net/WinsockLayer.h"
 #include "ownmac/COwnMacDlg.h"
 #include "text/AnsiText.h"
+#include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
@@ -26,10 +27,6 @@ const MessageMapEntry CWakeDlg::messageEntries[] = {
 };
 const MessageMap CWakeDlg::messageMap{&CDialog::messageMap, messageEntries};
 
-namespace {
-const wchar_t kBroadcastDestination[] = L"255.255.255.255";
-}
-
 CWakeDlg::CWakeDlg(CWnd* pParentWnd)
     : CDialog(IDD_WAKE_DIALOG, pParentWnd),
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
@@ -46,13 +43,10 @@ BOOL CWakeDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_editMac.SetReadOnly(FALSE);
 
-    SetWindowText(LocalizedCaption());
-    SetDlgItemText(IDC_MAIN_CAPTION, LocalizedText(L"MAIN_CAPTION"));
-    SetDlgItemText(IDC_MAC_CAPTION, LocalizedText(L"MAC_CAPTION"));
-    SetDlgItemText(IDC_MAC_NAME, LocalizedText(L"MAC_NAME"));
-    SetDlgItemText(IDC_POWER_ON, LocalizedText(L"WOL_NAME"));
-    SetDlgItemText(IDC_GET_MAC_CAPTION, LocalizedText(L"GET_MAC_CAPTION"));
-    SetDlgItemText(IDC_GET_MAC_NOTIFY, LocalizedText(L"GET_MAC_NOTIFY"));
+    static const ControlText texts[] = {{IDC_MAIN_CAPTION, L"MAIN_CAPTION"},       {IDC_MAC_CAPTION, L"MAC_CAPTION"},
+                                     {IDC_MAC_NAME, L"MAC_NAME"},               {IDC_POWER_ON, L"WOL_NAME"},
+                                     {IDC_GET_MAC_CAPTION, L"GET_MAC_CAPTION"}, {IDC_GET_MAC_NOTIFY, L"GET_MAC_NOTIFY"}};
+    SetControlTexts(*this, texts);
     // The field comes first in its template, so no label before it names it:
     // screen readers are given its label's text. COM only where one runs,
     // so that start-up stays as light as it is.
@@ -97,7 +91,6 @@ HICON CWakeDlg::OnQueryDragIcon() {
 bool CWakeDlg::CompleteMacOrNotice() {
     if (m_editMac.GetMacText().size() == 2 * kMacBytes) return true;
     CMacErrorDlg notice;
-    notice.SetNoticeIcon(kNoticeIconWarning);
     notice.DoModal();
     return false;
 }
@@ -105,12 +98,11 @@ bool CWakeDlg::CompleteMacOrNotice() {
 void CWakeDlg::OnPowerOn() {
     if (!CompleteMacOrNotice()) return;
     const std::wstring mac = m_editMac.GetMacText();
-    if (SendMagicPacket(mac, kBroadcastDestination) == 0) {
+    if (SendMagicPacket(mac, kLimitedBroadcastHost) == 0) {
         CSentNoticeDlg notice;
         notice.DoModal();
     } else {
         CSendErrorDlg notice;
-        notice.SetNoticeIcon(kNoticeIconError);
         notice.DoModal();
     }
 }

@@ -39,6 +39,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(static_cast<std::size_t>(written) == std::min<std::size_t>(digits.size() / 2, kMacBytes));
     for (int i = 0; i < written; ++i)
         FUZZ_CHECK(out[i] == Hex(digits[2 * i]) * 16 + Hex(digits[2 * i + 1]));
+
+    // The wide form reads ASCII alike, and past ASCII a character ends the
+    // digits as a byte past ASCII does.
+    std::wstring wide;
+    for (const char c : text) wide += static_cast<unsigned char>(c) < 0x80 ? static_cast<wchar_t>(c) : L'\x00E9';
+    MacAddress whole{};
+    const bool parsed = ParseMacAddress(wide, whole);
+    FUZZ_CHECK(parsed == (written == static_cast<int>(kMacBytes)));
+    FUZZ_CHECK(!parsed || std::memcmp(whole.data(), out, kMacBytes) == 0);
     if (written != static_cast<int>(kMacBytes)) return 0;
 
     MacAddress mac;

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!a.connected || card.connected);
     }
 
-    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    const std::vector<CheckRow> rows = SubnetsOf(adapters);
     std::size_t expected = 0;
     for (const Adapter& a : adapters) expected += a.addresses.empty() ? 1 : a.addresses.size();
     FUZZ_CHECK(rows.size() == expected);

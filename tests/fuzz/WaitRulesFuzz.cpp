@@ -2,7 +2,8 @@
 // sequence of rounds and clock readings.
 #include "FuzzInput.h"
 #include "net/Ipv4.h"
-#include "wakewait/WaitRules.h"
+#include "wakewait/WaitMachine.h"
+#include "wakewait/WakeTarget.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);

@@ -52,7 +52,7 @@ Adapter Row(const wchar_t* label, AdapterKind kind, std::vector<std::uint32_t> a
 
 std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool macComplete = true) {
     std::vector<std::wstring> keys;
-    for (const Finding& f : CheckFindings(adapters, CheckRowsOf(adapters), macComplete)) {
+    for (const Finding& f : CheckFindings(adapters, SubnetsOf(adapters), macComplete)) {
         std::wstring line = f.key;
         for (const std::wstring& arg : f.args) line += L" [" + arg + L"]";
         keys.push_back(line);
@@ -67,7 +67,7 @@ TEST(NetCheck, RowsAndTargets) {
     Adapter down = Row(L"eth1", AdapterKind::Ethernet, {Ip(L"10.3.0.2")});
     down.connected = false;
     const std::vector<Adapter> adapters{bound, two, down};
-    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    const std::vector<CheckRow> rows = SubnetsOf(adapters);
     ASSERT_EQ(4u, rows.size());
     EXPECT_FALSE(rows[0].hasAddress);
     EXPECT_EQ(L"10.2.0.255", DottedQuad(rows[2].broadcast));

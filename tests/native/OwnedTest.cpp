@@ -41,4 +41,15 @@ TEST(Owned, ClosesEachHandleOnceThroughMovesAndResets) {
     EXPECT_EQ((std::vector<int>{2, 1, 13}), closed);
 }
 
+TEST(Owned, TheBorrowedTwinClosesNothing) {
+    closed.clear();
+    {
+        COwned<FakeKind, false> borrowed(4), other(5);
+        EXPECT_FALSE(borrowed.Reset(6));  // 4 belongs to someone else
+        other = std::move(borrowed);
+        EXPECT_EQ(6, other.Get());
+    }
+    EXPECT_TRUE(closed.empty());
+}
+
 }  // namespace

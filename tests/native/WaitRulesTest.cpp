@@ -4,7 +4,8 @@
 
 #include "net/Ipv4.h"
 #include "wakewait/ProbeRounds.h"
-#include "wakewait/WaitRules.h"
+#include "wakewait/WaitTexts.h"
+#include "wakewait/WakeTarget.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
     EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"192.168.1.23"), adapters));
     EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"172.16.0.9"), adapters));
 
-    const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     EXPECT_EQ(0, LocalRowFor(Ip(L"192.168.1.23"), adapters, rows));
     EXPECT_EQ(1, LocalRowFor(Ip(L"10.8.0.5"), adapters, rows));
     EXPECT_EQ(-1, LocalRowFor(Ip(L"172.16.0.9"), adapters, rows));  // behind a router

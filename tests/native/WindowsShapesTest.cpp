@@ -86,7 +86,7 @@ std::vector<std::wstring> Keys(const std::vector<Finding>& findings) {
 }
 
 std::vector<std::wstring> CheckKeys(const std::vector<Adapter>& adapters) {
-    return Keys(CheckFindings(adapters, CheckRowsOf(adapters), true));
+    return Keys(CheckFindings(adapters, SubnetsOf(adapters), true));
 }
 
 using Lines = std::vector<std::wstring>;
@@ -115,7 +115,7 @@ TEST(WindowsShapes, HyperVExternalSwitchSitsOnItsCardWhateverItsUnknownFlags) {
             EXPECT_EQ((Lines{L"NETCHECK_ONE [vEthernet (External)] [192.168.1.20/24]",
                              L"NETCHECK_VIA_SWITCH [vEthernet (External)] [Ethernet]"}),
                       CheckKeys(adapters));
-            const std::vector<CheckRow> rows = CheckRowsOf(adapters);
+            const std::vector<CheckRow> rows = SubnetsOf(adapters);
             EXPECT_FALSE(IsSendTarget(adapters, rows[0]));  // the card: no address, never sent to
             EXPECT_TRUE(IsSendTarget(adapters, rows[1]));
         }

@@ -31,16 +31,16 @@ TEST(AdapterSend, OneResultARowOnlyConnectedSubnetsAreSentTo) {
         Lan(L"127.0.0.1", L"255.0.0.0", true),       // loopback: the packet stays on this machine
         Lan(L"10.8.0.1", L"255.255.255.255", true),  // /32: no broadcast to send to
     };
-    const std::vector<int> results =
-        SendThroughEveryAdapter(BuildMagicPacket({1, 2, 3, 4, 5, 6}), adapters, CheckRowsOf(adapters));
-    EXPECT_EQ((std::vector<int>{kNotSentTo, 0, kNotSentTo}), results);
+    const std::vector<SendResult> results =
+        SendThroughEveryAdapter(BuildMagicPacket({1, 2, 3, 4, 5, 6}), adapters, SubnetsOf(adapters));
+    EXPECT_EQ((std::vector<SendResult>{SendResult(), SendResult(0), SendResult()}), results);
 }
 
 TEST(AdapterSend, ErrorsReadAsTheirNumberAndTheSystemsText) {
-    const std::wstring text = SocketErrorText(WSAEADDRNOTAVAIL);
+    const std::wstring text = SendResult(WSAEADDRNOTAVAIL).FailureText();
     EXPECT_EQ(L"10049", text.substr(0, 5));
     EXPECT_EQ(std::wstring::npos, text.find_first_of(L"\r\n"));
-    EXPECT_EQ(L"1999999999", SocketErrorText(1999999999));  // no text: the number alone
+    EXPECT_EQ(L"1999999999", SendResult(1999999999).FailureText());  // no text: the number alone
 }
 
 }  // namespace

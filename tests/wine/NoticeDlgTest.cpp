@@ -40,7 +40,6 @@ TEST(Notices, SentNoticeInEnglish) {
 TEST(Notices, ErrorNoticesCarryTheirIconsAndTexts) {
     UseLanguage(L"ENGLISH.BRVT");
     CMacErrorDlg macError;
-    macError.SetNoticeIcon(32515);
     RunNotice(macError, [](HWND d) {
         EXPECT_EQ(L"Brevinta - WOL Tester", WindowText(d));
         EXPECT_EQ(L"Enter the correct Mac address.", ItemText(d, IDC_MAC_ERROR));
@@ -49,7 +48,6 @@ TEST(Notices, ErrorNoticesCarryTheirIconsAndTexts) {
     });
 
     CSendErrorDlg sendError;
-    sendError.SetNoticeIcon(32513);
     RunNotice(sendError, [](HWND d) {
         EXPECT_EQ(L"Failed to turn ON the power.\nPlease, try again later.", ItemText(d, IDC_WOL_ERROR));
         ExpectIconAt15x10(d, IDI_HAND);

@@ -1,7 +1,8 @@
 #pragma once
-// The one rule for the system's lists, which may grow between two calls:
-// ask, and while the answer is "too small", ask again at the size the last
-// answer reported, a bounded number of times.
+// The one rule for what the system hands out in a buffer, lists and
+// registry values alike, which may grow between two calls: ask, and while
+// the answer is "too small", ask again at the size the last answer
+// reported, a bounded number of times.
 #include <windows.h>
 
 #include <vector>

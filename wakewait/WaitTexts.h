@@ -1,0 +1,13 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "WaitMachine.h"
+
+// The arguments of the wait's texts, for the dialog and the command line
+// alike: %1 the PC (its address once it answered, else as `shown`), %2 the
+// seconds, %3 its MAC address, %4 the MAC address of another device that
+// answers there.
+std::vector<std::wstring> WaitTextArgs(const WaitMachine& wait, const std::wstring& shown, std::uint32_t address,
+                                       std::uint32_t seconds);

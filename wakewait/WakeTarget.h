@@ -1,0 +1,25 @@
+#pragma once
+// What the address field of "Wake and wait" holds, which addresses are
+// refused, and which of this PC's subnets holds the PC. Platform-free.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "netcheck/CheckRules.h"
+
+enum class TargetKind { Invalid, Address, Name };
+
+// Four decimal parts, strictly (no "192.168.1"), or a host name of letters,
+// digits, hyphens and dots; anything else is invalid.
+TargetKind ParseTarget(const std::wstring& text, std::uint32_t& address);
+
+enum class Refusal { None, OwnAddress, NotAPc };
+
+// This PC's own addresses (and loopback) are refused, and so are 0.0.0.0,
+// broadcast, multicast, and the network and broadcast address of each of
+// this PC's subnets: none of them is another PC.
+Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapters);
+
+// The row of the connected subnet of this PC that holds `address`; -1 when
+// none does (the PC is behind a router).
+int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows);

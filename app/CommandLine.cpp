@@ -85,7 +85,11 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
             if (line.wake) return Refuse(L"CLI_TWICE", args[i - 1]);
             line.wake = true;
             line.mac = MacArgument(value);
-            if (line.mac.empty()) return Refuse(L"CLI_BAD_MAC", value);
+            if (line.mac.empty()) {
+                CommandLine bad = Refuse(L"CLI_BAD_MAC", value);
+                bad.badMac = true;
+                return bad;
+            }
         } else if (name == L"WAIT") {
             if (line.wait) return Refuse(L"CLI_TWICE", args[i - 1]);
             line.wait = true;

@@ -39,6 +39,7 @@ struct CommandLine {
     // null when the line is good.
     const wchar_t* errorKey = nullptr;
     std::wstring errorArg;
+    bool badMac = false;  // the wrong part is the MAC address: the main window's own notice says so
 };
 
 // `args` without the program's own name; at least one.

@@ -160,7 +160,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
     if (line.errorKey || line.help) {
         if (line.errorKey) steps.Say(Text(line.errorKey, {line.errorArg}));
         SayHelp(steps);
-        if (windows && line.errorKey == std::wstring(L"CLI_BAD_MAC")) {
+        if (windows && line.badMac) {
             CMacErrorDlg notice;
             notice.DoModal();
         } else if (windows) {

@@ -70,6 +70,10 @@ TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
         {{L"/report", L"/wait", L"pc", L"/seconds", L"5"}, L"CLI_REPORT_ALONE /report"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
+    // Only a wrong MAC address opens the main window's own notice.
+    EXPECT_TRUE(ParseCommandLine({L"/wake", L"0A1B2C3D4E5G"}).badMac);
+    EXPECT_FALSE(ParseCommandLine({L"/wake"}).badMac);
+    EXPECT_FALSE(ParseCommandLine({L"/wake", L"0A1B2C3D4E5F", L"/wait", L"192.168.1"}).badMac);
     // A wrong line keeps its /quiet: no window opens to say what was wrong.
     EXPECT_TRUE(AsksQuiet({L"/wake", L"0A1B2C3D4E5G", L"-QUIET"}));
     EXPECT_FALSE(AsksQuiet({L"/wake", L"0A1B2C3D4E5F", L"/quietly"}));

@@ -149,13 +149,12 @@ void CNetCheckDlg::ShowAdapters() {
     }
     m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
     SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_facts.adapters, m_rows, m_facts.macComplete)));
-    m_power = PcPowerOf(m_facts.states, m_facts.fastStartup);
     SetDlgItemText(IDC_NETCHECK_REPORT_STATUS, L"");  // a report copied before is of facts read before
     ShowReadiness();
 }
 
 void CNetCheckDlg::ShowReadiness() {
-    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_facts.adapters, m_power, m_lastWakeRecord));
+    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_facts.adapters, PcPowerOf(m_facts.states, m_facts.fastStartup), m_lastWakeRecord));
 }
 
 void CNetCheckDlg::OnShown() {

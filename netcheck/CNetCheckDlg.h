@@ -9,7 +9,6 @@
 
 #include "CheckFacts.h"
 #include "CheckRules.h"
-#include "WakeVerdicts.h"
 #include "framework/CDialog.h"
 #include "framework/CListView.h"
 #include "lastwake/LastWakeWorker.h"
@@ -61,7 +60,6 @@ private:
     CListView m_list;
     CheckFacts m_facts;  // adapters as the list shows them
     std::vector<CheckRow> m_rows;  // as the list shows them, row for row
-    PcPower m_power;
     LastWakeWorker m_lastWake;
     LastWakeRecord m_lastWakeRecord;  // empty until the worker has read it
     ReportBuilder m_reportOf = nullptr;

@@ -2,6 +2,7 @@
 
 #include "net/Ipv4.h"
 #include "netcheck/CheckRules.h"
+#include "text/HexDigits.h"
 #include "text/TextArgs.h"
 
 namespace {
@@ -124,7 +125,7 @@ void WritePower(ReportText& out, const CheckFacts& facts) {
 // spare the 32-bit build a 64-bit division.
 std::wstring Hex64(std::uint64_t value) {
     std::wstring digits = L"0x";
-    for (int shift = 60; shift >= 0; shift -= 4) digits += L"0123456789ABCDEF"[(value >> shift) & 0xF];
+    for (int shift = 60; shift >= 0; shift -= 4) digits += static_cast<wchar_t>(kHexDigits[(value >> shift) & 0xF]);
     return digits;
 }
 

@@ -58,6 +58,16 @@ public:
         lists.push_back(f);
         if (takesPowerOn) powerOn = row.index;
     }
+    // An adapter that only the address lists know, with one IPv4 address.
+    AddressFacts& ListOnly(unsigned long index, unsigned type, std::uint32_t address, std::uint32_t mask) {
+        AddressFacts f;
+        f.index = index;
+        f.ifType = type;
+        f.addresses = {address};
+        f.masks = {mask};
+        lists.push_back(f);
+        return lists.back();
+    }
 
 };
 
@@ -241,14 +251,9 @@ TEST(WindowsShapes, PppConnectionIsKnownOnlyToTheAddressList) {
     Shapes w;
     w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-21-6A-11-22-33");
     w.Ipv4(L"192.168.1.20", 24);
-    AddressFacts ppp;
-    ppp.index = 99;
+    AddressFacts& ppp = w.ListOnly(99, kPpp, 0x0A080006, 0xFFFFFFFF);
     ppp.friendlyName = L"Office VPN";
-    ppp.ifType = kPpp;
-    ppp.addresses = {0x0A080006};
-    ppp.masks = {0xFFFFFFFF};
     ppp.up = Known::Yes;
-    w.lists.push_back(ppp);
     w.powerOn = 99;
     const std::vector<Adapter> adapters = SurveyAdapters(w);
     EXPECT_EQ((Lines{L"Ethernet: Ethernet, connected", L"Office VPN: Tunnel, connected"}), Describe(adapters));
@@ -268,18 +273,13 @@ TEST(WindowsShapes, TheDeviceNameStaysBesideTheConnectionsName) {
     EXPECT_EQ(L"Realtek PCIe GbE Family Controller", vista[0].description);
 
     Shapes xp;
-    AddressFacts card;
-    card.index = 2;
-    card.description = L"Intel(R) PRO/1000 MT Network Connection";
-    card.ifType = kEthernet;
-    card.addresses = {0xC0A80114};
-    card.masks = {0xFFFFFF00};
-    xp.lists.push_back(card);
+    const std::wstring card = L"Intel(R) PRO/1000 MT Network Connection";
+    xp.ListOnly(2, kEthernet, 0xC0A80114, 0xFFFFFF00).description = card;
     xp.hasTable = false;
     const std::vector<Adapter> old = SurveyAdapters(xp);
     ASSERT_EQ(1u, old.size());
-    EXPECT_EQ(card.description, old[0].label);
-    EXPECT_EQ(card.description, old[0].description);
+    EXPECT_EQ(card, old[0].label);
+    EXPECT_EQ(card, old[0].description);
 }
 
 // Interfaces without IPv4 that no user thinks of as a network card get no

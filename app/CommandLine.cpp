@@ -34,7 +34,7 @@ CommandLine Refuse(const wchar_t* key, const std::wstring& arg) {
 
 }  // namespace
 
-std::wstring MacArgument(const std::wstring& text) {
+bool MacArgument(const std::wstring& text, MacAddress& mac) {
     std::wstring digits;
     wchar_t separator = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -45,12 +45,12 @@ std::wstring MacArgument(const std::wstring& text) {
         }
         // A separator stands between two pairs, and is the same one throughout.
         const bool between = digits.size() % 2 == 0 && !digits.empty() && i + 1 < text.size();
-        if ((c != L'-' && c != L':') || !between || (separator && c != separator)) return std::wstring();
+        if ((c != L'-' && c != L':') || !between || (separator && c != separator)) return false;
         separator = c;
     }
     const std::size_t separators = separator ? text.size() - digits.size() : 0;
-    if (digits.size() != 2 * kMacBytes || (separator && separators != kMacBytes - 1)) return std::wstring();
-    return digits;
+    if (digits.size() != 2 * kMacBytes || (separator && separators != kMacBytes - 1)) return false;
+    return ParseMacAddress(digits, mac);
 }
 
 bool AsksQuiet(const std::vector<std::wstring>& args) {
@@ -84,8 +84,7 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         if (name == L"WAKE") {
             if (line.wake) return Refuse(L"CLI_TWICE", args[i - 1]);
             line.wake = true;
-            line.mac = MacArgument(value);
-            if (line.mac.empty()) {
+            if (!MacArgument(value, line.mac)) {
                 CommandLine bad = Refuse(L"CLI_BAD_MAC", value);
                 bad.badMac = true;
                 return bad;

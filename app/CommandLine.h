@@ -27,7 +27,7 @@ enum class ExitCode : int {
 struct CommandLine {
     bool help = false;
     bool wake = false;
-    std::wstring mac;  // the twelve digits, upper case
+    MacAddress mac{};
     bool every = false;
     bool wait = false;
     std::wstring target;  // an IPv4 address or a name
@@ -50,5 +50,5 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args);
 bool AsksQuiet(const std::vector<std::wstring>& args);
 
 // Twelve hex digits, alone or in pairs joined by "-" or ":" throughout, as
-// a MAC address is pasted; the digits in upper case, or empty text.
-std::wstring MacArgument(const std::wstring& text);
+// a MAC address is pasted; false for anything else.
+bool MacArgument(const std::wstring& text, MacAddress& mac);

@@ -17,7 +17,7 @@
 #include "text/TextArgs.h"
 #include "wakewait/NeighbourProbe.h"
 #include "wakewait/SystemProbes.h"
-#include "wakewait/WaitTexts.h"
+#include "wakewait/WaitSession.h"
 #include "wakewait/WakeSend.h"
 #include "wakewait/WakeTarget.h"
 #include "wol/CMacErrorDlg.h"
@@ -67,71 +67,48 @@ void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line,
     }
 }
 
-// A name's first IPv4 address, in a session of the socket layer of its own.
-bool LookUpName(const std::wstring& name, std::uint32_t& address) {
+// A typed address as it stands; a name's first IPv4 address, in a session
+// of the socket layer of its own.
+bool Resolve(const std::wstring& target, std::uint32_t& address) {
+    if (ParseTarget(target, address) == TargetKind::Address) return true;
     WinsockStartup winsock;
     const SocketSession session(winsock, kWinsock2);
-    return session.Started() && LookUpFirstIpv4(ToAnsi(name).c_str(), address);
+    return session.Started() && LookUpFirstIpv4(ToAnsi(target).c_str(), address);
 }
 
-// Wake and wait's rules on this thread: the address first, the PC already
-// on, the send, then the rounds until an answer or the end of the time.
-ExitCode WakeAndWait(Steps& steps, const CommandLine& line, const std::vector<Adapter>& adapters,
-                     const std::vector<AdapterSubnet>& rows) {
+ExitCode WaitExit(const WaitSession& wait) {
+    if (wait.Refused()) return ExitCode::Refused;
+    switch (wait.State()) {
+    case WaitState::Answered: return ExitCode::Sent;
+    case WaitState::AlreadyOn: return ExitCode::NothingToSend;
+    case WaitState::Failed: return ExitCode::SendFailed;
+    default: return wait.SawOtherDevice() ? ExitCode::Refused : ExitCode::NoAnswer;
+    }
+}
+
+// Wake and wait on this thread: each step the wait asks for, done here and
+// at once, until its verdict.
+ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter> adapters) {
+    WaitSession wait(line.mac, line.seconds, true);
     std::uint32_t address = 0;
-    const bool name = ParseTarget(line.target, address) == TargetKind::Name;
-    const bool resolved = !name || LookUpName(line.target, address);
-    const std::wstring shown = name && resolved ? line.target + L" (" + DottedQuad(address) + L")" : line.target;
-    if (!resolved) {
-        const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
-        SaySends(steps, sent, line, adapters, rows, -1);
-        if (!sent.AnySent()) return ExitCode::SendFailed;
-        steps.Say(Text(L"WAIT_NOT_WATCHED", {line.target}));
-        return ExitCode::NoAnswer;
-    }
-    const Refusal refusal = RefuseAddress(address, adapters);
-    if (refusal != Refusal::None) {
-        steps.Say(Text(refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC", {shown}));
-        return ExitCode::Refused;
-    }
-    const int row = LocalRowFor(address, adapters, rows);
-    if (row < 0) steps.Say(Text(L"WAIT_OFF_NETWORK", {shown}));
-
-    MacAddress pc{};
-    ParseMacAddress(line.mac, pc);
-    WaitMachine wait;
-    wait.Start(pc, line.seconds * 1000);
+    WaitStep step = wait.Begin(line.target, std::move(adapters));
+    if (step == WaitStep::Resolve) step = Resolve(line.target, address) ? wait.Resolved(address) : wait.Unresolved();
     SystemProbes probes;
-    const bool neighbour = row >= 0 && HasNeighbourProbe();
-    ProbeRounds rounds(probes, address, neighbour ? adapters[rows[static_cast<std::size_t>(row)].adapter].index : 0);
+    ProbeRounds rounds(probes, address, wait.NeighbourIndex(HasNeighbourProbe()));
     ProbeRound round;
-    MacAddress other{};
-    bool otherSaid = false;
-    const auto args = [&](std::uint32_t seconds) { return WaitTextArgs(wait, shown, address, seconds); };
-    const auto sayOther = [&] {
-        if (otherSaid || !wait.OtherDevice(other)) return;
-        otherSaid = true;
-        steps.Say(Text(L"WAIT_OTHER_DEVICE", args(0)));
-    };
-
-    rounds.Run(round);
-    const bool send = wait.FirstProbe(round);
-    sayOther();
-    if (!send) {
-        steps.Say(Text(wait.VerdictKey(), args(0)));
-        return ExitCode::NothingToSend;
+    for (;;) {
+        for (const std::wstring& said : wait.TakeSaid()) steps.Say(said);
+        if (step == WaitStep::Done) return WaitExit(wait);
+        if (step == WaitStep::Send) {
+            const WakeSendResult sent =
+                SendWakePackets(line.mac, wait.Adapters(), wait.Subnets(), wait.SubnetRow(), line.every);
+            SaySends(steps, sent, line, wait.Adapters(), wait.Subnets(), wait.SubnetRow());
+            step = wait.SendDone(sent.AnySent(), sent.failure, ::GetTickCount());
+            continue;
+        }
+        const bool ran = (step == WaitStep::FirstRound || rounds.WaitForNext()) && rounds.Run(round);
+        step = ran ? wait.Round(round, ::GetTickCount()) : wait.Stop(::GetTickCount());
     }
-    const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, row, line.every);
-    SaySends(steps, sent, line, adapters, rows, row);
-    if (!sent.AnySent()) return ExitCode::SendFailed;
-    wait.Sent(::GetTickCount(), true);
-    while (rounds.WaitForNext() && rounds.Run(round) && wait.Probe(round, ::GetTickCount())) sayOther();
-    sayOther();
-    const bool answered = wait.State() == WaitState::Answered;
-    steps.Say(answered ? Text(wait.VerdictKey(), args(wait.FinalSeconds())) : Text(L"CLI_NO_ANSWER", args(line.seconds)));
-    if (otherSaid) steps.Say(Text(L"WAIT_OTHER_DEVICE_FINAL", args(0)));
-    if (answered) return ExitCode::Sent;
-    return otherSaid ? ExitCode::Refused : ExitCode::NoAnswer;
 }
 
 // Where the lines go, else on the clipboard with one message to say so.
@@ -173,12 +150,12 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
 
     std::vector<Adapter> adapters;
     if (line.every || line.wait) adapters = SurveyThisPc();
-    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     if (line.wait) {
-        const ExitCode code = WakeAndWait(steps, line, adapters, rows);
+        const ExitCode code = WakeAndWait(steps, line, std::move(adapters));
         if (windows) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
         return static_cast<int>(code);
     }
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     const WakeSendResult sent = SendWakePackets(line.mac, adapters, rows, -1, line.every);
     SaySends(steps, sent, line, adapters, rows, -1);
     if (windows && sent.AnySent()) {

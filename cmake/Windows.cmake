@@ -58,7 +58,6 @@ add_library(quorvane_win OBJECT
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp
   text/AnsiText.cpp
-  text/LangTexts.cpp
   text/ControlTexts.cpp
   wol/CMacErrorDlg.cpp
   wol/CNoticeDlg.cpp

@@ -65,8 +65,8 @@ std::wstring ReadinessText(const std::vector<Adapter>& adapters, const PcPower& 
 
 }  // namespace
 
-CNetCheckDlg::CNetCheckDlg(std::wstring macText, CWnd* pParentWnd)
-    : CDialog(IDD_NETCHECK, pParentWnd), m_strMac(std::move(macText)) {
+CNetCheckDlg::CNetCheckDlg(const MacAddress* pc, CWnd* pParentWnd) : CDialog(IDD_NETCHECK, pParentWnd), m_bHasMac(pc) {
+    if (pc) m_mac = *pc;
     TakeKeys();
 }
 
@@ -95,7 +95,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
         {IDC_NETCHECK_REFRESH, L"NETCHECK_REFRESH"},       {IDC_NETCHECK_COPY_REPORT, L"NETCHECK_COPY_REPORT"},
         {IDCANCEL, L"NETCHECK_CLOSE"}};
     SetControlTexts(*this, texts);
-    ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_strMac.size() == 2 * kMacBytes);
+    ::EnableWindow(GetDlgItem(IDC_NETCHECK_SEND), m_bHasMac);
 
     m_list.SetFullRowSelect();
     for (int c = 0; c < kColumns; ++c) m_list.AddColumn(c, LocalizedText(kColumnKeys[c]), 0);
@@ -131,7 +131,7 @@ BOOL CNetCheckDlg::OnInitDialog() {
 }
 
 void CNetCheckDlg::ShowAdapters() {
-    m_facts = ReadCheckFacts(m_strMac.size() == 2 * kMacBytes);
+    m_facts = ReadCheckFacts(m_bHasMac);
     m_rows = SubnetsOf(m_facts.adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
@@ -204,9 +204,8 @@ void CNetCheckDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 void CNetCheckDlg::OnSend() {
-    MacAddress mac{};
-    if (!ParseMacAddress(m_strMac, mac)) return;
-    const std::vector<SendResult> results = SendThroughEveryAdapter(BuildMagicPacket(mac), m_facts.adapters, m_rows);
+    if (!m_bHasMac) return;
+    const std::vector<SendResult> results = SendThroughEveryAdapter(BuildMagicPacket(m_mac), m_facts.adapters, m_rows);
     for (std::size_t i = 0; i < results.size(); ++i) {
         if (!results[i].Tried()) continue;
         m_list.SetCell(static_cast<int>(i), kSent,

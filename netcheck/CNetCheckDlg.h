@@ -15,9 +15,9 @@
 
 class CNetCheckDlg final : public CDialog {
 public:
-    // `macText`: the main window's field without separators, as it stands
-    // when the check opens.
-    explicit CNetCheckDlg(std::wstring macText, CWnd* pParentWnd = nullptr);
+    // `pc`: the main window's address as it stands when the check opens;
+    // null while its field is incomplete.
+    explicit CNetCheckDlg(const MacAddress* pc, CWnd* pParentWnd = nullptr);
 
     // What "Copy report" makes of the facts: the report lives above this
     // dialog. Without one the button copies nothing.
@@ -56,7 +56,8 @@ private:
     SIZE m_initialClient{};
     SIZE m_minWindow{};
 
-    std::wstring m_strMac;
+    bool m_bHasMac;
+    MacAddress m_mac{};
     CListView m_list;
     CheckFacts m_facts;  // adapters as the list shows them
     std::vector<CheckRow> m_rows;  // as the list shows them, row for row

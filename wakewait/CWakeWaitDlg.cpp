@@ -10,7 +10,6 @@
 #include "text/AnsiText.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
-#include "text/TextArgs.h"
 
 const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Command<&CWakeWaitDlg::OnStartOrStop>(BN_CLICKED, IDC_WAIT_START),
@@ -30,10 +29,8 @@ std::wstring Trimmed(std::wstring text) {
 
 }  // namespace
 
-CWakeWaitDlg::CWakeWaitDlg(std::wstring macText, CWnd* pParentWnd)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_strMac(std::move(macText)) {
-    ParseMacAddress(m_strMac, m_mac);
-}
+CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_mac(pc), m_session(pc) {}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -57,9 +54,9 @@ BOOL CWakeWaitDlg::OnInitDialog() {
                                      {IDC_WAIT_START, L"WAIT_START"},
                                      {IDCANCEL, L"WAIT_CLOSE"}};
     SetControlTexts(*this, texts);
-    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_strMac));
-    ShowStatus(LocalizedText(L"WAIT_NOTE"));
-    m_progress.SetRange(0, WaitMachine::kWaitMs / 1000);
+    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_mac));
+    m_status.SetText(LocalizedText(L"WAIT_NOTE"));
+    m_progress.SetRange(0, kWaitSeconds);
 
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
@@ -75,147 +72,53 @@ void CWakeWaitDlg::OnCancel() {
 }
 
 void CWakeWaitDlg::OnStartOrStop() {
-    if (m_wait.IsRunning()) {
-        m_worker.Stop();
-        m_wait.Stop(::GetTickCount());
-        Finish();
+    if (m_session.IsRunning()) {
+        Follow(m_session.Stop(::GetTickCount()));
         return;
     }
-    Begin();
-}
-
-void CWakeWaitDlg::Begin() {
-    m_strTarget = m_strShown = Trimmed(m_edtAddress.GetWindowText());
-    m_strWarning.clear();
-    m_strOther.clear();
-    std::uint32_t address = 0;
-    const TargetKind kind = ParseTarget(m_strTarget, address);
-    if (kind == TargetKind::Invalid) {
-        ShowStatus(LocalizedText(L"WAIT_BAD_ADDRESS"));
+    const std::wstring target = Trimmed(m_edtAddress.GetWindowText());
+    const WaitStep step = m_session.Begin(target, SurveyThisPc());
+    // No thread for the lookup: nothing started, as if never pressed.
+    if (step == WaitStep::Resolve && !m_worker.Start(m_hWnd, ToAnsi(target))) {
+        m_session = WaitSession(m_mac);
         return;
     }
-    m_adapters = SurveyThisPc();
-    m_rows = SubnetsOf(m_adapters);
-    m_bName = kind == TargetKind::Name;
-    if (!m_bName) {
-        const Refusal refusal = RefuseAddress(address, m_adapters);
-        if (refusal != Refusal::None) {
-            ShowRefusal(refusal);
-            return;
-        }
-    }
-    if (!m_worker.Start(m_hWnd, ToAnsi(m_strTarget))) return;
-    m_wait.Start(m_mac);
-    m_btnStart.SetWindowText(LocalizedText(L"WAIT_STOP"));
-    m_progress.SetPos(0);
-    ShowStatus(FillArgs(LocalizedText(L"WAIT_CHECKING"), {m_strTarget}));
+    if (step == WaitStep::Resolve) m_progress.SetPos(0);
+    Follow(step);
 }
 
-// A name's address is held to the rules of a typed one.
 void CWakeWaitDlg::OnResolved(unsigned serial, std::uint32_t address) {
-    if (!IsCurrent(serial)) return;
-    m_address = address;
-    if (m_bName) m_strShown = m_strTarget + L" (" + DottedQuad(address) + L")";
-    const Refusal refusal = RefuseAddress(m_address, m_adapters);
-    if (refusal != Refusal::None) {
-        m_worker.Stop();
-        m_wait.SendFailed();
-        Finish();
-        ShowRefusal(refusal);
-        return;
-    }
-    const int row = LocalRowFor(m_address, m_adapters, m_rows);
-    if (row < 0) m_strWarning = FillArgs(LocalizedText(L"WAIT_OFF_NETWORK"), {m_strShown}) + L"\n";
-    // ARP only where the PC is on this PC's own subnet, through the adapter on it.
-    const bool neighbour = row >= 0 && HasNeighbourProbe();
-    m_worker.Begin(neighbour ? m_adapters[m_rows[static_cast<std::size_t>(row)].adapter].index : 0);
+    if (IsCurrent(serial)) Follow(m_session.Resolved(address));
 }
 
-// A magic packet needs no address: it still goes, but nothing can watch.
 void CWakeWaitDlg::OnUnresolved(unsigned serial, std::uint32_t) {
-    if (!IsCurrent(serial)) return;
-    m_worker.Stop();
-    if (SendPackets(false))
-        m_wait.Sent(::GetTickCount(), false);
-    else
-        m_wait.SendFailed();
-    Finish();
+    if (IsCurrent(serial)) Follow(m_session.Unresolved());
 }
 
 void CWakeWaitDlg::OnProbed(unsigned serial, std::uint32_t) {
     if (!IsCurrent(serial)) return;
     for (const ProbeRound& round : m_worker.TakeRounds())
-        if (m_wait.IsRunning()) OnRound(round);
+        if (m_session.IsRunning()) Follow(m_session.Round(round, ::GetTickCount()));
 }
 
-void CWakeWaitDlg::OnRound(const ProbeRound& round) {
-    if (m_wait.State() == WaitState::Checking) {
-        const bool send = m_wait.FirstProbe(round);
-        NoteOtherDevice();
-        if (!send) {
-            m_worker.Stop();
-            Finish();
-            return;
-        }
-        if (!SendPackets(true)) {
-            m_worker.Stop();
-            m_wait.SendFailed();
-            Finish();
-            return;
-        }
-        m_wait.Sent(::GetTickCount(), true);
-        m_worker.Continue();
-        ShowProgress();
-        return;
+void CWakeWaitDlg::Follow(WaitStep step) {
+    std::wstring failure;
+    switch (step) {
+    case WaitStep::FirstRound: m_worker.Begin(m_session.NeighbourIndex(HasNeighbourProbe())); break;
+    case WaitStep::Send: Follow(m_session.SendDone(SendPackets(failure), failure, ::GetTickCount())); return;
+    case WaitStep::NextRound: m_worker.Continue(); break;
+    case WaitStep::Done: m_worker.Stop(); break;
+    case WaitStep::Resolve: break;  // the worker looks it up as it starts
     }
-    const bool going = m_wait.Probe(round, ::GetTickCount());
-    NoteOtherDevice();
-    if (going) {
-        ShowProgress();
-        return;
-    }
-    m_worker.Stop();
-    Finish();
+    const bool running = m_session.IsRunning();
+    m_btnStart.SetWindowText(LocalizedText(running ? L"WAIT_STOP" : L"WAIT_START"));
+    if (m_session.State() == WaitState::Waiting) m_progress.SetPos(static_cast<int>(m_session.ElapsedSeconds(::GetTickCount())));
+    m_status.SetText(m_session.Status());
 }
 
-// Said at once, and before every status line after it: its answers never count.
-void CWakeWaitDlg::NoteOtherDevice() {
-    MacAddress other{};
-    if (m_wait.OtherDevice(other))
-        m_strOther = FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE"), WaitTextArgs(m_wait, m_strShown, m_address, 0)) + L"\n";
-}
-
-bool CWakeWaitDlg::SendPackets(bool toTheSubnet) {
-    const int row = toTheSubnet ? LocalRowFor(m_address, m_adapters, m_rows) : -1;
-    const WakeSendResult sent = SendWakePackets(m_strMac, m_adapters, m_rows, row, m_chkEveryAdapter.IsChecked());
-    if (!sent.AnySent()) ShowStatus(sent.failure);
+bool CWakeWaitDlg::SendPackets(std::wstring& failure) {
+    const WakeSendResult sent = SendWakePackets(m_mac, m_session.Adapters(), m_session.Subnets(), m_session.SubnetRow(),
+                                                m_chkEveryAdapter.IsChecked());
+    failure = sent.failure;
     return sent.AnySent();
-}
-
-void CWakeWaitDlg::ShowProgress() {
-    const std::uint32_t seconds = m_wait.ElapsedSeconds(::GetTickCount());
-    m_progress.SetPos(static_cast<int>(seconds));
-    ShowStatus(m_strWarning + m_strOther + FillArgs(LocalizedText(L"WAIT_WAITING"), {m_strShown, DecimalText(seconds)}));
-}
-
-void CWakeWaitDlg::Finish() {
-    m_btnStart.SetWindowText(LocalizedText(L"WAIT_START"));
-    const wchar_t* key = m_wait.VerdictKey();
-    if (!key) return;
-    const std::vector<std::wstring> args = WaitTextArgs(m_wait, m_strShown, m_address, m_wait.FinalSeconds());
-    std::wstring verdict = m_strWarning + FillArgs(LocalizedText(key), args);
-    MacAddress other{};
-    if (m_wait.OtherDevice(other))
-        verdict += L"\n" + FillArgs(LocalizedText(L"WAIT_OTHER_DEVICE_FINAL"), args);
-    ShowStatus(verdict);
-}
-
-// Nothing is sent to an address that is no other PC.
-void CWakeWaitDlg::ShowRefusal(Refusal refusal) {
-    const wchar_t* key = refusal == Refusal::OwnAddress ? L"WAIT_OWN_ADDRESS" : L"WAIT_NOT_A_PC";
-    ShowStatus(FillArgs(LocalizedText(key), {m_strShown}));
-}
-
-void CWakeWaitDlg::ShowStatus(const std::wstring& text) {
-    m_status.SetText(text);
 }

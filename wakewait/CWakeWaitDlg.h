@@ -5,12 +5,8 @@
 // and whether the answer came from the PC's own MAC address. The probes run
 // off the window's thread, so the window never freezes and never waits for
 // them; Stop, Close and Escape end the wait at once.
-#include <string>
-#include <vector>
-
 #include "ProbeWorker.h"
-#include "WaitTexts.h"
-#include "WakeTarget.h"
+#include "WaitSession.h"
 #include "framework/CButton.h"
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
@@ -20,8 +16,8 @@
 
 class CWakeWaitDlg final : public CDialog {
 public:
-    // `macText`: the main window's twelve digits.
-    explicit CWakeWaitDlg(std::wstring macText, CWnd* pParentWnd = nullptr);
+    // `pc`: the main window's address.
+    explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr);
 
     // Loads the progress bar's class first.
     INT_PTR DoModal() override;
@@ -37,16 +33,11 @@ private:
     void OnResolved(unsigned serial, std::uint32_t address);
     void OnUnresolved(unsigned serial, std::uint32_t);
     void OnProbed(unsigned serial, std::uint32_t);
-    void OnRound(const ProbeRound& round);
-    void NoteOtherDevice();
 
-    void Begin();
-    bool SendPackets(bool toTheSubnet);
-    void Finish();
-    void ShowStatus(const std::wstring& text);
-    void ShowRefusal(Refusal refusal);
-    void ShowProgress();
-    bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_wait.IsRunning(); }
+    // Does what the wait asks next, then shows where it stands.
+    void Follow(WaitStep step);
+    bool SendPackets(std::wstring& failure);
+    bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_session.IsRunning(); }
 
     CEdit m_edtAddress;
     CCheckBox m_chkEveryAdapter;
@@ -55,16 +46,7 @@ private:
     SystemAccessibility m_accessibility;  // outlives the status line it marks
     CLiveStatic m_status{m_accessibility};
 
-    std::wstring m_strMac;
-    MacAddress m_mac{};  // m_strMac's bytes
-    std::wstring m_strTarget;   // as typed
-    std::wstring m_strShown;    // as the texts name it: a name with its address once resolved
-    bool m_bName = false;       // a name, not an address, was typed
-    std::wstring m_strWarning;  // said before every status line of this wait
-    std::wstring m_strOther;    // another device answers at the address: said before every status line after
-    WaitMachine m_wait;
-    ProbeWorker m_worker;       // stopped before the dialog's window goes
-    std::vector<Adapter> m_adapters;
-    std::vector<AdapterSubnet> m_rows;
-    std::uint32_t m_address = 0;
+    MacAddress m_mac;
+    WaitSession m_session;
+    ProbeWorker m_worker;  // stopped before the dialog's window goes
 };

@@ -28,17 +28,17 @@ bool WakeSendResult::AnySent() const {
     return false;
 }
 
-WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Adapter>& adapters,
+WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>& adapters,
                                const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter) {
     WakeSendResult result;
     KeptReport report(result.failure);
     WinsockStartup winsock;
     WinsockLayer layer;
-    result.powerOn = SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), ToAnsi(kLimitedBroadcastHost)) == 0;
+    // Power ON's sender takes the address as the field's twelve digits.
+    result.powerOn =
+        SendMagicPacketVia(winsock, layer, report, ToAnsi(FormatMacCompact(pc)), ToAnsi(kLimitedBroadcastHost)) == 0;
 
-    MacAddress mac{};
-    ParseMacAddress(macText, mac);
-    const MagicPacket packet = BuildMagicPacket(mac);
+    const MagicPacket packet = BuildMagicPacket(pc);
     if (subnetRow >= 0) {
         const SocketSession session(winsock, kWinsock2);
         const AdapterSubnet& r = rows[static_cast<std::size_t>(subnetRow)];

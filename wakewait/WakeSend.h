@@ -19,6 +19,6 @@ struct WakeSendResult {
     bool AnySent() const;
 };
 
-// `macText`: twelve digits; `subnetRow`: the row of the PC's subnet, or -1.
-WakeSendResult SendWakePackets(const std::wstring& macText, const std::vector<Adapter>& adapters,
+// `subnetRow`: the row of the PC's subnet, or -1.
+WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>& adapters,
                                const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter);

@@ -85,20 +85,21 @@ HICON CWakeDlg::OnQueryDragIcon() {
     return m_hIcon;
 }
 
-// The field only ever holds hex digits and separators, so the length is the
-// one thing left to check; a short address gets the wrong-address notice,
-// and the caller goes no further.
-bool CWakeDlg::CompleteMacOrNotice() {
-    if (m_editMac.GetMacText().size() == 2 * kMacBytes) return true;
+// The field only ever holds hex digits and separators, so only a short
+// address fails to read; it gets the wrong-address notice, and the caller
+// goes no further.
+bool CWakeDlg::CompleteMacOrNotice(MacAddress& mac) {
+    if (ParseMacAddress(m_editMac.GetMacText(), mac)) return true;
     CMacErrorDlg notice;
     notice.DoModal();
     return false;
 }
 
 void CWakeDlg::OnPowerOn() {
-    if (!CompleteMacOrNotice()) return;
-    const std::wstring mac = m_editMac.GetMacText();
-    if (SendMagicPacket(mac, kLimitedBroadcastHost) == 0) {
+    MacAddress mac{};
+    if (!CompleteMacOrNotice(mac)) return;
+    // The sender takes the field's own text.
+    if (SendMagicPacket(m_editMac.GetMacText(), kLimitedBroadcastHost) == 0) {
         CSentNoticeDlg notice;
         notice.DoModal();
     } else {
@@ -121,14 +122,16 @@ void CWakeDlg::OnSysCommand(UINT id) {
         break;
     }
     case IDM_NETCHECK: {
-        CNetCheckDlg dlg(m_editMac.GetMacText());
+        MacAddress mac{};
+        CNetCheckDlg dlg(ParseMacAddress(m_editMac.GetMacText(), mac) ? &mac : nullptr);
         dlg.SetReportBuilder(&ThisPcReport);
         dlg.DoModal();
         break;
     }
     case IDM_WAKEWAIT: {
-        if (!CompleteMacOrNotice()) break;
-        CWakeWaitDlg dlg(m_editMac.GetMacText());
+        MacAddress mac{};
+        if (!CompleteMacOrNotice(mac)) break;
+        CWakeWaitDlg dlg(mac);
         dlg.DoModal();
         break;
     }

@@ -4,6 +4,7 @@
 
 #include "controls/CLinkStatic.h"
 #include "controls/CMacEdit.h"
+#include "net/MacAddress.h"
 #include "framework/Accessibility.h"
 #include "framework/CDialog.h"
 
@@ -26,7 +27,7 @@ private:
     void OnPowerOn();
     void OnViewOwnMac();
     void OnSysCommand(UINT id);
-    bool CompleteMacOrNotice();
+    bool CompleteMacOrNotice(MacAddress& mac);
 
     SystemAccessibility m_accessibility;  // names the field for screen readers
     CLinkStatic m_linkOwnMac;

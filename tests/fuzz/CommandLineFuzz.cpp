@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!line.wake && !line.every && !line.wait);
         return 0;
     }
-    FUZZ_CHECK(line.wake && line.mac.size() == 12 && MacArgument(line.mac) == line.mac);
+    MacAddress again{};
+    FUZZ_CHECK(line.wake && MacArgument(FormatMacCompact(line.mac), again) && again == line.mac);
     FUZZ_CHECK(line.seconds >= 1 && line.seconds <= 3600);
     FUZZ_CHECK(!line.wait || !line.target.empty());
     return 0;

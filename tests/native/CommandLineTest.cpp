@@ -22,7 +22,7 @@ TEST(CommandLine, EveryOptionFormAndItsValues) {
         ParseCommandLine({L"-WAKE", L"0a:1b:2c:3d:4e:5f", L"/Every", L"/wait", L"office-pc", L"-seconds", L"3600", L"/QUIET"});
     EXPECT_EQ(nullptr, line.errorKey);
     EXPECT_TRUE(line.wake && line.every && line.wait && line.quiet);
-    EXPECT_EQ(L"0A1B2C3D4E5F", line.mac);
+    EXPECT_EQ(L"0A1B2C3D4E5F", FormatMacCompact(line.mac));
     EXPECT_EQ(L"office-pc", line.target);
     EXPECT_EQ(3600u, line.seconds);
 
@@ -34,12 +34,15 @@ TEST(CommandLine, EveryOptionFormAndItsValues) {
 }
 
 TEST(CommandLine, MacAddressesAsTheyArePasted) {
-    for (const wchar_t* good : {L"0A1B2C3D4E5F", L"0a-1b-2c-3d-4e-5f", L"0A:1B:2C:3D:4E:5F"})
-        EXPECT_EQ(L"0A1B2C3D4E5F", MacArgument(good)) << good;
+    MacAddress mac{};
+    for (const wchar_t* good : {L"0A1B2C3D4E5F", L"0a-1b-2c-3d-4e-5f", L"0A:1B:2C:3D:4E:5F"}) {
+        EXPECT_TRUE(MacArgument(good, mac)) << good;
+        EXPECT_EQ(L"0A1B2C3D4E5F", FormatMacCompact(mac)) << good;
+    }
     for (const wchar_t* bad : {L"", L"0A1B2C3D4E", L"0A1B2C3D4E5F00", L"0A-1B:2C-3D-4E-5F", L"0A1B-2C3D-4E5F",
                                L"-0A1B2C3D4E5F", L"0A-1B-2C-3D-4E-5F-", L"0A--1B-2C-3D-4E-5F", L"0x0A1B2C3D4E",
                                L"0G1B2C3D4E5F", L"0A 1B 2C 3D 4E 5F"})
-        EXPECT_EQ(L"", MacArgument(bad)) << bad;
+        EXPECT_FALSE(MacArgument(bad, mac)) << bad;
 }
 
 TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {

@@ -173,16 +173,16 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CSendErrorDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, true); }, IDC_NOTICE_OK); }
     { COwnMacDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDC_OWN_MAC_OK); }
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
-    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
-    { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
+    { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
     UseLanguage(GetParam());
     { CWakeDlg d; RunAndInspect(d, [](HWND h) { ExpectMenuLettersUnique(h); }); }
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
-    { CNetCheckDlg d(L""); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
-    { CWakeWaitDlg d(L"0A1B2C3D4E5F"); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

@@ -30,7 +30,7 @@ std::wstring Trimmed(std::wstring text) {
 }  // namespace
 
 CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_mac(pc), m_session(pc) {}
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_session(pc) {}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -54,13 +54,13 @@ BOOL CWakeWaitDlg::OnInitDialog() {
                                      {IDC_WAIT_START, L"WAIT_START"},
                                      {IDCANCEL, L"WAIT_CLOSE"}};
     SetControlTexts(*this, texts);
-    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_mac));
+    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_session.Pc()));
     m_status.SetText(LocalizedText(L"WAIT_NOTE"));
     m_progress.SetRange(0, kWaitSeconds);
 
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
-    if (FindAddressForMac(ReadArpCache(), m_mac, address)) m_edtAddress.SetWindowText(DottedQuad(address));
+    if (FindAddressForMac(ReadArpCache(), m_session.Pc(), address)) m_edtAddress.SetWindowText(DottedQuad(address));
     // The field the user acts on first, not the MAC address above it.
     ::SetFocus(m_edtAddress.m_hWnd);
     return FALSE;
@@ -77,13 +77,12 @@ void CWakeWaitDlg::OnStartOrStop() {
         return;
     }
     const std::wstring target = Trimmed(m_edtAddress.GetWindowText());
-    const WaitStep step = m_session.Begin(target, SurveyThisPc());
-    // No thread for the lookup: nothing started, as if never pressed.
-    if (step == WaitStep::Resolve && !m_worker.Start(m_hWnd, ToAnsi(target))) {
-        m_session = WaitSession(m_mac);
-        return;
+    WaitStep step = m_session.Begin(target, SurveyThisPc());
+    if (step == WaitStep::Resolve) {
+        m_progress.SetPos(0);
+        // No thread for the lookup: the wait ends as it began.
+        if (!m_worker.Start(m_hWnd, ToAnsi(target))) step = m_session.Stop(::GetTickCount());
     }
-    if (step == WaitStep::Resolve) m_progress.SetPos(0);
     Follow(step);
 }
 
@@ -117,7 +116,7 @@ void CWakeWaitDlg::Follow(WaitStep step) {
 }
 
 bool CWakeWaitDlg::SendPackets(std::wstring& failure) {
-    const WakeSendResult sent = SendWakePackets(m_mac, m_session.Adapters(), m_session.Subnets(), m_session.SubnetRow(),
+    const WakeSendResult sent = SendWakePackets(m_session.Pc(), m_session.Adapters(), m_session.Subnets(), m_session.SubnetRow(),
                                                 m_chkEveryAdapter.IsChecked());
     failure = sent.failure;
     return sent.AnySent();

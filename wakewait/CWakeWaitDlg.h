@@ -46,7 +46,6 @@ private:
     SystemAccessibility m_accessibility;  // outlives the status line it marks
     CLiveStatic m_status{m_accessibility};
 
-    MacAddress m_mac;
     WaitSession m_session;
     ProbeWorker m_worker;  // stopped before the dialog's window goes
 };

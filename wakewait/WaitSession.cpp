@@ -35,15 +35,20 @@ unsigned long WaitSession::NeighbourIndex(bool systemHasNeighbourProbe) const {
 }
 
 WaitStep WaitSession::Begin(const std::wstring& target, std::vector<Adapter> adapters) {
-    *this = WaitSession(m_pc, m_limitSeconds, m_ownLimit);
+    m_wait = WaitMachine();
+    m_adapters = std::move(adapters);
+    m_rows = SubnetsOf(m_adapters);
     m_target = m_shown = target;
+    m_resolved = m_refused = false;
+    m_row = -1;
+    m_warning.clear();
+    m_other.clear();
+    m_said.clear();
     const TargetKind kind = ParseTarget(target, m_address);
     if (kind == TargetKind::Invalid) {
         m_status = LocalizedText(L"WAIT_BAD_ADDRESS");
         return WaitStep::Done;
     }
-    m_adapters = std::move(adapters);
-    m_rows = SubnetsOf(m_adapters);
     m_name = kind == TargetKind::Name;
     // A typed address is refused before anything starts.
     const Refusal refusal = m_name ? Refusal::None : RefuseAddress(m_address, m_adapters);

@@ -38,6 +38,7 @@ public:
     WaitStep Stop(std::uint32_t nowMs);
 
     bool IsRunning() const { return m_wait.IsRunning(); }
+    const MacAddress& Pc() const { return m_pc; }
     const std::wstring& Target() const { return m_target; }
     // The interface for the neighbour probe, 0 for the ping alone: ARP only
     // where the PC is on this PC's own subnet, through the adapter on it.

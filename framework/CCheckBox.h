@@ -1,7 +1,8 @@
 #pragma once
 #include "CButton.h"
 
-// A check box.
+// Its state is read from the control each time, never kept: the user may
+// have clicked it since.
 class CCheckBox : public CButton {
 public:
     bool IsChecked() const { return SendMessage(BM_GETCHECK) == BST_CHECKED; }

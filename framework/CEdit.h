@@ -1,7 +1,8 @@
 #pragma once
 #include "CWnd.h"
 
-// An edit control.
+// Only the messages the MAC field and the wait's address need; the
+// clipboard calls go through the control, so its own checks still apply.
 class CEdit : public CWnd {
 public:
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, bReadOnly)); }

@@ -5,8 +5,8 @@
 
 #include "WaitMachine.h"
 
-// The arguments of the wait's texts, for the dialog and the command line
-// alike: %1 the PC (its address once it answered, else as `shown`), %2 the
+// The arguments of every text the wait says, in the window and on the
+// console alike: %1 the PC (its address once it answered, else as `shown`), %2 the
 // seconds, %3 its MAC address, %4 the MAC address of another device that
 // answers there.
 std::vector<std::wstring> WaitTextArgs(const WaitMachine& wait, const std::wstring& shown, std::uint32_t address,

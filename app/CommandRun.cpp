@@ -98,7 +98,7 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter>
     ProbeRound round;
     for (;;) {
         for (const std::wstring& said : wait.TakeSaid()) steps.Say(said);
-        if (step == WaitStep::Done) return WaitExit(wait);
+        if (step == WaitStep::Done || step == WaitStep::None) return WaitExit(wait);
         if (step == WaitStep::Send) {
             const WakeSendResult sent =
                 SendWakePackets(line.mac, wait.Adapters(), wait.Subnets(), wait.SubnetRow(), line.every);

@@ -108,6 +108,7 @@ void CWakeWaitDlg::Follow(WaitStep step) {
     case WaitStep::NextRound: m_worker.Continue(); break;
     case WaitStep::Done: m_worker.Stop(); break;
     case WaitStep::Resolve: break;  // the worker looks it up as it starts
+    case WaitStep::None: break;
     }
     const bool running = m_session.IsRunning();
     m_btnStart.SetWindowText(LocalizedText(running ? L"WAIT_STOP" : L"WAIT_START"));

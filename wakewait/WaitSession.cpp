@@ -60,7 +60,7 @@ WaitStep WaitSession::Begin(const std::wstring& target, std::vector<Adapter> ada
 
 // A name's address is held to the rules of a typed one.
 WaitStep WaitSession::Resolved(std::uint32_t address) {
-    if (m_wait.State() != WaitState::Checking || m_resolved) return WaitStep::Done;
+    if (m_wait.State() != WaitState::Checking || m_resolved) return OutOfTurn();
     m_resolved = true;
     m_address = address;
     if (m_name) m_shown = m_target + L" (" + DottedQuad(address) + L")";
@@ -78,11 +78,11 @@ WaitStep WaitSession::Resolved(std::uint32_t address) {
 }
 
 WaitStep WaitSession::Unresolved() {
-    return m_wait.State() == WaitState::Checking && !m_resolved ? WaitStep::Send : WaitStep::Done;
+    return m_wait.State() == WaitState::Checking && !m_resolved ? WaitStep::Send : OutOfTurn();
 }
 
 WaitStep WaitSession::Round(const ProbeRound& round, std::uint32_t nowMs) {
-    if (!m_resolved || !IsRunning()) return WaitStep::Done;
+    if (!m_resolved || !IsRunning()) return OutOfTurn();
     if (m_wait.State() == WaitState::Checking) {
         const bool send = m_wait.FirstProbe(round);
         NoteOtherDevice();
@@ -96,7 +96,7 @@ WaitStep WaitSession::Round(const ProbeRound& round, std::uint32_t nowMs) {
 }
 
 WaitStep WaitSession::SendDone(bool anySent, const std::wstring& failure, std::uint32_t nowMs) {
-    if (m_wait.State() != WaitState::Checking) return WaitStep::Done;
+    if (m_wait.State() != WaitState::Checking) return OutOfTurn();
     if (!anySent) {
         m_wait.SendFailed();
         m_status = failure;

@@ -12,6 +12,7 @@
 #include "WakeTarget.h"
 
 enum class WaitStep {
+    None,        // the event was out of turn (a late worker's): go on as before
     Done,        // over: Status() holds why
     Resolve,     // look Target() up, then Resolved or Unresolved
     FirstRound,  // probe through NeighbourIndex(), then Round
@@ -61,6 +62,7 @@ public:
     bool SawOtherDevice() const;
 
 private:
+    WaitStep OutOfTurn() const { return IsRunning() ? WaitStep::None : WaitStep::Done; }
     WaitStep Refuse(Refusal refusal);
     WaitStep Finish();
     void NoteOtherDevice();

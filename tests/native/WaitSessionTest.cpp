@@ -56,7 +56,9 @@ TEST_F(WaitSessionTest, APcOnThisSubnetFromAddressToAnswer) {
     WaitSession wait(kPc);
     EXPECT_EQ(WaitStep::Resolve, wait.Begin(L"192.168.1.23", ThisPc()));
     EXPECT_EQ(L"WAIT_CHECKING(192.168.1.23|0|)", wait.Status());
+    EXPECT_EQ(WaitStep::None, wait.Round(Round(0, true), 0));  // no round belongs before the address
     EXPECT_EQ(WaitStep::FirstRound, wait.Resolved(Ip(L"192.168.1.23")));
+    EXPECT_EQ(WaitStep::None, wait.Resolved(Ip(L"192.168.1.24")));
     EXPECT_EQ(7u, wait.NeighbourIndex(true));
     EXPECT_EQ(0u, wait.NeighbourIndex(false));
     EXPECT_EQ(WaitStep::Send, wait.Round(Round(100, false), 900));

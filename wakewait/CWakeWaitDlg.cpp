@@ -101,24 +101,23 @@ void CWakeWaitDlg::OnProbed(unsigned serial, std::uint32_t) {
 }
 
 void CWakeWaitDlg::Follow(WaitStep step) {
-    std::wstring failure;
     switch (step) {
     case WaitStep::FirstRound: m_worker.Begin(m_session.NeighbourIndex(HasNeighbourProbe())); break;
-    case WaitStep::Send: Follow(m_session.SendDone(SendPackets(failure), failure, ::GetTickCount())); return;
+    case WaitStep::Send: {
+        const WakeSendResult sent = SendWakePackets(m_session.Pc(), m_session.Adapters(), m_session.Subnets(),
+                                                    m_session.SubnetRow(), m_chkEveryAdapter.IsChecked());
+        Follow(m_session.SendDone(sent.AnySent(), sent.failure, ::GetTickCount()));
+        return;
+    }
     case WaitStep::NextRound: m_worker.Continue(); break;
     case WaitStep::Done: m_worker.Stop(); break;
     case WaitStep::Resolve: break;  // the worker looks it up as it starts
     case WaitStep::None: break;
     }
-    const bool running = m_session.IsRunning();
-    m_btnStart.SetWindowText(LocalizedText(running ? L"WAIT_STOP" : L"WAIT_START"));
+    // Set only when it changes: a screen reader says the focused button's
+    // new name each time it is set.
+    const std::wstring label = LocalizedText(m_session.IsRunning() ? L"WAIT_STOP" : L"WAIT_START");
+    if (m_btnStart.GetWindowText() != label) m_btnStart.SetWindowText(label);
     if (m_session.State() == WaitState::Waiting) m_progress.SetPos(static_cast<int>(m_session.ElapsedSeconds(::GetTickCount())));
     m_status.SetText(m_session.Status());
-}
-
-bool CWakeWaitDlg::SendPackets(std::wstring& failure) {
-    const WakeSendResult sent = SendWakePackets(m_session.Pc(), m_session.Adapters(), m_session.Subnets(), m_session.SubnetRow(),
-                                                m_chkEveryAdapter.IsChecked());
-    failure = sent.failure;
-    return sent.AnySent();
 }

@@ -36,7 +36,6 @@ private:
 
     // Does what the wait asks next, then shows where it stands.
     void Follow(WaitStep step);
-    bool SendPackets(std::wstring& failure);
     bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_session.IsRunning(); }
 
     CEdit m_edtAddress;

@@ -58,10 +58,11 @@ in_netns() {  # in_netns NS PREFIX command...
   shift 2
   ip netns exec "$ns" env WINEPREFIX="$prefix" "$@"
 }
+# The probe in namespace $1 and prefix $2, line by line as probe gives it.
 probe_in() {  # probe_in NS PREFIX probe-arguments...
   local ns="$1" prefix="$2"
   shift 2
-  in_netns "$ns" "$prefix" wine "$QUORVANE_PROBE" "$@" 2>/dev/null | tr -d '\r'
+  in_netns "$ns" "$prefix" wine "$QUORVANE_PROBE" "$@" 2>/dev/null | stdbuf -oL tr -d '\r'
 }
 cleanup_netns() {
   local ns prefix

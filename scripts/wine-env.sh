@@ -83,5 +83,6 @@ quorvane_copy_prefix() {
 }
 
 # The window probe (tests/wine/WindowProbe.cpp) of the build in
-# QUORVANE_PROBE, in this prefix.
-probe() { wine "$QUORVANE_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+# QUORVANE_PROBE, in this prefix. Line by line, so that a caller can answer a
+# line while the probe still runs.
+probe() { wine "$QUORVANE_PROBE" "$@" 2>/dev/null | stdbuf -oL tr -d '\r'; }

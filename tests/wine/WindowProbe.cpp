@@ -16,6 +16,10 @@
 //                              cells joined by " | "; then "rows N" (alone with count)
 //   probe click ID             clicks button ID of the active dialog and prints how
 //                              many milliseconds the dialog took to handle it
+//   probe taken SECONDS        joins the input of the window with the focus, prints
+//                              "ready", then "taken" once its thread has taken a
+//                              right Shift press sent after that ("closed" when
+//                              the window's thread closed its last window first)
 #include <windows.h>
 #include <commctrl.h>
 
@@ -240,6 +244,61 @@ int Click(int id) {
     return 0;
 }
 
+BOOL CALLBACK FindVisible(HWND hWnd, LPARAM found) {
+    if (!::IsWindowVisible(hWnd)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool HasVisibleWindow(DWORD thread) {
+    bool found = false;
+    ::EnumThreadWindows(thread, &FindVisible, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Under Wine, WaitForInputIdle returns at once for a program that was idle
+// before (the idle event is never reset), and a sent message overtakes input
+// still queued. The key state of the program's input changes only as its
+// thread takes keys from the queue, in the order the X server gave them: a
+// right Shift press sent after the caller's input shows there once all of it
+// was taken. Joining that input clears its key state, so the caller sends
+// nothing before "ready", when no key of its own can be held down.
+int Taken(int seconds) {
+    HWND window = ::GetForegroundWindow();  // Wine follows the X focus
+    if (!window) window = ActiveDialog();
+    if (!window) {
+        std::puts("no window takes the input");
+        return 1;
+    }
+    const DWORD threadId = ::GetWindowThreadProcessId(window, nullptr);
+    const HANDLE thread = ::OpenThread(SYNCHRONIZE, FALSE, threadId);
+    MSG msg;
+    ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // joining needs a queue of our own
+    if (!thread || !::AttachThreadInput(::GetCurrentThreadId(), threadId, TRUE)) {
+        std::puts("cannot join the program's input");
+        if (thread) ::CloseHandle(thread);
+        return 1;
+    }
+    std::puts("ready");
+    std::fflush(stdout);
+    const char* said = nullptr;
+    for (int i = 0; i < seconds * 100; ++i) {
+        if (::GetKeyState(VK_RSHIFT) & 0x8000) {
+            said = "taken";
+            break;
+        }
+        // A program that closed its last window takes no more keys.
+        if (::WaitForSingleObject(thread, 0) == WAIT_OBJECT_0 || !HasVisibleWindow(threadId)) {
+            said = "closed";
+            break;
+        }
+        ::Sleep(10);
+    }
+    std::puts(said ? said : "the program took no input for the whole wait");
+    ::CloseHandle(thread);
+    return said ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -258,6 +317,7 @@ int wmain(int argc, wchar_t** argv) {
         return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)), true);
     if (command == L"rows" && argc > 2) return Rows(_wtoi(argv[2]), argc > 3 && std::wstring(argv[3]) == L"count");
     if (command == L"click" && argc > 2) return Click(_wtoi(argv[2]));
-    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]|click ID\n", stderr);
+    if (command == L"taken" && argc > 2) return Taken(_wtoi(argv[2]));
+    std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]|click ID|taken S\n", stderr);
     return 2;
 }

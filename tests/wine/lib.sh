@@ -82,23 +82,41 @@ focus_program() {
   [ -n "$win" ] && xdotool windowfocus "$win" 2>/dev/null
   sleep 0.5
 }
-press() {
-  xdotool key --delay 80 "$@"
-  sleep 0.5
+
+# Runs the xdotool command that sends some input and returns once the program
+# has taken it, not after a fixed pause: the probe joins the input of the
+# window with the focus first, a right Shift press follows the input through
+# the same queue, and the probe says when the program has taken that press or
+# closed its last window. Input not taken within five seconds fails the test.
+# The probe runs through the test's P when it has one.
+input_probe() { if declare -F P >/dev/null; then P "$@"; else probe "$@"; fi; }
+send_input() {  # send_input XDOTOOL-COMMAND...
+  local fd ready="" said=""
+  exec {fd}< <(input_probe taken 5)
+  read -r -t 30 -u "$fd" ready || true
+  "$@"
+  if [ "$ready" = ready ]; then
+    xdotool keydown Shift_R
+    read -r -t 30 -u "$fd" said || true
+    xdotool keyup Shift_R
+  else
+    said="$ready"
+  fi
+  exec {fd}<&-
+  case "$said" in taken | closed) return 0 ;; esac
+  failures=$((failures + 1))
+  printf 'FAIL - the program did not take the input of: %s\n  the probe said: %s\n' "$*" "${said:-nothing}"
 }
-type_text() {
-  xdotool type --delay 80 "$1"
-  sleep 0.5
-}
+press() { send_input xdotool key --delay 80 "$@"; }
+type_text() { send_input xdotool type --delay 80 "$1"; }
 desktop_window() { xdotool search --name 'Wine desktop' 2>/dev/null | head -n 1; }
 click_at() {  # click_at X Y, in Wine's screen coordinates
   local win X Y
   win="$(desktop_window)"
   eval "$(xdotool getwindowgeometry --shell "$win" | grep -E '^[XY]=')"
-  xdotool mousemove "$((X + $1))" "$((Y + $2))"
-  sleep 0.3
-  xdotool click 1
-  sleep 0.5
+  # One connection: the server takes the click after the move, so the button
+  # goes down where the pointer went; no pause needed between them.
+  send_input xdotool mousemove "$((X + $1))" "$((Y + $2))" click 1
 }
 
 # The program in namespace $1 with prefix $2 in locale $3, its window menu's

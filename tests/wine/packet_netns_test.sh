@@ -41,6 +41,7 @@ check "same bytes as an independent sender's packet" "$theirs" "$ours"
 # Without a route the send fails through the sender's own message box.
 make_netns "$bare"
 prefix_for_netns "$bare" bare_prefix
+P() { probe_in "$bare" "$bare_prefix" "$@"; }  # the input helpers' probe too
 in_netns "$bare" "$bare_prefix" wine "$QUORVANE_SEND" 0A1B2C3D4E5F >"$scratch/bare.out" 2>/dev/null &
 sender=$!
 probe_in "$bare" "$bare_prefix" wait 1 60 >/dev/null || true

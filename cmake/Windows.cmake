@@ -25,6 +25,7 @@ add_library(quorvane_win OBJECT
   framework/CLiveStatic.cpp
   framework/CRegKey.cpp
   framework/CWinApp.cpp
+  framework/CWorker.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp

@@ -26,6 +26,7 @@ add_library(quorvane_win OBJECT
   framework/CRegKey.cpp
   framework/CWinApp.cpp
   framework/CWorker.cpp
+  findpcs/FindPcs.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp

@@ -5,6 +5,7 @@
 // reaches the network the adapter is on.
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 #include "MagicPacketFormat.h"
 #include "SendResult.h"
@@ -14,3 +15,7 @@
 // from that address). Binds to port 0: a fixed source port may be taken.
 SendResult SendDirected(const MagicPacket& packet, std::uint32_t from, std::uint32_t to,
                  std::initializer_list<std::uint16_t> ports);
+
+// The same for any datagram (a packet with a password, one port chosen).
+SendResult SendDirected(const std::vector<std::uint8_t>& datagram, std::uint32_t from, std::uint32_t to,
+                        const std::vector<std::uint16_t>& ports);

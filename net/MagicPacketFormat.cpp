@@ -8,3 +8,10 @@ MagicPacket BuildMagicPacket(const MacAddress& mac) {
     }
     return packet;
 }
+
+std::vector<std::uint8_t> WakeDatagram(const MacAddress& mac, const WakePassword& password) {
+    const MagicPacket packet = BuildMagicPacket(mac);
+    std::vector<std::uint8_t> bytes(packet.begin(), packet.end());
+    bytes.insert(bytes.end(), password.begin(), password.end());
+    return bytes;
+}

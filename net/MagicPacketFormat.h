@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "MacAddress.h"
 
@@ -17,3 +18,10 @@ constexpr std::uint16_t kEchoPort = 7;       // the port a few older senders use
 
 // Six bytes 0xFF, then the address sixteen times.
 MagicPacket BuildMagicPacket(const MacAddress& mac);
+
+// The SecureOn password some cards check after the sixteen addresses: none,
+// four bytes or six.
+using WakePassword = std::vector<std::uint8_t>;
+
+// The datagram's bytes: the packet, then the password (102, 106 or 108).
+std::vector<std::uint8_t> WakeDatagram(const MacAddress& mac, const WakePassword& password);

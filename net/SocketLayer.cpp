@@ -29,8 +29,14 @@ private:
 
 }  // namespace
 
-int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report,
-                       const std::string& macText, const std::string& destination) {
+SendMac MacOfField(const std::wstring& text) {
+    MacAddress mac{};
+    if (!ParseMacAddress(text, mac)) return std::nullopt;
+    return mac;
+}
+
+int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report, const SendMac& mac,
+                       const std::string& destination, const SendChoice& choice, std::uint32_t* sentTo) {
     const SocketSession session(startup, kWinsock2);
     if (!session.Started()) {
         report.Show(kErrorStartup);
@@ -55,15 +61,19 @@ int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport
         return -1;
     }
 
-    MacAddress mac{};
-    if (ParseMacText(mac.data(), mac.size(), macText.c_str()) != static_cast<int>(kMacBytes)) {
+    if (!mac) {
         report.Show(kErrorMacText);
         return -1;
     }
 
-    if (!layer.SendTo(BuildMagicPacket(mac), BroadcastDestination(resolved), kWakePort)) {
-        report.Show(kErrorSendto);
-        return -1;
+    const std::vector<std::uint8_t> datagram = WakeDatagram(*mac, choice.password);
+    const std::uint32_t to = choice.exactDestination ? resolved : BroadcastDestination(resolved);
+    if (sentTo) *sentTo = to;
+    for (const std::uint16_t port : choice.ports) {
+        if (!layer.SendTo(datagram, to, port)) {
+            report.Show(kErrorSendto);
+            return -1;
+        }
     }
     return 0;
 }

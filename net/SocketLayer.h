@@ -2,7 +2,9 @@
 // The socket-layer calls of one "Power ON", as one small interface so that
 // each can be made to fail and the calls that followed can be seen.
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "BroadcastDestination.h"
 #include "SocketSession.h"
@@ -14,7 +16,7 @@ public:
     // gethostbyname: the first IPv4 address, host byte order.
     virtual bool Resolve(const std::string& host, std::uint32_t& address) = 0;
     virtual bool EnableBroadcast() = 0;        // setsockopt SO_BROADCAST = 1
-    virtual bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) = 0;
+    virtual bool SendTo(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port) = 0;
 
 protected:
     ~SocketLayer() = default;
@@ -42,9 +44,27 @@ extern const wchar_t kErrorSendto[];
 // The host Power ON sends to, as text: the limited broadcast.
 constexpr wchar_t kLimitedBroadcastHost[] = L"255.255.255.255";
 
-// Sends one magic packet for the MAC text to the destination host, both ANSI,
-// within a session of `startup`. 0 when the datagram was handed to the socket
-// layer, -1 after any failure (already reported). The socket is closed and
-// the socket layer released on every way out.
-int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report,
-                       const std::string& macText, const std::string& destination);
+// The address to send for; none where the text it came from lacked bytes,
+// which the sender reports in its turn, after the socket is ready.
+using SendMac = std::optional<MacAddress>;
+
+// Power ON's reading of its field's text.
+SendMac MacOfField(const std::wstring& text);
+
+// Where a send other than Power ON's own goes: the resolved address itself
+// instead of Power ON's broadcast of it, other ports, a password.
+struct SendChoice {
+    bool exactDestination = false;
+    std::vector<std::uint16_t> ports{kWakePort};
+    WakePassword password;
+};
+
+// Sends one magic packet for `mac` to the destination host (ANSI) within a
+// session of `startup`, to each port of `choice` in turn. 0 when the datagram
+// was handed to the socket layer for every port, -1 after any failure
+// (already reported; nothing further is sent). The socket is closed and the
+// socket layer released on every way out. `sentTo`, when given, receives the
+// address the datagram went to.
+int SendMagicPacketVia(SocketStartup& startup, SocketLayer& layer, FailureReport& report, const SendMac& mac,
+                       const std::string& destination, const SendChoice& choice = SendChoice(),
+                       std::uint32_t* sentTo = nullptr);

@@ -18,8 +18,8 @@ bool WinsockLayer::EnableBroadcast() {
                         sizeof enable) != SOCKET_ERROR;
 }
 
-bool WinsockLayer::SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) {
+bool WinsockLayer::SendTo(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port) {
     const sockaddr_in destination = SocketAddress(address, port);
-    return ::sendto(m_socket.Get(), reinterpret_cast<const char*>(packet.data()), static_cast<int>(packet.size()), 0,
+    return ::sendto(m_socket.Get(), reinterpret_cast<const char*>(datagram.data()), static_cast<int>(datagram.size()), 0,
                     reinterpret_cast<const sockaddr*>(&destination), sizeof destination) != SOCKET_ERROR;
 }

@@ -9,7 +9,7 @@ public:
     void CloseSocket() override { m_socket.Close(); }
     bool Resolve(const std::string& host, std::uint32_t& address) override;
     bool EnableBroadcast() override;
-    bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) override;
+    bool SendTo(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port) override;
 
 private:
     CUdpSocket m_socket;

@@ -29,20 +29,24 @@ bool WakeSendResult::AnySent() const {
 }
 
 WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>& adapters,
-                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter) {
+                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter,
+                               const WakeExtras& extras) {
     WakeSendResult result;
     KeptReport report(result.failure);
     WinsockStartup winsock;
     WinsockLayer layer;
-    // Power ON's sender takes the address as the field's twelve digits.
-    result.powerOn =
-        SendMagicPacketVia(winsock, layer, report, ToAnsi(FormatMacCompact(pc)), ToAnsi(kLimitedBroadcastHost)) == 0;
+    SendChoice choice;
+    if (extras.port) choice.ports = {extras.port};
+    choice.password = extras.password;
+    result.powerOn = SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(kLimitedBroadcastHost), choice) == 0;
 
     const MagicPacket packet = BuildMagicPacket(pc);
     if (subnetRow >= 0) {
         const SocketSession session(winsock, kWinsock2);
         const AdapterSubnet& r = rows[static_cast<std::size_t>(subnetRow)];
-        result.subnet = session.Started() ? SendDirected(packet, r.address, r.broadcast, {kWakePort, kDiscardPort})
+        const std::vector<std::uint16_t> ports =
+            extras.port ? std::vector<std::uint16_t>{extras.port} : std::vector<std::uint16_t>{kWakePort, kDiscardPort};
+        result.subnet = session.Started() ? SendDirected(WakeDatagram(pc, extras.password), r.address, r.broadcast, ports)
                                           : SendResult(session.Error());
     }
     if (everyAdapter) result.every = SendThroughEveryAdapter(packet, adapters, rows);

@@ -19,6 +19,14 @@ struct WakeSendResult {
     bool AnySent() const;
 };
 
+// What a saved PC adds: one port for every packet (0: Power ON's, and 40000
+// and 9 for the subnet's), its password.
+struct WakeExtras {
+    std::uint16_t port = 0;
+    WakePassword password;
+};
+
 // `subnetRow`: the row of the PC's subnet, or -1.
 WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>& adapters,
-                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter);
+                               const std::vector<AdapterSubnet>& rows, int subnetRow, bool everyAdapter,
+                               const WakeExtras& extras = WakeExtras());

@@ -152,5 +152,5 @@ int CWakeDlg::SendMagicPacket(const std::wstring& macText, const std::wstring& d
     WinsockStartup winsock;
     WinsockLayer layer;
     MessageBoxReport report;
-    return SendMagicPacketVia(winsock, layer, report, ToAnsi(macText), ToAnsi(destination));
+    return SendMagicPacketVia(winsock, layer, report, MacOfField(macText), ToAnsi(destination));
 }

@@ -12,7 +12,8 @@ class RecordingLayer : public SocketStartup, public SocketLayer, public FailureR
 public:
     std::string failAt;
     std::vector<std::string> calls;
-    MagicPacket sent{};
+    std::vector<std::uint8_t> sent;
+    std::vector<std::uint16_t> ports;
     std::uint32_t sentAddress = 0;
     std::uint16_t sentPort = 0;
     std::uint32_t resolveTo = 0xFFFFFFFF;
@@ -27,10 +28,11 @@ public:
         return failAt != "resolve";
     }
     bool EnableBroadcast() override { return Call("broadcast"); }
-    bool SendTo(const MagicPacket& packet, std::uint32_t address, std::uint16_t port) override {
-        sent = packet;
+    bool SendTo(const std::vector<std::uint8_t>& datagram, std::uint32_t address, std::uint16_t port) override {
+        sent = datagram;
         sentAddress = address;
         sentPort = port;
+        ports.push_back(port);
         return Call("sendto");
     }
     void Show(const wchar_t* text) override {
@@ -49,10 +51,11 @@ using Calls = std::vector<std::string>;
 
 TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
     RecordingLayer layer;
-    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, "0A1B2C3D4E5F", "255.255.255.255"));
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, MacOfField(L"0A1B2C3D4E5F"), "255.255.255.255"));
     EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast", "sendto", "close", "cleanup"}),
               layer.calls);
-    EXPECT_EQ(BuildMagicPacket({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}), layer.sent);
+    const MagicPacket packet = BuildMagicPacket({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F});
+    EXPECT_EQ(std::vector<std::uint8_t>(packet.begin(), packet.end()), layer.sent);
     EXPECT_EQ(0xFFFFFFFFu, layer.sentAddress);
     EXPECT_EQ(40000, layer.sentPort);
 }
@@ -60,7 +63,7 @@ TEST(SendMagicPacket, SendsOnceAndReleasesEverything) {
 TEST(SendMagicPacket, DestinationGetsItsNineLowestBitsSet) {
     RecordingLayer layer;
     layer.resolveTo = 0xC0A80005;  // 192.168.0.5
-    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, "001122334455", "192.168.0.5"));
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, MacOfField(L"001122334455"), "192.168.0.5"));
     EXPECT_EQ(0xC0A801FFu, layer.sentAddress);
 }
 
@@ -85,20 +88,47 @@ TEST(SendMagicPacket, EachFailureShowsItsMessageAndCleansUpInOrder) {
     for (const Case& c : cases) {
         RecordingLayer layer;
         layer.failAt = c.failAt;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, "0A1B2C3D4E5F", "255.255.255.255")) << c.failAt;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, MacOfField(L"0A1B2C3D4E5F"), "255.255.255.255")) << c.failAt;
         EXPECT_EQ(c.calls, layer.calls) << c.failAt;
     }
 }
 
 TEST(SendMagicPacket, RefusesAnAddressThatGivesFewerThanSixBytes) {
-    for (const char* mac : {"0A1B2C3D4E", "0A1B2C3D4E5", "", "0A1B2C3D4EZZ"}) {
+    for (const wchar_t* mac : {L"0A1B2C3D4E", L"0A1B2C3D4E5", L"", L"0A1B2C3D4EZZ"}) {
         RecordingLayer layer;
-        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, mac, "255.255.255.255")) << mac;
+        EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, MacOfField(mac), "255.255.255.255"));
         EXPECT_EQ((Calls{"startup 514", "socket", "resolve 255.255.255.255", "broadcast",
                          "message Error: MAC address incomplete", "close", "cleanup"}),
-                  layer.calls)
-            << mac;
+                  layer.calls);
     }
+}
+
+TEST(SendMagicPacket, AChosenDestinationGetsTheDatagramItselfOnEachPortWithThePassword) {
+    RecordingLayer layer;
+    layer.resolveTo = 0xC0A80205;  // 192.168.2.5
+    SendChoice choice;
+    choice.exactDestination = true;
+    choice.ports = {kWakePort, kDiscardPort};
+    choice.password = {1, 2, 3, 4, 5, 6};
+    std::uint32_t sentTo = 0;
+    EXPECT_EQ(0, SendMagicPacketVia(layer, layer, layer, MacAddress{1, 2, 3, 4, 5, 6}, "pc.example", choice, &sentTo));
+    EXPECT_EQ((Calls{"startup 514", "socket", "resolve pc.example", "broadcast", "sendto", "sendto", "close", "cleanup"}),
+              layer.calls);
+    EXPECT_EQ(0xC0A80205u, sentTo);
+    EXPECT_EQ((std::vector<std::uint16_t>{40000, 9}), layer.ports);
+    ASSERT_EQ(108u, layer.sent.size());
+    EXPECT_EQ((std::vector<std::uint8_t>{1, 2, 3, 4, 5, 6}), std::vector<std::uint8_t>(layer.sent.begin() + 102, layer.sent.end()));
+}
+
+TEST(SendMagicPacket, AFailedPortEndsTheSendForThatPc) {
+    RecordingLayer layer;
+    layer.failAt = "sendto";
+    SendChoice choice;
+    choice.ports = {7, 9};
+    choice.password = {10, 0, 0, 1};
+    EXPECT_EQ(-1, SendMagicPacketVia(layer, layer, layer, MacAddress{}, "255.255.255.255", choice));
+    EXPECT_EQ((std::vector<std::uint16_t>{7}), layer.ports);
+    EXPECT_EQ(106u, layer.sent.size());
 }
 
 }  // namespace

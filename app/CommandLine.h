@@ -48,7 +48,3 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args);
 // Whether /quiet stands anywhere among `args`, even on a line that is wrong:
 // no window may open then either.
 bool AsksQuiet(const std::vector<std::wstring>& args);
-
-// Twelve hex digits, alone or in pairs joined by "-" or ":" throughout, as
-// a MAC address is pasted; false for anything else.
-bool MacArgument(const std::wstring& text, MacAddress& mac);

@@ -67,3 +67,22 @@ std::wstring FormatMacDisplay(const std::wstring& compact) {
 std::wstring FormatMacDisplay(const MacAddress& mac) {
     return FormatMacDisplay(FormatMacCompact(mac));
 }
+
+bool MacArgument(const std::wstring& text, MacAddress& mac) {
+    std::wstring digits;
+    wchar_t separator = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = AsciiUpper(text[i]);
+        if (HexDigitValue(c) >= 0) {
+            digits += c;
+            continue;
+        }
+        // A separator stands between two pairs, and is the same one throughout.
+        const bool between = digits.size() % 2 == 0 && !digits.empty() && i + 1 < text.size();
+        if ((c != L'-' && c != L':') || !between || (separator && c != separator)) return false;
+        separator = c;
+    }
+    const std::size_t separators = separator ? text.size() - digits.size() : 0;
+    if (digits.size() != 2 * kMacBytes || (separator && separators != kMacBytes - 1)) return false;
+    return ParseMacAddress(digits, mac);
+}

@@ -25,6 +25,10 @@ int ParseMacText(std::uint8_t* out, std::size_t capacity, const char* text);
 // only when the text holds all six bytes.
 bool ParseMacAddress(const std::wstring& text, MacAddress& mac);
 
+// Twelve hex digits, alone or in pairs joined by "-" or ":" throughout, as
+// a MAC address is pasted or typed into a list; false for anything else.
+bool MacArgument(const std::wstring& text, MacAddress& mac);
+
 // "%02X" six times: twelve upper-case digits.
 std::wstring FormatMacCompact(const MacAddress& mac);
 

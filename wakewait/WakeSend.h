@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "net/MagicPacketFormat.h"
 #include "net/SendResult.h"
 #include "netcheck/CheckRules.h"
 

@@ -1,5 +1,8 @@
 #include "CommandLine.h"
 
+#include <map>
+
+#include "mypcs/PcFields.h"
 #include "text/HexDigits.h"
 #include "wakewait/WakeTarget.h"
 
@@ -25,6 +28,30 @@ bool ParseSeconds(const std::wstring& text, std::uint32_t& seconds) {
     return true;
 }
 
+std::vector<std::wstring> SplitNames(const std::wstring& text) {
+    std::vector<std::wstring> names;
+    for (std::size_t start = 0;;) {
+        const std::size_t comma = text.find(L',', start);
+        names.push_back(text.substr(start, comma == std::wstring::npos ? std::wstring::npos : comma - start));
+        if (comma == std::wstring::npos) return names;
+        start = comma + 1;
+    }
+}
+
+// The values of /to, /port and /password: the key of what is wrong, or null.
+const wchar_t* ParseSendValue(const std::wstring& name, const std::wstring& value, CommandLine& line) {
+    std::uint32_t address = 0;
+    WakePassword password;
+    if (name == L"TO") {
+        line.to = value;
+        const DestinationCheck check = CheckDestination(value, address);
+        return check == DestinationCheck::Malformed || check == DestinationCheck::Refused ? L"CLI_BAD_TO" : nullptr;
+    }
+    if (name == L"PORT") return ParsePort(value, line.port) ? nullptr : L"CLI_BAD_PORT";
+    line.password = value;
+    return ParsePassword(value, password) ? nullptr : L"CLI_BAD_PASSWORD";
+}
+
 CommandLine Refuse(const wchar_t* key, const std::wstring& arg) {
     CommandLine bad;
     bad.errorKey = key;
@@ -40,9 +67,68 @@ bool AsksQuiet(const std::vector<std::wstring>& args) {
     return false;
 }
 
-CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
+namespace {
+
+// What the options seen so far left to check at the end.
+struct Parse {
     CommandLine line;
     bool seconds = false;
+    std::map<std::wstring, bool> seen;  // /to, /port, /password
+    std::wstring wakeText;
+
+    // An option's value: the key of what is wrong, "TWICE" naming the option.
+    const wchar_t* TakeValue(const std::wstring& name, const std::wstring& value) {
+        if (name == L"TO" || name == L"PORT" || name == L"PASSWORD") {
+            if (seen[name]) return L"CLI_TWICE";
+            seen[name] = true;
+            return ParseSendValue(name, value, line);
+        }
+        if (name == L"WAKE") {
+            if (line.wake) return L"CLI_TWICE";
+            line.wake = true;
+            if (!MacArgument(value, line.mac)) {
+                line.names = SplitNames(value);
+                wakeText = value;
+            }
+            return nullptr;
+        }
+        if (name == L"WAIT") {
+            if (line.wait) return L"CLI_TWICE";
+            line.wait = true;
+            std::uint32_t address = 0;
+            line.target = value;
+            return ParseTarget(value, address) == TargetKind::Invalid ? L"CLI_BAD_TARGET" : nullptr;
+        }
+        if (seconds) return L"CLI_TWICE";
+        seconds = true;
+        return ParseSeconds(value, line.seconds) ? nullptr : L"CLI_BAD_SECONDS";
+    }
+
+    CommandLine Finish(const std::wstring& first) {
+        if (line.help) return line;
+        const bool sends = line.wake || line.every || line.wait || seconds || !seen.empty();
+        // The report and the list send nothing: nothing that belongs to a send goes with them.
+        if (line.report && (sends || line.list)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
+        if (line.list && sends) return Refuse(L"CLI_LIST_ALONE", L"/list");
+        if (line.report || line.list) return line;
+        if (!line.wake) return Refuse(L"CLI_NEEDS_WAKE", first);
+        if (seconds && !line.wait) return Refuse(L"CLI_NEEDS_WAIT", L"/seconds");
+        if (!line.names.empty()) {
+            line.errorKey = L"CLI_BAD_MAC";
+            line.errorArg = wakeText;
+            line.badMac = true;
+        } else if (line.wait && line.target.empty()) {
+            return Refuse(L"CLI_MISSING", L"/wait");  // a MAC address has no saved address to wait for
+        }
+        return line;
+    }
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
+    Parse parse;
+    CommandLine& line = parse.line;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::wstring name = OptionName(args[i]);
         if (name == L"?" || name == L"HELP") {
@@ -52,41 +138,27 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         bool* flag = name == L"EVERY"    ? &line.every
                      : name == L"QUIET"  ? &line.quiet
                      : name == L"REPORT" ? &line.report
+                     : name == L"LIST"   ? &line.list
                                          : nullptr;
         if (flag) {
             if (*flag) return Refuse(L"CLI_TWICE", args[i]);
             *flag = true;
             continue;
         }
-        const bool takesValue = name == L"WAKE" || name == L"WAIT" || name == L"SECONDS";
+        const bool takesValue = name == L"WAKE" || name == L"WAIT" || name == L"SECONDS" || name == L"TO" ||
+                                name == L"PORT" || name == L"PASSWORD";
         if (!takesValue) return Refuse(L"CLI_UNKNOWN", args[i]);
-        if (i + 1 >= args.size() || !OptionName(args[i + 1]).empty()) return Refuse(L"CLI_MISSING", args[i]);
-        const std::wstring& value = args[++i];
-        if (name == L"WAKE") {
-            if (line.wake) return Refuse(L"CLI_TWICE", args[i - 1]);
-            line.wake = true;
-            if (!MacArgument(value, line.mac)) {
-                CommandLine bad = Refuse(L"CLI_BAD_MAC", value);
-                bad.badMac = true;
-                return bad;
-            }
-        } else if (name == L"WAIT") {
-            if (line.wait) return Refuse(L"CLI_TWICE", args[i - 1]);
+        const bool valueFollows = i + 1 < args.size() && OptionName(args[i + 1]).empty();
+        if (name == L"WAIT" && !valueFollows) {
+            // Without an address: the saved PC's.
+            if (line.wait) return Refuse(L"CLI_TWICE", args[i]);
             line.wait = true;
-            std::uint32_t address = 0;
-            if (ParseTarget(value, address) == TargetKind::Invalid) return Refuse(L"CLI_BAD_TARGET", value);
-            line.target = value;
-        } else {
-            if (seconds) return Refuse(L"CLI_TWICE", args[i - 1]);
-            seconds = true;
-            if (!ParseSeconds(value, line.seconds)) return Refuse(L"CLI_BAD_SECONDS", value);
+            continue;
         }
+        if (!valueFollows) return Refuse(L"CLI_MISSING", args[i]);
+        ++i;
+        if (const wchar_t* key = parse.TakeValue(name, args[i]))
+            return Refuse(key, std::wstring(key) == L"CLI_TWICE" ? args[i - 1] : args[i]);
     }
-    if (line.help) return line;
-    // The report sends nothing: nothing that belongs to a send goes with it.
-    if (line.report && (line.wake || line.every || line.wait || seconds)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
-    if (line.report) return line;
-    if (!line.wake) return Refuse(L"CLI_NEEDS_WAKE", args.front());
-    if (seconds && !line.wait) return Refuse(L"CLI_NEEDS_WAIT", L"/seconds");
-    return line;
+    return parse.Finish(args.front());
 }

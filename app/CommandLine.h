@@ -2,7 +2,9 @@
 // The command line of a shortcut, a script or a scheduled task: what it
 // asks for, or what was wrong with it. Platform-free.
 //   /wake MAC [/every] [/wait ADDRESS-OR-NAME [/seconds N]] [/quiet]
-//   /report [/quiet]
+//   /wake NAME[,NAME...] or /wake * [/to ADDRESS-OR-NAME] [/port N]
+//         [/password PW] [/wait [ADDRESS-OR-NAME]] [/quiet]
+//   /report [/quiet], /list [/quiet]
 //   /? or /help
 // Options are case-insensitive, with "/" or "-" before each; values are
 // separate arguments.
@@ -34,6 +36,15 @@ struct CommandLine {
     std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;
+    bool list = false;
+    // Saved PCs' names (or MAC addresses among them, or "*"): what /wake
+    // names when it is not one MAC address. Only the saved list can tell
+    // whether they are PCs, so the line also says CLI_BAD_MAC, which holds
+    // when the list has none of them.
+    std::vector<std::wstring> names;
+    std::wstring to;            // empty: Power ON's 255.255.255.255, or the saved PC's
+    std::uint16_t port = 0;     // 0: Power ON's 40000, or the saved PC's
+    std::wstring password;      // as given; empty: none, or the saved PC's
 
     // What was wrong: a language key ("%1" the argument) and that argument;
     // null when the line is good.

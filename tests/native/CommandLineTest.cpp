@@ -82,4 +82,50 @@ TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
     EXPECT_FALSE(AsksQuiet({L"/wake", L"0A1B2C3D4E5F", L"/quietly"}));
 }
 
+TEST(CommandLine, SavedPcsByNameWithTheirOwnDestinationPortAndPassword) {
+    const CommandLine named = ParseCommandLine({L"/wake", L"office-pc,lab-2", L"/to", L"home.example", L"/PORT", L"7",
+                                                L"-password", L"1.2.3.4", L"/wait"});
+    EXPECT_EQ((std::vector<std::wstring>{L"office-pc", L"lab-2"}), named.names);
+    // Only the saved list can tell a name from a wrong MAC address.
+    EXPECT_TRUE(named.badMac);
+    EXPECT_EQ(L"CLI_BAD_MAC office-pc,lab-2", std::wstring(named.errorKey) + L" " + named.errorArg);
+    EXPECT_EQ(L"home.example", named.to);
+    EXPECT_EQ(7, named.port);
+    EXPECT_EQ(L"1.2.3.4", named.password);
+    EXPECT_TRUE(named.wait && named.target.empty());
+    EXPECT_EQ((std::vector<std::wstring>{L"*"}), ParseCommandLine({L"/wake", L"*"}).names);
+
+    const CommandLine mac = ParseCommandLine({L"/wake", L"001122334455", L"/to", L"192.168.2.255", L"/port", L"9"});
+    EXPECT_EQ(nullptr, mac.errorKey);
+    EXPECT_TRUE(mac.names.empty());
+    EXPECT_EQ(L"192.168.2.255", mac.to);
+    EXPECT_TRUE(ParseCommandLine({L"/list"}).list);
+}
+
+TEST(CommandLine, NewOptionsRefuseWhatTheyCannotSend) {
+    const struct {
+        Args args;
+        const wchar_t* outcome;
+    } cases[] = {
+        {{L"/wake", L"001122334455", L"/to", L"999.1.1.1"}, L"CLI_BAD_TO 999.1.1.1"},
+        {{L"/wake", L"001122334455", L"/to", L"127.0.0.1"}, L"CLI_BAD_TO 127.0.0.1"},
+        {{L"/wake", L"001122334455", L"/to", L"224.0.0.1"}, L"CLI_BAD_TO 224.0.0.1"},
+        {{L"/wake", L"001122334455", L"/to", L"0.0.0.0"}, L"CLI_BAD_TO 0.0.0.0"},
+        {{L"/wake", L"001122334455", L"/port", L"0"}, L"CLI_BAD_PORT 0"},
+        {{L"/wake", L"001122334455", L"/port", L"65536"}, L"CLI_BAD_PORT 65536"},
+        {{L"/wake", L"001122334455", L"/password", L"secret"}, L"CLI_BAD_PASSWORD secret"},
+        {{L"/wake", L"001122334455", L"/port", L"9", L"/port", L"7"}, L"CLI_TWICE /port"},
+        {{L"/wake", L"001122334455", L"/to"}, L"CLI_MISSING /to"},
+        {{L"/wake", L"001122334455", L"/wait"}, L"CLI_MISSING /wait"},
+        {{L"/wake", L"001122334455", L"/wait", L"/seconds", L"5"}, L"CLI_MISSING /wait"},
+        {{L"/port", L"9"}, L"CLI_NEEDS_WAKE /port"},
+        {{L"/list", L"/wake", L"001122334455"}, L"CLI_LIST_ALONE /list"},
+        {{L"/list", L"/port", L"9"}, L"CLI_LIST_ALONE /list"},
+        {{L"/list", L"/report"}, L"CLI_REPORT_ALONE /report"},
+        {{L"/list", L"/quiet"}, L"ok"},
+        {{L"/wake", L"001122334455", L"/to", L"pc.example", L"/port", L"7", L"/password", L"00-11-22-33-44-55"}, L"ok"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
+}
+
 }  // namespace

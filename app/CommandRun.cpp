@@ -1,6 +1,7 @@
 #include "CommandRun.h"
 
 #include "CommandLine.h"
+#include "CommandRunPcs.h"
 #include "ConsoleOutput.h"
 #include "framework/CWinApp.h"
 #include "net/DirectedSend.h"
@@ -27,7 +28,8 @@
 namespace {
 
 const wchar_t* const kHelpKeys[] = {L"CLI_HELP_USAGE",  L"CLI_HELP_WAKE",  L"CLI_HELP_EVERY", L"CLI_HELP_WAIT",
-                                    L"CLI_HELP_REPORT", L"CLI_HELP_QUIET", L"CLI_HELP_EXIT"};
+                                    L"CLI_HELP_PCS",    L"CLI_HELP_TO",    L"CLI_HELP_REPORT", L"CLI_HELP_QUIET",
+                                    L"CLI_HELP_EXIT"};
 
 std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
     return FillArgs(LocalizedText(key), args);
@@ -130,9 +132,14 @@ ExitCode Report(ConsoleOutput& out, bool quiet) {
 int RunCommandLine(const std::vector<std::wstring>& args) {
     ConsoleOutput out;
     Steps steps(out);
-    const CommandLine line = ParseCommandLine(args);
+    CommandLine line = ParseCommandLine(args);
     // Without a console, the outcome in a window, unless none may open.
     const bool windows = !out.Available() && !AsksQuiet(args);
+    ExitCode saved = ExitCode::Sent;
+    if (!line.help && RunForSavedPcs(line, [&steps](const std::wstring& said) { steps.Say(said); }, saved)) {
+        if (windows && !steps.Said().empty()) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
+        return static_cast<int>(saved);
+    }
 
     if (line.errorKey || line.help) {
         if (line.errorKey) steps.Say(Text(line.errorKey, {line.errorArg}));

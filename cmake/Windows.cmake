@@ -27,6 +27,9 @@ add_library(quorvane_win OBJECT
   framework/CWinApp.cpp
   framework/CWorker.cpp
   findpcs/FindPcs.cpp
+  mypcs/CPcFile.cpp
+  mypcs/PcSend.cpp
+  app/CommandRunPcs.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp

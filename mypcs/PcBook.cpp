@@ -4,7 +4,7 @@
 
 bool PcBook::Load() {
     std::string bytes;
-    const PcFileStore::Read read = m_store.ReadFile(bytes, kMaxListBytes + 1);
+    const PcFileStore::Read read = m_store.ReadList(bytes, kMaxListBytes + 1);
     m_missing = read == PcFileStore::Read::Missing;
     m_failed = read == PcFileStore::Read::Failed;
     m_read = read == PcFileStore::Read::Found ? bytes : std::string();
@@ -38,7 +38,7 @@ PcChange PcBook::Remove(std::vector<std::size_t> indices) {
 PcChange PcBook::Commit(const PcList& changed) {
     if (m_failed || !m_list.Writable()) return PcChange::NotWritable;
     std::string now;
-    const PcFileStore::Read read = m_store.ReadFile(now, kMaxListBytes + 1);
+    const PcFileStore::Read read = m_store.ReadList(now, kMaxListBytes + 1);
     const bool same = read == PcFileStore::Read::Missing ? m_missing
                                                          : read == PcFileStore::Read::Found && !m_missing && now == m_read;
     if (!same) {
@@ -46,7 +46,7 @@ PcChange PcBook::Commit(const PcList& changed) {
         return PcChange::ReadAgain;
     }
     const std::string bytes = changed.Write();
-    if (!m_store.ReplaceFile(bytes)) return PcChange::WriteFailed;
+    if (!m_store.ReplaceList(bytes)) return PcChange::WriteFailed;
     m_list = PcList::Read(bytes);
     m_read = bytes;
     m_missing = false;

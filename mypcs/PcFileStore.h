@@ -8,10 +8,10 @@ class PcFileStore {
 public:
     enum class Read { Found, Missing, Failed };
     // At most `limit` bytes of the file.
-    virtual Read ReadFile(std::string& bytes, std::size_t limit) = 0;
+    virtual Read ReadList(std::string& bytes, std::size_t limit) = 0;
     // Writes a new file beside the old one, flushes it and moves it over the
     // old one in one step; the old file is left as it was on failure.
-    virtual bool ReplaceFile(const std::string& bytes) = 0;
+    virtual bool ReplaceList(const std::string& bytes) = 0;
 
 protected:
     ~PcFileStore() = default;

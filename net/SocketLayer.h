@@ -33,6 +33,16 @@ protected:
     ~FailureReport() = default;
 };
 
+// The sender's failure kept as text, where no message box may open.
+class KeptReport final : public FailureReport {
+public:
+    explicit KeptReport(std::wstring& text) : m_text(text) {}
+    void Show(const wchar_t* text) override { m_text = text; }
+
+private:
+    std::wstring& m_text;
+};
+
 // The fixed texts of the failures, in English whatever the language.
 extern const wchar_t kErrorStartup[];
 extern const wchar_t kErrorSocket[];

@@ -7,20 +7,6 @@
 #include "netcheck/AdapterSend.h"
 #include "text/AnsiText.h"
 
-namespace {
-
-// The sender's failures are kept as text: here there are no message boxes.
-class KeptReport final : public FailureReport {
-public:
-    explicit KeptReport(std::wstring& text) : m_text(text) {}
-    void Show(const wchar_t* text) override { m_text = text; }
-
-private:
-    std::wstring& m_text;
-};
-
-}  // namespace
-
 bool WakeSendResult::AnySent() const {
     if (powerOn || subnet.Sent()) return true;
     for (const SendResult& result : every)

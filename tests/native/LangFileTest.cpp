@@ -155,7 +155,9 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER",
                                      "NETCHECK_COPY_REPORT", "REPORT_COPIED", "REPORT_NOT_COPIED", "CLI_HELP_REPORT",
                                      "CLI_REPORT_COPIED", "REPORT_TITLE", "REPORT_ADAPTERS", "REPORT_DRIVER_KEYS",
-                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE"};
+                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE",
+                                     // My PCs
+                                     "PCS_BAD_NAME", "PCS_BAD_ADDRESS", "PCS_BAD_DESTINATION", "PCS_REFUSED_DESTINATION", "PCS_BAD_PASSWORD", "PCS_BAD_PORT", "CLI_BAD_TO", "CLI_BAD_PORT", "CLI_BAD_PASSWORD", "CLI_NO_SUCH_PC", "CLI_WAIT_ONE", "CLI_WAIT_NO_ADDRESS", "CLI_LIST_ALONE", "CLI_PC_SENT", "CLI_PC_NOT_SENT", "PCS_UNRESOLVED", "CLI_HELP_PCS", "CLI_HELP_TO"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

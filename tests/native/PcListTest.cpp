@@ -124,13 +124,13 @@ public:
     std::string bytes;
     int writes = 0;
 
-    Read ReadFile(std::string& out, std::size_t limit) override {
+    Read ReadList(std::string& out, std::size_t limit) override {
         if (failRead) return Read::Failed;
         if (!exists) return Read::Missing;
         out = bytes.substr(0, limit);
         return Read::Found;
     }
-    bool ReplaceFile(const std::string& written) override {
+    bool ReplaceList(const std::string& written) override {
         ++writes;
         if (failWrite) return false;
         bytes = written;

@@ -1,0 +1,115 @@
+#include "CommandRunPcs.h"
+
+#include "mypcs/CPcFile.h"
+#include "mypcs/PcBook.h"
+#include "mypcs/PcFields.h"
+#include "mypcs/PcSend.h"
+#include "net/SystemAdapterFacts.h"
+#include "text/LangTexts.h"
+#include "text/TextArgs.h"
+
+namespace {
+
+std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
+    return FillArgs(LocalizedText(key), args);
+}
+
+PcSendOrder OrderFor(const SavedPc& pc) {
+    PcSendOrder order{pc.name, pc.mac, pc.address, pc.destination, pc.port, {}, false};
+    ParsePassword(pc.password, order.password);
+    return order;
+}
+
+void SayList(const PcList& list, const SayLine& say) {
+    for (const SavedPc& pc : list.Pcs())
+        say(pc.name + L"\t" + FormatMacDisplay(pc.mac) + L"\t" + pc.address + L"\t" + pc.destination + L"\t" +
+            (pc.port ? DecimalText(pc.port) : L""));
+}
+
+// The PCs the names stand for; false (said) when one is not saved.
+bool OrdersForNames(const CommandLine& line, const PcList& list, const SayLine& say, std::vector<PcSendOrder>& orders) {
+    for (const std::wstring& name : line.names) {
+        MacAddress mac{};
+        const int saved = list.Find(name);
+        if (name == L"*") {
+            for (const SavedPc& pc : list.Pcs()) orders.push_back(OrderFor(pc));
+        } else if (MacArgument(name, mac)) {
+            orders.push_back(PcSendOrder{FormatMacDisplay(mac), mac, L"", L"", 0, {}, true});
+        } else if (saved >= 0) {
+            orders.push_back(OrderFor(list.Pcs()[static_cast<std::size_t>(saved)]));
+        } else {
+            std::wstring names;
+            for (const SavedPc& pc : list.Pcs()) names += (names.empty() ? L"" : L", ") + pc.name;
+            say(Text(L"CLI_NO_SUCH_PC", {name, names}));
+            return false;
+        }
+    }
+    if (!orders.empty()) return true;
+    say(Text(L"CLI_NO_SUCH_PC", {line.names.front(), L""}));
+    return false;
+}
+
+// The command line's values in place of the saved ones.
+void ApplyOverrides(const CommandLine& line, std::vector<PcSendOrder>& orders) {
+    for (PcSendOrder& order : orders) {
+        if (!line.to.empty()) order.destination = line.to;
+        if (line.port) order.port = line.port;
+        if (!line.password.empty()) ParsePassword(line.password, order.password);
+    }
+}
+
+ExitCode SendAll(const std::vector<PcSendOrder>& orders, const SayLine& say) {
+    bool needAdapters = false;
+    for (const PcSendOrder& order : orders) needAdapters = needAdapters || order.destination.empty();
+    const std::vector<Adapter> adapters = needAdapters ? SurveyThisPc() : std::vector<Adapter>();
+    ExitCode code = ExitCode::Sent;
+    for (const PcSendOrder& order : orders) {
+        const PcSendOutcome outcome = SendForPc(order, adapters);
+        for (const std::wstring& text : outcome.lines) say(text);
+        if (outcome.end == PcSendEnd::Refused) code = ExitCode::BadCommandLine;
+        else if (outcome.end != PcSendEnd::Sent && code == ExitCode::Sent) code = ExitCode::SendFailed;
+    }
+    return code;
+}
+
+}  // namespace
+
+bool RunForSavedPcs(CommandLine& line, const SayLine& say, ExitCode& code) {
+    const bool named = !line.names.empty() && line.badMac;
+    if (line.errorKey && !named) return false;
+    CPcFile file;
+    PcBook book(file);
+    if (line.list) {
+        book.Load();
+        SayList(book.List(), say);
+        code = ExitCode::Sent;
+        return true;
+    }
+    const bool extras = !line.to.empty() || line.port || !line.password.empty();
+    if (!named && !extras && !(line.wait && line.target.empty())) return false;
+
+    std::vector<PcSendOrder> orders;
+    if (named) {
+        book.Load();
+        // Without a saved list, a text that is no MAC address is the wrong MAC address it always was.
+        if (book.List().Pcs().empty() && line.names.size() == 1 && line.names.front() != L"*") return false;
+        code = ExitCode::BadCommandLine;
+        if (!OrdersForNames(line, book.List(), say, orders)) return true;
+    } else {
+        orders.push_back(PcSendOrder{FormatMacDisplay(line.mac), line.mac, L"", L"", 0, {}, true});
+    }
+    ApplyOverrides(line, orders);
+    if (line.wait) {
+        code = ExitCode::BadCommandLine;
+        if (orders.size() != 1) return say(Text(L"CLI_WAIT_ONE", {line.errorArg})), true;
+        if (line.target.empty()) line.target = orders.front().address;
+        if (line.target.empty()) return say(Text(L"CLI_WAIT_NO_ADDRESS", {orders.front().name})), true;
+        line.mac = orders.front().mac;
+        line.errorKey = nullptr;
+        line.badMac = false;
+        line.names.clear();
+        return false;
+    }
+    code = SendAll(orders, say);
+    return true;
+}

@@ -37,8 +37,9 @@ std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}
 
 // Says each step, and keeps what it said for a message when no console
 // shows it.
-class Steps {
+class Steps final : public SayLine {
 public:
+    void operator()(const std::wstring& line) override { Say(line); }
     explicit Steps(ConsoleOutput& out) : m_out(out) {}
     void Say(const std::wstring& line) {
         m_out.Line(line);
@@ -136,7 +137,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
     // Without a console, the outcome in a window, unless none may open.
     const bool windows = !out.Available() && !AsksQuiet(args);
     ExitCode saved = ExitCode::Sent;
-    if (!line.help && RunForSavedPcs(line, [&steps](const std::wstring& said) { steps.Say(said); }, saved)) {
+    if (!line.help && RunForSavedPcs(line, steps, saved)) {
         if (windows && !steps.Said().empty()) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
         return static_cast<int>(saved);
     }

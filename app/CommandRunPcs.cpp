@@ -20,14 +20,14 @@ PcSendOrder OrderFor(const SavedPc& pc) {
     return order;
 }
 
-void SayList(const PcList& list, const SayLine& say) {
+void SayList(const PcList& list, SayLine& say) {
     for (const SavedPc& pc : list.Pcs())
         say(pc.name + L"\t" + FormatMacDisplay(pc.mac) + L"\t" + pc.address + L"\t" + pc.destination + L"\t" +
             (pc.port ? DecimalText(pc.port) : L""));
 }
 
 // The PCs the names stand for; false (said) when one is not saved.
-bool OrdersForNames(const CommandLine& line, const PcList& list, const SayLine& say, std::vector<PcSendOrder>& orders) {
+bool OrdersForNames(const CommandLine& line, const PcList& list, SayLine& say, std::vector<PcSendOrder>& orders) {
     for (const std::wstring& name : line.names) {
         MacAddress mac{};
         const int saved = list.Find(name);
@@ -58,7 +58,7 @@ void ApplyOverrides(const CommandLine& line, std::vector<PcSendOrder>& orders) {
     }
 }
 
-ExitCode SendAll(const std::vector<PcSendOrder>& orders, const SayLine& say) {
+ExitCode SendAll(const std::vector<PcSendOrder>& orders, SayLine& say) {
     bool needAdapters = false;
     for (const PcSendOrder& order : orders) needAdapters = needAdapters || order.destination.empty();
     const std::vector<Adapter> adapters = needAdapters ? SurveyThisPc() : std::vector<Adapter>();
@@ -74,7 +74,7 @@ ExitCode SendAll(const std::vector<PcSendOrder>& orders, const SayLine& say) {
 
 }  // namespace
 
-bool RunForSavedPcs(CommandLine& line, const SayLine& say, ExitCode& code) {
+bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
     const bool named = !line.names.empty() && line.badMac;
     if (line.errorKey && !named) return false;
     CPcFile file;

@@ -7,7 +7,7 @@
 // Platform-free.
 #include <cstddef>
 #include <string>
-#include <unordered_set>
+#include <set>
 #include <vector>
 
 #include "SavedPc.h"
@@ -61,5 +61,5 @@ private:
     std::vector<Line> m_lines;     // the header first
     std::vector<SavedPc> m_pcs;
     std::vector<std::size_t> m_unreadable;
-    std::unordered_set<std::wstring> m_names;  // while reading: the names so far, folded
+    std::set<std::wstring> m_names;  // while reading: the names so far, folded
 };

@@ -28,6 +28,9 @@ add_library(quorvane_win OBJECT
   framework/CWorker.cpp
   findpcs/FindPcs.cpp
   mypcs/CPcFile.cpp
+  mypcs/CPcsDlg.cpp
+  mypcs/CPcEditDlg.cpp
+  mypcs/PcStateJob.cpp
   mypcs/PcSend.cpp
   app/CommandRunPcs.cpp
   framework/CWnd.cpp

@@ -79,3 +79,29 @@
 #define WM_APP_UNRESOLVED (WM_APP + 12)  // the name could not be found
 #define WM_APP_LAST_WAKE (WM_APP + 13)   // the readiness check's worker: what was recorded of the last wake
 #define WM_APP_NETCHECK_SHOWN (WM_APP + 14)  // the check is on screen: its worker may start
+
+// My PCs
+#define IDD_PCS 137
+#define IDM_PCS 0x0050  // its item in the main dialog's system menu, after Wake and wait
+#define IDC_PCS_LIST 1060
+#define IDC_PCS_WAKE 1061
+#define IDC_PCS_ADD 1062
+#define IDC_PCS_EDIT 1063
+#define IDC_PCS_REMOVE 1064
+#define IDC_PCS_WAIT 1065
+#define IDC_PCS_FIND 1066
+#define IDC_PCS_STATUS 1067
+#define IDC_PCS_LABEL 1068
+#define IDD_PC_EDIT 138
+#define IDC_PC_NAME 1080
+#define IDC_PC_MAC 1081
+#define IDC_PC_ADDRESS 1082
+#define IDC_PC_DESTINATION 1083
+#define IDC_PC_PORT 1084
+#define IDC_PC_PASSWORD 1085
+#define IDC_PC_NAME_LABEL 1086
+#define IDC_PC_MAC_LABEL 1087
+#define IDC_PC_ADDRESS_LABEL 1088
+#define IDC_PC_DESTINATION_LABEL 1089
+#define IDC_PC_PORT_LABEL 1090
+#define IDC_PC_PASSWORD_LABEL 1091

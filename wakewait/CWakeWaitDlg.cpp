@@ -29,8 +29,8 @@ std::wstring Trimmed(std::wstring text) {
 
 }  // namespace
 
-CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_session(pc) {}
+CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd, const std::wstring& address)
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_strAddress(address), m_session(pc) {}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -60,7 +60,8 @@ BOOL CWakeWaitDlg::OnInitDialog() {
 
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
-    if (FindAddressForMac(ReadArpCache(), m_session.Pc(), address)) m_edtAddress.SetWindowText(DottedQuad(address));
+    if (!m_strAddress.empty()) m_edtAddress.SetWindowText(m_strAddress);
+    else if (FindAddressForMac(ReadArpCache(), m_session.Pc(), address)) m_edtAddress.SetWindowText(DottedQuad(address));
     // The field the user acts on first, not the MAC address above it.
     ::SetFocus(m_edtAddress.m_hWnd);
     return FALSE;

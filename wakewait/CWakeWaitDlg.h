@@ -16,8 +16,9 @@
 
 class CWakeWaitDlg final : public CDialog {
 public:
-    // `pc`: the main window's address.
-    explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr);
+    // `pc`: the main window's address, or a saved PC's with its saved
+    // `address` (empty: where this PC last saw the MAC address).
+    explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr, const std::wstring& address = L"");
 
     // Loads the progress bar's class first.
     INT_PTR DoModal() override;
@@ -45,6 +46,7 @@ private:
     SystemAccessibility m_accessibility;  // outlives the status line it marks
     CLiveStatic m_status{m_accessibility};
 
+    std::wstring m_strAddress;
     WaitSession m_session;
     ProbeWorker m_worker;  // stopped before the dialog's window goes
 };

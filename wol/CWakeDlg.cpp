@@ -6,6 +6,7 @@
 #include "net/BroadcastDestination.h"
 #include "net/WinsockLayer.h"
 #include "ownmac/COwnMacDlg.h"
+#include "mypcs/CPcsDlg.h"
 #include "text/AnsiText.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
@@ -62,6 +63,8 @@ BOOL CWakeDlg::OnInitDialog() {
     ::AppendMenuW(systemMenu, MF_STRING, IDM_LISTEN, listen.c_str());
     ::AppendMenuW(systemMenu, MF_STRING, IDM_NETCHECK, check.c_str());
     ::AppendMenuW(systemMenu, MF_STRING, IDM_WAKEWAIT, wait.c_str());
+    const std::wstring pcs = LocalizedText(L"PCS_MENU");
+    ::AppendMenuW(systemMenu, MF_STRING, IDM_PCS, pcs.c_str());
     return TRUE;  // the focus goes to the first tab stop, the MAC field
 }
 
@@ -132,6 +135,11 @@ void CWakeDlg::OnSysCommand(UINT id) {
         MacAddress mac{};
         if (!CompleteMacOrNotice(mac)) break;
         CWakeWaitDlg dlg(mac);
+        dlg.DoModal();
+        break;
+    }
+    case IDM_PCS: {
+        CPcsDlg dlg;
         dlg.DoModal();
         break;
     }

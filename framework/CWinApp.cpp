@@ -39,9 +39,12 @@ CWnd* AfxGetMainWnd() {
 }
 
 int AfxMessageBox(const wchar_t* lpszText, UINT nType, UINT /*nIDHelp*/) {
-    if ((nType & MB_ICONMASK) == 0) nType |= MB_ICONEXCLAMATION;
     CWnd* mainWnd = AfxGetMainWnd();
-    const HWND owner = mainWnd ? mainWnd->m_hWnd : nullptr;
+    return AfxMessageBoxOwned(mainWnd ? mainWnd->m_hWnd : nullptr, lpszText, nType);
+}
+
+int AfxMessageBoxOwned(HWND owner, const wchar_t* lpszText, UINT nType) {
+    if ((nType & MB_ICONMASK) == 0) nType |= MB_ICONEXCLAMATION;
     const wchar_t* caption = g_app ? g_app->m_strAppName.c_str() : L"";
     return ::MessageBoxW(owner, lpszText, caption, nType);
 }

@@ -32,6 +32,9 @@ CWnd* AfxGetMainWnd();
 // A modal message box owned by the main window and captioned with the
 // application name; the exclamation icon unless the type names another.
 int AfxMessageBox(const wchar_t* lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+// The same, owned by a dialog other than the main window, which the focus
+// returns to when the box closes.
+int AfxMessageBoxOwned(HWND owner, const wchar_t* lpszText, UINT nType);
 
 // The application name for an executable path: file name, no extension.
 std::wstring AppNameFromModulePath(const std::wstring& path);

@@ -47,7 +47,7 @@ BOOL CPcEditDlg::OnInitDialog() {
 }
 
 void CPcEditDlg::Refuse(CWnd& field, const wchar_t* key) {
-    AfxMessageBox(LocalizedText(key).c_str(), MB_OK | MB_ICONEXCLAMATION, 0);
+    AfxMessageBoxOwned(m_hWnd, LocalizedText(key).c_str(), MB_OK | MB_ICONEXCLAMATION);
     ::SetFocus(field.m_hWnd);
     field.SendMessage(EM_SETSEL, 0, -1);
 }

@@ -170,7 +170,7 @@ void CPcsDlg::OnRemove() {
     std::wstring names;
     for (const std::size_t row : rows) names += (names.empty() ? L"" : L", ") + m_book.List().Pcs()[row].name;
     const std::wstring ask = FillArgs(LocalizedText(L"PCS_REMOVE_ASK"), {names});
-    if (AfxMessageBox(ask.c_str(), MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION, 0) != IDYES) return;
+    if (AfxMessageBoxOwned(m_hWnd, ask.c_str(), MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) != IDYES) return;
     const PcChange change = m_book.Remove(rows);
     ShowList(change == PcChange::Saved ? FillArgs(LocalizedText(L"PCS_REMOVED"), {names}) : PcChangeSentence(change, names));
 }

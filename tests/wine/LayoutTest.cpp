@@ -13,6 +13,8 @@
 #include "ownmac/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
+#include "mypcs/CPcEditDlg.h"
+#include "mypcs/CPcsDlg.h"
 #include "wakewait/CWakeWaitDlg.h"
 #include "res/resource.h"
 #include "wol/CMacErrorDlg.h"
@@ -175,6 +177,8 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CPcsDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { CPcEditDlg d(SavedPc(), true, nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
@@ -183,6 +187,8 @@ TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CPcsDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { CPcEditDlg d(SavedPc(), true, nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

@@ -34,6 +34,11 @@ check_contains "the file's first PC is listed" "up-pc|02-57-41-4B-45-11|10.232.0
 states() { rows | cut -d'|' -f1,5 | tr '\n' ' '; }
 check "within a few seconds: one awake, one not answering" "up-pc|Awake down-pc|Not answering rows 2 " \
   "$(eventually "up-pc|Awake down-pc|Not answering rows 2 " states)"
+# README's picture, when asked for: QUORVANE_PCS_SHOT=docs/mypcs-en.png
+if [ -n "${QUORVANE_PCS_SHOT:-}" ]; then
+  read -r x y width height < <(P rect)
+  import -window "$(desktop_window)" -crop "${width}x${height}+${x}+${y}" +repage "$QUORVANE_PCS_SHOT"
+fi
 check_contains "the status line names the unreadable line" "could not be read and are kept as they are: line 3." \
   "$(item_in "$snd" "$prefix" 1067)"
 
@@ -66,7 +71,7 @@ check "Remove leaves the file byte for byte as it was" "same" "$(eventually same
 # opens and renames the program's files.
 folder="$(dirname "$list")"
 server="$(for pid in $(pgrep -x 'wineserver(32|64)?'); do
-  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid"; done | head -n 1)"
+  tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && echo "$pid" || true; done | head -n 1)"
 nsenter -t "$server" -m mount --bind "$folder" "$folder"
 nsenter -t "$server" -m mount -o remount,ro,bind "$folder"
 press alt+a

@@ -101,9 +101,12 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
     ApplyOverrides(line, orders);
     if (line.wait) {
         code = ExitCode::BadCommandLine;
-        if (orders.size() != 1) return say(Text(L"CLI_WAIT_ONE", {line.errorArg})), true;
-        if (line.target.empty()) line.target = orders.front().address;
-        if (line.target.empty()) return say(Text(L"CLI_WAIT_NO_ADDRESS", {orders.front().name})), true;
+        if (line.target.empty() && orders.size() == 1) line.target = orders.front().address;
+        if (orders.size() != 1 || line.target.empty()) {
+            say(orders.size() != 1 ? Text(L"CLI_WAIT_ONE", {line.errorArg})
+                                   : Text(L"CLI_WAIT_NO_ADDRESS", {orders.front().name}));
+            return true;
+        }
         line.mac = orders.front().mac;
         line.errorKey = nullptr;
         line.badMac = false;

@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ConsoleOutput.h"
 #include "framework/CWinApp.h"
+#include "lastwake/LastWakeRecordReader.h"
 #include "net/DirectedSend.h"
 #include "net/HostEntry.h"
 #include "net/Ipv4.h"

@@ -33,6 +33,7 @@ add_library(quorvane_win OBJECT
   framework/WindowsVersion.cpp
   lastwake/EventLogReader.cpp
   lastwake/FirmwareWakeUpReader.cpp
+  lastwake/LastWakeRecordReader.cpp
   lastwake/LastWakeWorker.cpp
   lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp

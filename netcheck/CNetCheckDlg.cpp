@@ -162,7 +162,7 @@ void CNetCheckDlg::OnShown() {
 }
 
 void CNetCheckDlg::OnLastWakeRead(unsigned serial, std::uint32_t) {
-    if (serial != m_lastWake.Serial()) return;
+    if (!m_lastWake.IsCurrent(serial)) return;
     m_lastWakeRecord = m_lastWake.TakeRecord();
     ShowReadiness();
 }

@@ -3,8 +3,6 @@
 #include "CheckReport.h"
 #include "controls/ClipboardText.h"
 #include "framework/WindowsVersion.h"
-#include "lastwake/EventLogReader.h"
-#include "lastwake/FirmwareWakeUpReader.h"
 #include "lastwake/LocalTimeText.h"
 #include "res/version.h"
 #include "text/LangTexts.h"
@@ -12,14 +10,6 @@
 std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last) {
     const ReportOrigin origin{L"" QUORVANE_VERSION_TEXT, WindowsVersion(), WindowsBuild()};
     return BuildReport(origin, facts, last, {&LocalTimeText, &LocalizedText});
-}
-
-LastWakeRecord ReadLastWakeRecord() {
-    LastWakeRecord record;
-    record.wake = ReadLastWake();
-    record.start = ReadLastStart();
-    record.wakeUpType = ReadFirmwareWakeUpType();
-    return record;
 }
 
 bool CopyReportWithoutWindow(const std::wstring& report) {

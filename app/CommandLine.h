@@ -12,6 +12,7 @@
 
 #include "net/MacAddress.h"
 #include "wakewait/WaitLength.h"
+#include "wakewait/WakeTarget.h"
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
@@ -31,6 +32,8 @@ struct CommandLine {
     bool every = false;
     bool wait = false;
     std::wstring target;  // an IPv4 address or a name
+    TargetKind targetKind = TargetKind::Invalid;  // as ParseTarget read it, once
+    std::uint32_t targetAddress = 0;              // for an address
     std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;

@@ -48,7 +48,7 @@ add_library(quorvane_win OBJECT
   netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/CheckFactsReader.cpp
-  report/ThisPcReport.cpp
+  netcheck/ThisPcReport.cpp
   netcheck/WakeSettingsReader.cpp
   power/DevicePowerReader.cpp
   power/PowerStatesReader.cpp
@@ -57,6 +57,7 @@ add_library(quorvane_win OBJECT
   wakewait/EchoProbe.cpp
   wakewait/NeighbourProbe.cpp
   wakewait/ProbeWorker.cpp
+  wakewait/WaitPump.cpp
   wakewait/WakeSend.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp

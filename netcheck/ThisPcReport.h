@@ -4,7 +4,7 @@
 #include <string>
 
 #include "lastwake/LastTimeFindings.h"
-#include "netcheck/CheckFacts.h"
+#include "CheckFacts.h"
 
 std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last);
 

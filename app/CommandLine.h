@@ -16,13 +16,11 @@
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
-    Sent = 0,            // and, with /wait, answered
-    NothingToSend = 0,   // /?, or with /wait the PC was on already
+    Succeeded = 0,       // sent (with /wait: answered, or on already, so nothing sent); /?; /report written or copied
     NoAnswer = 1,        // sent, no answer within the time
     BadCommandLine = 2,  // nothing sent
     SendFailed = 3,
-    Refused = 4,         // the /wait address is refused, or another device answers there
-    Reported = 0,        // /report: the report written, or copied to the clipboard
+    WrongAddress = 4,    // the /wait address is no other PC (nothing sent), or another device answers there
 };
 
 struct CommandLine {

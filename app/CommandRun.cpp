@@ -64,12 +64,12 @@ void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line,
 }
 
 ExitCode WaitExit(const WaitSession& wait) {
-    if (wait.Refused()) return ExitCode::Refused;
+    if (wait.Refused()) return ExitCode::WrongAddress;
     switch (wait.State()) {
-    case WaitState::Answered: return ExitCode::Sent;
-    case WaitState::AlreadyOn: return ExitCode::NothingToSend;
+    case WaitState::Answered:
+    case WaitState::AlreadyOn: return ExitCode::Succeeded;
     case WaitState::Failed: return ExitCode::SendFailed;
-    default: return wait.SawOtherDevice() ? ExitCode::Refused : ExitCode::NoAnswer;
+    default: return wait.SawOtherDevice() ? ExitCode::WrongAddress : ExitCode::NoAnswer;
     }
 }
 
@@ -111,11 +111,11 @@ ExitCode Report(ConsoleOutput& out, bool quiet) {
         // A line at a time: older consoles refuse one write of a long report.
         for (std::size_t start = 0, end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
             out.Line(report.substr(start, end - start));
-        return ExitCode::Reported;
+        return ExitCode::Succeeded;
     }
     const bool copied = CopyReportWithoutWindow(report);
     if (!quiet) AfxMessageBox(Text(copied ? L"CLI_REPORT_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
-    return ExitCode::Reported;
+    return ExitCode::Succeeded;
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         } else if (windows) {
             AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
         }
-        return static_cast<int>(line.help && !line.errorKey ? ExitCode::NothingToSend : ExitCode::BadCommandLine);
+        return static_cast<int>(line.help && !line.errorKey ? ExitCode::Succeeded : ExitCode::BadCommandLine);
     }
 
     if (line.report) return static_cast<int>(Report(out, line.quiet));
@@ -158,5 +158,5 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         CSendErrorDlg notice;
         notice.DoModal();
     }
-    return static_cast<int>(sent.AnySent() ? ExitCode::Sent : ExitCode::SendFailed);
+    return static_cast<int>(sent.AnySent() ? ExitCode::Succeeded : ExitCode::SendFailed);
 }

@@ -11,7 +11,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
+bool NamesAnAdapter(const std::wstring& source, const std::vector<Adapter>& adapters) {
     for (const Adapter& a : adapters)
         if (SameName(source, a.description) || SameName(source, a.label)) return true;
     return false;
@@ -20,7 +20,7 @@ bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
 Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, const LastTimeWords& words) {
     const std::wstring time = words.time(wake.wakeTimeUtc);
     if (wake.source.empty()) return {L"LAST_WOKE_NO_SOURCE", {time}};
-    return {IsCard(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
+    return {NamesAnAdapter(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
 }
 
 // Each boot type with and without the firmware's word.

@@ -145,7 +145,7 @@ void WaitSession::ShowProgress(std::uint32_t nowMs) {
 
 WaitStep WaitSession::Finish() {
     const bool timedOut = m_wait.State() == WaitState::TimedOut;
-    const std::wstring verdict = timedOut && m_ownLimit ? Text(L"CLI_NO_ANSWER", m_limitSeconds)
+    const std::wstring verdict = timedOut && m_ownLimit ? Text(kWaitNoAnswerInChosenTime, m_limitSeconds)
                                                         : Text(m_wait.VerdictKey(), m_wait.FinalSeconds());
     Say(verdict);
     m_status = Lines(m_warning, verdict);

@@ -1,5 +1,5 @@
-// Wake and wait's rules: the address field, refused addresses, the ARP
-// cache, and the wait itself on a fake clock with fake pings.
+// The wait itself on a fake clock with fake pings: which replies count,
+// what ends it, and the rounds of probes that feed it.
 #include <gtest/gtest.h>
 
 #include "net/Ipv4.h"
@@ -15,54 +15,7 @@ std::uint32_t Ip(const wchar_t* text) {
     return address;
 }
 
-TEST(WaitRules, TheFieldTakesFourDecimalPartsOrAName) {
-    EXPECT_EQ(L"192.168.1.23", DottedQuad(Ip(L"192.168.1.23")));
-    EXPECT_EQ(L"10.0.0.1", DottedQuad(Ip(L"010.0.0.1")));  // decimal, never octal
-    std::uint32_t address = 0;
-    for (const wchar_t* bad : {L"", L"192.168.1", L"192.168.1.256", L"192.168.1.2.3", L"1.2.3.", L".1.2.3",
-                               L"1..2.3", L"1.2.3.4 5", L"pc name", L"pc_name", L"-pc", L"0x7f.0.0.1"})
-        EXPECT_EQ(TargetKind::Invalid, ParseTarget(bad, address)) << bad;
-    for (const wchar_t* name : {L"office-pc", L"pc.example.lan", L"PC7"})
-        EXPECT_EQ(TargetKind::Name, ParseTarget(name, address)) << name;
-}
-
-Adapter Lan(const wchar_t* address, const wchar_t* mask) {
-    Adapter a;
-    a.kind = AdapterKind::Ethernet;
-    a.connected = true;
-    a.addresses = {Ip(address)};
-    a.masks = {Ip(mask)};
-    return a;
-}
-
-TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
-    const std::vector<Adapter> adapters{Lan(L"192.168.1.20", L"255.255.255.0"), Lan(L"10.8.0.6", L"255.255.255.252")};
-    EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"192.168.1.20"), adapters));
-    EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"127.0.0.1"), adapters));
-    for (const wchar_t* notAPc : {L"0.0.0.0", L"255.255.255.255", L"192.168.1.0", L"192.168.1.255", L"10.8.0.7",
-                                  L"10.8.0.4", L"224.0.0.1"})
-        EXPECT_EQ(Refusal::NotAPc, RefuseAddress(Ip(notAPc), adapters)) << notAPc;
-    EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"192.168.1.23"), adapters));
-    EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"172.16.0.9"), adapters));
-
-    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
-    EXPECT_EQ(0, LocalRowFor(Ip(L"192.168.1.23"), adapters, rows));
-    EXPECT_EQ(1, LocalRowFor(Ip(L"10.8.0.5"), adapters, rows));
-    EXPECT_EQ(-1, LocalRowFor(Ip(L"172.16.0.9"), adapters, rows));  // behind a router
-}
-
-TEST(WaitRules, TheArpCacheGivesTheLastValidAddressOfTheMac) {
-    const MacAddress mac{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
-    const MacAddress other{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5F};
-    std::uint32_t address = 0;
-    EXPECT_FALSE(FindAddressForMac({}, mac, address));
-    EXPECT_FALSE(FindAddressForMac({{other, 6, Ip(L"10.0.0.3"), 3}, {mac, 6, Ip(L"10.0.0.4"), 2}}, mac, address));
-    EXPECT_FALSE(FindAddressForMac({{mac, 8, Ip(L"10.0.0.4"), 3}}, mac, address));
-    EXPECT_TRUE(FindAddressForMac({{mac, 6, Ip(L"10.0.0.4"), 3}, {mac, 6, Ip(L"10.0.0.5"), 4}}, mac, address));
-    EXPECT_EQ(L"10.0.0.5", DottedQuad(address));
-}
-
-TEST(WaitRules, OnlyASuccessfulReplyFromThePcCounts) {
+TEST(WaitMachine, OnlyASuccessfulReplyFromThePcCounts) {
     const std::uint32_t pc = Ip(L"192.168.1.23"), self = Ip(L"192.168.1.20");
     EXPECT_TRUE(IsAnswerFrom(0, pc, pc));
     EXPECT_FALSE(IsAnswerFrom(11003, self, pc));  // destination host unreachable, from this PC
@@ -100,7 +53,7 @@ WaitMachine Wait(const ProbeRound& before, std::vector<ProbeRound> rounds, std::
     return wait;
 }
 
-TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
+TEST(WaitMachine, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_STREQ(L"WAIT_ALREADY_ON", Wait(Round(0, true), {}).VerdictKey());  // behind a router: no MAC
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::NoAnswer, &kPc), {}).VerdictKey());
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::Answered, &kBridged), {}).VerdictKey());
@@ -114,7 +67,7 @@ TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_EQ(kOther, mac);
 }
 
-TEST(WaitRules, WhatEndsTheWait) {
+TEST(WaitMachine, WhatEndsTheWait) {
     const std::vector<ProbeRound> asleep(6, Round(0, false, Neighbour::NoAnswer));
     std::vector<ProbeRound> rounds = asleep;
 
@@ -146,7 +99,7 @@ TEST(WaitRules, WhatEndsTheWait) {
     EXPECT_STREQ(L"WAIT_TIMED_OUT", Wait(Round(0, false, Neighbour::Unavailable), std::vector<ProbeRound>(200, Round(0, false))).VerdictKey());
 }
 
-TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
+TEST(WaitMachine, AnotherDevicesAnswersNeverCount) {
     std::vector<ProbeRound> rounds(200, Round(0, true, Neighbour::Answered, &kOther));
     WaitMachine w = Wait(Round(0, false, Neighbour::NoAnswer), rounds);
     MacAddress mac{};
@@ -159,7 +112,7 @@ TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
     EXPECT_TRUE(w.OtherDevice(mac));
 }
 
-TEST(WaitRules, TheWaitOnA32BitTickCountThatWraps) {
+TEST(WaitMachine, TheWaitOnA32BitTickCountThatWraps) {
     WaitMachine never = Wait(Round(0, false), std::vector<ProbeRound>(400, Round(0, false)), 0xFFFFF000u);
     EXPECT_EQ(WaitState::TimedOut, never.State());
     EXPECT_EQ(180u, never.FinalSeconds());

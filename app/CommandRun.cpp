@@ -97,8 +97,8 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter>
     pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every);
     MSG msg{};
     while (pump.IsRunning() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // No keys come to this thread: nothing to translate.
         if (msg.hwnd == window.Get() && pump.OnPosted(msg.message, msg.wParam, msg.lParam)) continue;
-        ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
     return WaitExit(pump.Session());

@@ -79,9 +79,9 @@ std::vector<DriverKey> ManyKeys(unsigned long count) {
 // both sets of findings.
 std::size_t OneCheck(ManyAdapters& source, const std::vector<DriverKey>& keys) {
     const std::vector<Adapter> adapters = SurveyAdapters(source, keys);
-    const std::vector<CheckRow> rows = SubnetsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     std::size_t work = 0;
-    for (const CheckRow& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
+    for (const AdapterSubnet& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
     return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, PcPower{}).size();
 }
 

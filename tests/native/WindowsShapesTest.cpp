@@ -125,7 +125,7 @@ TEST(WindowsShapes, HyperVExternalSwitchSitsOnItsCardWhateverItsUnknownFlags) {
             EXPECT_EQ((Lines{L"NETCHECK_ONE [vEthernet (External)] [192.168.1.20/24]",
                              L"NETCHECK_VIA_SWITCH [vEthernet (External)] [Ethernet]"}),
                       CheckKeys(adapters));
-            const std::vector<CheckRow> rows = SubnetsOf(adapters);
+            const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
             EXPECT_FALSE(IsSendTarget(adapters, rows[0]));  // the card: no address, never sent to
             EXPECT_TRUE(IsSendTarget(adapters, rows[1]));
         }

@@ -34,8 +34,8 @@ public:
         for (unsigned long i = 0; i < count; ++i) {
             InterfaceFacts f;
             f.index = i + 1;
-            f.guid = Guid(f.index);
-            f.alias = L"Adapter " + std::to_wstring(i);
+            f.name = Guid(f.index);
+            f.friendlyName = L"Adapter " + std::to_wstring(i);
             f.ifType = 6;
             f.medium = 14;
             f.macLength = 6;
@@ -46,11 +46,7 @@ public:
             f.operStatus = 1;
             table.push_back(f);
             if (i % 2 == 1) {
-                AddressFacts a;
-                a.index = f.index;
-                a.name = f.guid;
-                a.friendlyName = f.alias;
-                a.ifType = 6;
+                AdapterFacts a = f;
                 a.addresses = {0x0A000001u + (static_cast<std::uint32_t>(i) << 8)};
                 a.masks = {0xFFFFFF00u};
                 a.up = Known::Yes;

@@ -3,33 +3,22 @@
 // adapters sees it: the network check, the readiness check, Wake and wait and
 // the listener. Plain data, platform-free. The survey fills in what the
 // system reports; the rules in AdapterKinds decide what it is.
-#include <cstdint>
 #include <string>
-#include <vector>
 
-#include "MacAddress.h"
-#include "core/Known.h"
+#include "AdapterFacts.h"
 #include "core/WakeValues.h"
 
 enum class AdapterKind { Ethernet, WiFi, Tunnel, Other };
 
-struct Adapter {
-    // What the system reports.
-    unsigned long index = 0;               // its interface index
-    std::string name;                      // its GUID name, its driver key's NetCfgInstanceId
+struct Adapter : AdapterFacts {
+    // What the system reports besides.
     std::wstring label;                    // friendly name, else description
-    std::wstring description;              // the device's name, as Device Manager and the event log give it
-    unsigned ifType = 0;                   // IF_TYPE_*
     unsigned medium = 0;                   // NDIS_PHYSICAL_MEDIUM; 0 where unspecified or unknown
-    MacAddress mac{};
-    unsigned macLength = 0;                // hardware address bytes reported
     Known hardware = Known::Unknown;       // HardwareInterface
     Known connector = Known::Unknown;      // ConnectorPresent
     Known endpoint = Known::Unknown;       // EndPointInterface: a device's own link, no network
     bool connected = false;
     bool takesPowerOn = false;             // a 255.255.255.255 datagram leaves by it
-    std::vector<std::uint32_t> addresses;  // IPv4, host order; never 0.0.0.0
-    std::vector<std::uint32_t> masks;      // the mask of each address
 
     // What the rules make of it.
     AdapterKind kind = AdapterKind::Other;

@@ -54,18 +54,16 @@ std::string GuidText(const GUID& guid) {
 
 // The 2000 list, for Windows 2000 itself and for the masks that XP's
 // address list lacks.
-bool ReadAdaptersInfo(std::vector<AdapterRecord>& records) {
+bool ReadAdaptersInfo(std::vector<AdapterFacts>& records) {
     SystemAdapterSource source;
     return QueryAdapters(source, records, kListRetries);
 }
 
-std::uint32_t MaskFromRecords(const std::vector<AdapterRecord>& records, unsigned long index, std::uint32_t address) {
-    for (const AdapterRecord& r : records) {
+std::uint32_t MaskFromRecords(const std::vector<AdapterFacts>& records, unsigned long index, std::uint32_t address) {
+    for (const AdapterFacts& r : records) {
         if (r.index != index) continue;
-        for (std::size_t i = 0; i < r.ipv4.size() && i < r.masks.size(); ++i) {
-            std::uint32_t a = 0, mask = 0;
-            if (ParseDottedQuad(r.ipv4[i], a) && a == address && ParseDottedQuad(r.masks[i], mask)) return mask;
-        }
+        for (std::size_t i = 0; i < r.addresses.size() && i < r.masks.size(); ++i)
+            if (r.addresses[i] == address) return r.masks[i];
     }
     return 0xFFFFFFFFu;
 }
@@ -75,25 +73,6 @@ Known UpByIfEntry(unsigned long index) {
     row.dwIndex = index;
     if (::GetIfEntry(&row) != NO_ERROR) return Known::Unknown;
     return row.dwOperStatus >= MIB_IF_OPER_STATUS_CONNECTED ? Known::Yes : Known::No;
-}
-
-AddressFacts FromRecord(const AdapterRecord& r) {
-    AddressFacts f;
-    f.index = r.index;
-    f.name = r.name;
-    f.description = r.description;
-    f.ifType = r.type;
-    f.mac = r.mac;
-    f.macLength = r.macLength;
-    for (std::size_t i = 0; i < r.ipv4.size(); ++i) {
-        std::uint32_t address = 0, mask = 0;
-        if (!ParseDottedQuad(r.ipv4[i], address) || address == 0) continue;
-        if (i >= r.masks.size() || !ParseDottedQuad(r.masks[i], mask)) mask = 0xFFFFFFFFu;
-        f.addresses.push_back(address);
-        f.masks.push_back(mask);
-    }
-    f.up = UpByIfEntry(r.index);
-    return f;
 }
 
 }  // namespace
@@ -107,8 +86,8 @@ bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
         const MIB_IF_ROW2& r = table->Table[i];
         InterfaceFacts f;
         f.index = r.InterfaceIndex;
-        f.guid = GuidText(r.InterfaceGuid);
-        f.alias = r.Alias;
+        f.name = GuidText(r.InterfaceGuid);
+        f.friendlyName = r.Alias;
         f.description = r.Description;
         f.ifType = r.Type;
         f.medium = r.PhysicalMediumType;
@@ -126,13 +105,16 @@ bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
     return true;
 }
 
-bool SystemAdapterFacts::AddressLists(std::vector<AddressFacts>& adapters) {
+bool SystemAdapterFacts::AddressLists(std::vector<AdapterFacts>& adapters) {
     static const auto getAdaptersAddresses =
         FindSystemProc<GetAdaptersAddressesFn>(L"iphlpapi.dll", "GetAdaptersAddresses");
-    std::vector<AdapterRecord> records;
+    std::vector<AdapterFacts> records;
     if (!getAdaptersAddresses) {
         if (!ReadAdaptersInfo(records)) return false;
-        for (const AdapterRecord& r : records) adapters.push_back(FromRecord(r));
+        for (AdapterFacts& r : records) {
+            r.up = UpByIfEntry(r.index);
+            adapters.push_back(std::move(r));
+        }
         return true;
     }
     const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
@@ -147,7 +129,7 @@ bool SystemAdapterFacts::AddressLists(std::vector<AddressFacts>& adapters) {
     if (!prefixes) ReadAdaptersInfo(records);
     for (auto* a = reinterpret_cast<const IP_ADAPTER_ADDRESSES_XP*>(buffer.data()); a; a = a->Next) {
         if (a->Length < sizeof(IP_ADAPTER_ADDRESSES_XP)) continue;
-        AddressFacts f;
+        AdapterFacts f;
         f.index = a->IfIndex;
         f.name = a->AdapterName ? a->AdapterName : "";
         f.friendlyName = a->FriendlyName ? a->FriendlyName : L"";

@@ -11,10 +11,10 @@
 #include <netioapi.h>
 
 #include "AdapterList.h"
+#include "core/Guid.h"
 #include "framework/GrowingQuery.h"
 #include "Ipv4.h"
 #include "framework/SystemLibrary.h"
-#include "text/HexDigits.h"
 
 namespace {
 
@@ -32,24 +32,11 @@ GetIfTable2Fn InterfaceTableFunction() {
     return fn;
 }
 
-void AppendHex(std::string& text, unsigned long value, int digits) {
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHexDigits[(value >> shift) & 0xF];
-}
-
 // As GetAdaptersInfo names an adapter, and a driver key's NetCfgInstanceId.
 std::string GuidText(const GUID& guid) {
-    std::string text = "{";
-    AppendHex(text, guid.Data1, 8);
-    text += '-';
-    AppendHex(text, guid.Data2, 4);
-    text += '-';
-    AppendHex(text, guid.Data3, 4);
-    text += '-';
-    for (int i = 0; i < 8; ++i) {
-        if (i == 2) text += '-';
-        AppendHex(text, guid.Data4[i], 2);
-    }
-    return text + "}";
+    Guid plain{guid.Data1, guid.Data2, guid.Data3, {}};
+    for (int i = 0; i < 8; ++i) plain.data4[i] = guid.Data4[i];
+    return GuidText(plain);
 }
 
 // The 2000 list, for Windows 2000 itself and for the masks that XP's

@@ -42,6 +42,7 @@ add_library(quorvane_win OBJECT
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp
   net/HostEntry.cpp
+  net/MibTable.cpp
   net/DirectedSend.cpp
   net/SendResult.cpp
   net/SystemAdapterFacts.cpp

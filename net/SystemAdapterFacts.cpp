@@ -14,6 +14,7 @@
 #include "core/Guid.h"
 #include "framework/GrowingQuery.h"
 #include "Ipv4.h"
+#include "MibTable.h"
 #include "framework/SystemLibrary.h"
 
 namespace {
@@ -24,7 +25,6 @@ constexpr ULONG kAddressesBufferSize = 15 * 1024;
 constexpr int kListRetries = 8;
 
 using GetIfTable2Fn = DWORD(WINAPI*)(PMIB_IF_TABLE2*);
-using FreeMibTableFn = VOID(WINAPI*)(PVOID);
 using GetAdaptersAddressesFn = ULONG(WINAPI*)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
 
 GetIfTable2Fn InterfaceTableFunction() {
@@ -65,12 +65,12 @@ Known UpByIfEntry(unsigned long index) {
 }  // namespace
 
 bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
-    static const auto freeMibTable = FindSystemProc<FreeMibTableFn>(L"iphlpapi.dll", "FreeMibTable");
     const GetIfTable2Fn getIfTable2 = InterfaceTableFunction();
-    PMIB_IF_TABLE2 table = nullptr;
-    if (!getIfTable2 || !freeMibTable || getIfTable2(&table) != NO_ERROR || !table) return false;
-    for (ULONG i = 0; i < table->NumEntries; ++i) {
-        const MIB_IF_ROW2& r = table->Table[i];
+    PMIB_IF_TABLE2 read = nullptr;
+    if (!getIfTable2 || !CanFreeMibTables() || getIfTable2(&read) != NO_ERROR || !read) return false;
+    const CMibTable<MIB_IF_TABLE2> table(read);
+    for (ULONG i = 0; i < table.Get()->NumEntries; ++i) {
+        const MIB_IF_ROW2& r = table.Get()->Table[i];
         InterfaceFacts f;
         f.index = r.InterfaceIndex;
         f.name = GuidText(r.InterfaceGuid);
@@ -88,7 +88,6 @@ bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
         f.operStatus = r.OperStatus;
         rows.push_back(std::move(f));
     }
-    freeMibTable(table);
     return true;
 }
 

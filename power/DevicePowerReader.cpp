@@ -19,20 +19,28 @@ GUID NetworkClassGuid() {
     return guid;
 }
 
-
 }  // namespace
+
+SystemNetworkDevices::EnumDeviceInfoFn SystemNetworkDevices::EnumFunction() {
+    static const auto fn = FindSystemProc<EnumDeviceInfoFn>(kSetupApi, "SetupDiEnumDeviceInfo");
+    return fn;
+}
+
+SystemNetworkDevices::GetPropertyFn SystemNetworkDevices::PropertyFunction() {
+    static const auto fn = FindSystemProc<GetPropertyFn>(kSetupApi, "SetupDiGetDeviceRegistryPropertyW");
+    return fn;
+}
 
 // A list exists only where setupapi.dll was loaded to make it, and it stays
 // loaded: this finds the function at once.
 bool DeviceListKind::Close(Handle list) {
-    const auto destroy = FindSystemProc<DestroyListFn>(kSetupApi, "SetupDiDestroyDeviceInfoList");
+    static const auto destroy = FindSystemProc<DestroyListFn>(kSetupApi, "SetupDiDestroyDeviceInfoList");
     return destroy && destroy(list);
 }
 
 SystemNetworkDevices::SystemNetworkDevices()
-    : m_enum(FindSystemProc<EnumDeviceInfoFn>(kSetupApi, "SetupDiEnumDeviceInfo")),
-      m_property(FindSystemProc<GetPropertyFn>(kSetupApi, "SetupDiGetDeviceRegistryPropertyW")) {
-    const auto getClassDevs = FindSystemProc<GetClassDevsFn>(kSetupApi, "SetupDiGetClassDevsW");
+    : m_enum(EnumFunction()), m_property(PropertyFunction()) {
+    static const auto getClassDevs = FindSystemProc<GetClassDevsFn>(kSetupApi, "SetupDiGetClassDevsW");
     if (getClassDevs && m_enum && m_property) {
         const GUID networkClass = NetworkClassGuid();
         m_list.Reset(getClassDevs(&networkClass, nullptr, nullptr, DIGCF_PRESENT));

@@ -51,9 +51,10 @@ packages=(
   wine wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
   fonts-noto-cjk locales ieee-data
+  googletest  # its sources build the window probe that run.sh uses too
 )
 if [ "$profile" != run ]; then
-  packages+=(g++ googletest libgtest-dev clang libclang-rt-dev
+  packages+=(g++ libgtest-dev clang libclang-rt-dev
     iproute2 e2fsprogs wakeonlan procps hostname)
 fi
 if [ "$profile" = bench ]; then

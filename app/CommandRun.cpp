@@ -8,7 +8,6 @@
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
 #include "net/SystemAdapterFacts.h"
-#include "netcheck/AdapterSend.h"
 #include "netcheck/CheckFactsReader.h"
 #include "netcheck/ThisPcReport.h"
 #include "text/AnsiText.h"

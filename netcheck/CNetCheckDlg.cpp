@@ -1,12 +1,12 @@
 #include "CNetCheckDlg.h"
 
-#include "AdapterSend.h"
 #include "CheckConclusions.h"
 #include "CheckFactsReader.h"
 #include "ThisPcReport.h"
 #include "controls/ClipboardText.h"
 #include "framework/SystemLibrary.h"
 #include "lastwake/LocalTimeText.h"
+#include "net/AdapterSend.h"
 #include "net/DirectedSend.h"
 #include "net/SystemAdapterFacts.h"
 #include "net/Ipv4.h"
@@ -138,7 +138,7 @@ void CNetCheckDlg::ShowAdapters() {
     m_rows = SubnetsOf(m_facts.adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
-    for (const CheckRow& r : m_rows) {
+    for (const AdapterSubnet& r : m_rows) {
         const Adapter& a = m_facts.adapters[r.adapter];
         const int row = m_list.AddRow(a.label);
         if (row < 0) continue;

@@ -2,7 +2,7 @@
 
 #include "CheckConclusions.h"
 #include "net/Ipv4.h"
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 #include "text/TextArgs.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "text/AnsiText.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
+#include "text/Trimmed.h"
 
 const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Command<&CWakeWaitDlg::OnStartOrStop>(BN_CLICKED, IDC_WAIT_START),
@@ -16,16 +17,6 @@ const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Posted<&CWakeWaitDlg::OnProbed>(ProbeWorker::kProbed),
 };
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
-
-namespace {
-
-std::wstring Trimmed(std::wstring text) {
-    while (!text.empty() && text.back() == L' ') text.pop_back();
-    while (!text.empty() && text.front() == L' ') text.erase(text.begin());
-    return text;
-}
-
-}  // namespace
 
 CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
     : CDialog(IDD_WAKEWAIT, pParentWnd), m_pc(pc) {}
@@ -74,7 +65,7 @@ void CWakeWaitDlg::OnStartOrStop() {
         m_pump.Stop();
         return;
     }
-    const std::wstring target = Trimmed(m_edtAddress.GetWindowText());
+    const std::wstring target = Trimmed(m_edtAddress.GetWindowText(), L" ");
     std::uint32_t address = 0;
     const TargetKind kind = ParseTarget(target, address);
     m_progress.SetPos(0);

@@ -2,7 +2,7 @@
 
 #include "CommandLine.h"
 #include "ConsoleOutput.h"
-#include "framework/CMessageWindow.h"
+#include "framework/COwnedWindow.h"
 #include "framework/CWinApp.h"
 #include "lastwake/LastWakeRecordReader.h"
 #include "net/DirectedSend.h"
@@ -92,7 +92,7 @@ private:
 ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter> adapters) {
     ConsoleWait view(steps, line);
     WaitPump pump(view, line.mac, line.seconds, true);
-    const CMessageWindow window;
+    const COwnedWindow window = MessageOnlyWindow();
     pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every);
     MSG msg{};
     while (pump.IsRunning() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -15,7 +15,6 @@ std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last) {
 
 bool CopyReportWithoutWindow(const std::wstring& report) {
     // The clipboard keeps the text when the window goes: it owns the block.
-    const COwnedWindow window(
-        ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    const COwnedWindow window = MessageOnlyWindow();
     return window.IsSet() && WriteClipboardText(window.Get(), report);
 }

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "framework/CHandle.h"
-#include "framework/CMessageWindow.h"
+#include "framework/COwnedWindow.h"
 #include "framework/CWorker.h"
 
 namespace {
@@ -69,7 +69,7 @@ HANDLE WINAPI NoThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LP
 }
 
 TEST(Worker, StopNeverWaitsAndDropsTheResultAndTheJobOutlivesItsWorker) {
-    CMessageWindow window;
+    const COwnedWindow window = MessageOnlyWindow();
     const CHandle release = Event();
     Counts counts;
     {
@@ -95,7 +95,7 @@ TEST(Worker, StopNeverWaitsAndDropsTheResultAndTheJobOutlivesItsWorker) {
 }
 
 TEST(Worker, ANewerJobsSerialWins) {
-    CMessageWindow window;
+    const COwnedWindow window = MessageOnlyWindow();
     const CHandle releaseOld = Event(), releaseNew = Event();
     Counts oldCounts, newCounts;
     CWorker worker;
@@ -120,7 +120,7 @@ TEST(Worker, ANewerJobsSerialWins) {
 }
 
 TEST(Worker, AStartWithoutAThreadFreesTheJobOnceAndPostsNothing) {
-    CMessageWindow window;
+    const COwnedWindow window = MessageOnlyWindow();
     const CHandle release = Event();
     Counts counts;
     CWorker worker(&NoThread);

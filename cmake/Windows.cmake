@@ -37,6 +37,7 @@ add_library(quorvane_win OBJECT
   lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
+  listener/SimpleTcpipService.cpp
   net/AdapterList.cpp
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp

@@ -39,7 +39,8 @@ VerdictLine ByDeviceAndColumn(const wchar_t* state, const Adapter& card, unsigne
     if (device == DeviceWake::CannotWake) return {state, L"READY_CARD_CANNOT_WAKE", Verdict::No};
     if (device == DeviceWake::Deepest && card.wake.deepestWake < sleepState) return {state, tooDeep, Verdict::No};
     const VerdictLine line = ByTheColumn(state, card);
-    if (line.verdict == Verdict::Yes && device == DeviceWake::CannotTell) return {state, kCannotTell, Verdict::CannotTell};
+    if (line.verdict == Verdict::Yes && device == DeviceWake::CannotTell)
+        return {state, kCannotTell, Verdict::CannotTell};
     return line;
 }
 
@@ -73,8 +74,10 @@ bool IsReducedHiberFile(const PcPower& power) {
 
 VerdictLine FromHibernation(const Adapter& card, const PcPower& power) {
     const wchar_t* const state = L"READY_HIBERNATION";
-    if (!CanHibernate(power))
-        return {state, IsReducedHiberFile(power) && !power.hibernationOff ? L"READY_HIBERNATION_REDUCED" : L"READY_HIBERNATION_OFF", Verdict::No};
+    if (!CanHibernate(power)) {
+        const bool reduced = IsReducedHiberFile(power) && !power.hibernationOff;
+        return {state, reduced ? L"READY_HIBERNATION_REDUCED" : L"READY_HIBERNATION_OFF", Verdict::No};
+    }
     return ByDeviceAndColumn(state, card, kPowerSystemHibernate, L"READY_NO_HIBERNATION_WAKE");
 }
 

@@ -148,9 +148,9 @@ PcPower PcPowerOf(const PowerStates& states, const FastStartupValues& values) {
     const bool keys = IsFastStartupOn(values.policy, values.hiberbootEnabled, values.hibernateEnabled);
     if (states.windows != 0 && states.windows < kWindows8) {
         pc.fastStartupBy = FastStartupBy::BeforeWindows8;
-    } else if (states.hiberboot != Known::Unknown) {
-        pc.fastStartupBy = FastStartupBy::Hiberboot;
-        pc.fastStartup = keys && states.hiberboot == Known::Yes;
+    } else if (keys && states.hiberboot != Known::Unknown) {
+        pc.fastStartupBy = FastStartupBy::Hiberboot;  // the keys say on: the kernel's byte has the last word
+        pc.fastStartup = states.hiberboot == Known::Yes;
     } else {
         pc.fastStartup = keys;
     }

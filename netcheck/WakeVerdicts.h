@@ -9,9 +9,9 @@
 #include "net/Adapter.h"
 #include "power/PowerFacts.h"
 
-// What said whether Fast Startup is on: the keys alone (where the power
-// structure was not read), the kernel's Hiberboot byte together with them
-// (Windows 8 and later), or the version: before Windows 8 there is none.
+// What said whether Fast Startup is on: the keys (off, or on where the power
+// structure was not read), the kernel's Hiberboot byte where the keys say
+// on (Windows 8 and later), or the version: before Windows 8 there is none.
 enum class FastStartupBy { Keys, Hiberboot, BeforeWindows8 };
 
 // What decides beyond the cards.

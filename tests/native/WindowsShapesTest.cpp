@@ -437,7 +437,7 @@ TEST(WindowsShapes, TheAddressToWakeByIsTheVerdictCardsWhateverTheBridgeOrTeamCa
     bridge.Add(L"Ethernet", kEthernet, true, true, k8023, "00-19-D1-44-55-66");
     bridge.Add(L"Network Bridge", kEthernet, false, false, kUnspecified, "02-21-6A-11-22-33");
     bridge.Ipv4(L"10.0.0.5", 24, true);
-    std::vector<Adapter> adapters = SurveyAdapters(bridge, {WakeKey(bridge.table[1].guid.c_str(), 1)});
+    std::vector<Adapter> adapters = SurveyAdapters(bridge, {WakeKey(bridge.table[1].name.c_str(), 1)});
     ASSERT_EQ(0, adapters[2].card);  // the bridge sits on the Wi-Fi card by its address
     EXPECT_EQ(1, WakeCardOf(adapters));
     EXPECT_EQ(L"READY_CARD_UNDER_BRIDGE [Ethernet] [Network Bridge] [00-19-D1-44-55-66] [02-21-6A-11-22-33]",
@@ -448,7 +448,7 @@ TEST(WindowsShapes, TheAddressToWakeByIsTheVerdictCardsWhateverTheBridgeOrTeamCa
     team.Add(L"NIC2", kEthernet, true, true, k8023, "00-1B-21-00-00-02");
     team.Add(L"Team", kEthernet, false, true, kUnspecified, "00-1B-21-00-00-02");
     team.Ipv4(L"10.0.0.9", 16, true);
-    adapters = SurveyAdapters(team, {WakeKey(team.table[0].guid.c_str(), 1), WakeKey(team.table[1].guid.c_str(), 1)});
+    adapters = SurveyAdapters(team, {WakeKey(team.table[0].name.c_str(), 1), WakeKey(team.table[1].name.c_str(), 1)});
     ASSERT_EQ(1, adapters[2].card);
     EXPECT_EQ(L"READY_CARD_UNDER_BRIDGE [NIC1] [Team] [00-1B-21-00-00-01] [00-1B-21-00-00-02]", ReadyKeys(adapters)[1]);
 }

@@ -155,7 +155,12 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER",
                                      "NETCHECK_COPY_REPORT", "REPORT_COPIED", "REPORT_NOT_COPIED", "CLI_HELP_REPORT",
                                      "CLI_REPORT_COPIED", "REPORT_TITLE", "REPORT_ADAPTERS", "REPORT_DRIVER_KEYS",
-                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE"};
+                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE",
+                                     "READY_SLEEP_S1", "READY_SLEEP_S2", "READY_CARD_CANNOT_WAKE", "READY_HIBERNATION_REDUCED",
+                                     "READY_DEVICE_CANNOT_WAKE", "READY_HIBERFILE_REDUCED", "READY_WAKES_ON_OTHER",
+                                     "READY_INBOX_DRIVER", "READY_USB_CARD", "LAST_HIBERNATION_BY", "LAST_HIBERNATION_BY_CARD",
+                                     "LAST_HIBERNATION_NO_SOURCE", "LAST_STANDBY_LEFT", "LAST_STANDBY_LEFT_REASON",
+                                     "LISTEN_SIMPLE_TCPIP"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

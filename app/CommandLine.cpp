@@ -2,8 +2,8 @@
 
 #include <map>
 
+#include "core/HexDigits.h"
 #include "mypcs/PcFields.h"
-#include "text/HexDigits.h"
 #include "wakewait/WakeTarget.h"
 
 namespace {
@@ -95,9 +95,9 @@ struct Parse {
         if (name == L"WAIT") {
             if (line.wait) return L"CLI_TWICE";
             line.wait = true;
-            std::uint32_t address = 0;
             line.target = value;
-            return ParseTarget(value, address) == TargetKind::Invalid ? L"CLI_BAD_TARGET" : nullptr;
+            line.targetKind = ParseTarget(value, line.targetAddress);
+            return line.targetKind == TargetKind::Invalid ? L"CLI_BAD_TARGET" : nullptr;
         }
         if (seconds) return L"CLI_TWICE";
         seconds = true;

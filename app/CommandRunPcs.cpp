@@ -7,6 +7,7 @@
 #include "net/SystemAdapterFacts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
+#include "wakewait/WakeTarget.h"
 
 namespace {
 
@@ -107,6 +108,7 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
                                    : Text(L"CLI_WAIT_NO_ADDRESS", {orders.front().name}));
             return true;
         }
+        line.targetKind = ParseTarget(line.target, line.targetAddress);
         line.mac = orders.front().mac;
         line.errorKey = nullptr;
         line.badMac = false;

@@ -39,21 +39,24 @@ add_library(quorvane_win OBJECT
   framework/WindowsVersion.cpp
   lastwake/EventLogReader.cpp
   lastwake/FirmwareWakeUpReader.cpp
+  lastwake/LastWakeRecordReader.cpp
   lastwake/LastWakeWorker.cpp
   lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
+  listener/SimpleTcpipService.cpp
   net/AdapterList.cpp
+  net/AdapterSend.cpp
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp
   net/HostEntry.cpp
+  net/MibTable.cpp
   net/DirectedSend.cpp
   net/SendResult.cpp
   net/SystemAdapterFacts.cpp
-  netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/CheckFactsReader.cpp
-  report/ThisPcReport.cpp
+  netcheck/ThisPcReport.cpp
   netcheck/WakeSettingsReader.cpp
   power/DevicePowerReader.cpp
   power/PowerStatesReader.cpp
@@ -62,6 +65,7 @@ add_library(quorvane_win OBJECT
   wakewait/EchoProbe.cpp
   wakewait/NeighbourProbe.cpp
   wakewait/ProbeWorker.cpp
+  wakewait/WaitPump.cpp
   wakewait/WakeSend.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp

@@ -1,6 +1,7 @@
 #include "LastTimeFindings.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
+#include "text/TextArgs.h"
 
 namespace {
 
@@ -11,16 +12,31 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
+bool NamesAnAdapter(const std::wstring& source, const std::vector<Adapter>& adapters) {
     for (const Adapter& a : adapters)
         if (SameName(source, a.description) || SameName(source, a.label)) return true;
     return false;
 }
 
+// The keys of a wake from sleep and from hibernation: with no source, by a
+// device, by this PC's card.
+struct WakeKeys {
+    const wchar_t* noSource;
+    const wchar_t* by;
+    const wchar_t* byCard;
+};
+const WakeKeys kFromSleep{L"LAST_WOKE_NO_SOURCE", L"LAST_WOKE_BY", L"LAST_WOKE_BY_CARD"};
+const WakeKeys kFromHibernation{L"LAST_HIBERNATION_NO_SOURCE", L"LAST_HIBERNATION_BY", L"LAST_HIBERNATION_BY_CARD"};
+
 Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, const LastTimeWords& words) {
     const std::wstring time = words.time(wake.wakeTimeUtc);
-    if (wake.source.empty()) return {L"LAST_WOKE_NO_SOURCE", {time}};
-    return {IsCard(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
+    if (wake.from == WokeFrom::ModernStandby) {
+        if (wake.reason < 0) return {L"LAST_STANDBY_LEFT", {time}};
+        return {L"LAST_STANDBY_LEFT_REASON", {time, DecimalText(static_cast<unsigned long>(wake.reason))}};
+    }
+    const WakeKeys& keys = wake.from == WokeFrom::Hibernation ? kFromHibernation : kFromSleep;
+    if (wake.source.empty()) return {keys.noSource, {time}};
+    return {NamesAnAdapter(wake.source, adapters) ? keys.byCard : keys.by, {time, wake.source}};
 }
 
 // Each boot type with and without the firmware's word.

@@ -6,15 +6,7 @@
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
-
-namespace {
-
-std::wstring Trimmed(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(L' ');
-    return first == std::wstring::npos ? std::wstring() : text.substr(first, text.find_last_not_of(L' ') - first + 1);
-}
-
-}  // namespace
+#include "text/Trimmed.h"
 
 CPcEditDlg::CPcEditDlg(const SavedPc& pc, bool isNew, CWnd* pParentWnd)
     : CDialog(IDD_PC_EDIT, pParentWnd), m_pc(pc), m_bNew(isNew) {}
@@ -54,11 +46,11 @@ void CPcEditDlg::Refuse(CWnd& field, const wchar_t* key) {
 
 void CPcEditDlg::OnOK() {
     SavedPc pc;
-    pc.name = Trimmed(m_edtName.GetWindowText());
-    pc.address = Trimmed(m_edtAddress.GetWindowText());
-    pc.destination = Trimmed(m_edtDestination.GetWindowText());
-    pc.password = Trimmed(m_edtPassword.GetWindowText());
-    const std::wstring port = Trimmed(m_edtPort.GetWindowText());
+    pc.name = Trimmed(m_edtName.GetWindowText(), L" ");
+    pc.address = Trimmed(m_edtAddress.GetWindowText(), L" ");
+    pc.destination = Trimmed(m_edtDestination.GetWindowText(), L" ");
+    pc.password = Trimmed(m_edtPassword.GetWindowText(), L" ");
+    const std::wstring port = Trimmed(m_edtPort.GetWindowText(), L" ");
     const wchar_t* key = nullptr;
     const PcField bad = FindBadField(pc, key);
     CWnd* fields[] = {nullptr, &m_edtName, &m_edtMac, &m_edtAddress, &m_edtDestination, &m_edtPort, &m_edtPassword};

@@ -4,6 +4,7 @@
 #include "PcFields.h"
 #include "net/MacAddress.h"
 #include "text/TextArgs.h"
+#include "text/Trimmed.h"
 #include "text/Utf8.h"
 
 namespace {
@@ -11,19 +12,13 @@ namespace {
 const wchar_t* const kColumns[6] = {L"Name", L"MAC", L"Address", L"Destination", L"Port", L"Password"};
 const char kBom[] = "\xEF\xBB\xBF";
 
-std::wstring Trimmed(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 std::wstring FieldAt(const std::vector<std::wstring>& fields, int column) {
-    return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? Trimmed(fields[column]) : std::wstring();
+    return column >= 0 && static_cast<std::size_t>(column) < fields.size() ? Trimmed(fields[column], L" \t") : std::wstring();
 }
 
 bool AllEmpty(const std::vector<std::wstring>& fields) {
     for (const std::wstring& field : fields)
-        if (!Trimmed(field).empty()) return false;
+        if (!Trimmed(field, L" \t").empty()) return false;
     return true;
 }
 
@@ -97,7 +92,7 @@ void PcList::ReadHeader(const std::string& bytes) {
     for (int k = 0; k < 6; ++k) {
         m_column[k] = -1;
         for (std::size_t i = 0; i < m_header.size() && m_headerRead; ++i)
-            if (m_column[k] < 0 && SamePcName(Trimmed(m_header[i]), kColumns[k])) m_column[k] = static_cast<int>(i);
+            if (m_column[k] < 0 && SamePcName(Trimmed(m_header[i], L" \t"), kColumns[k])) m_column[k] = static_cast<int>(i);
     }
     // Without a name and an address no line is a PC: such a file is not this list.
     if (m_column[0] < 0 || m_column[1] < 0) m_headerRead = false;

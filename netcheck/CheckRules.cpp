@@ -12,8 +12,16 @@ bool IsLan(const Adapter& a) {
     return a.card >= 0 || IsCard(a);
 }
 
+bool OnlyLinkLocal(const Adapter& a) {
+    for (const std::uint32_t address : a.addresses)
+        if ((address & 0xFFFF0000u) != 0xA9FE0000u) return false;  // 169.254.0.0/16
+    return true;
+}
+
+// A virtual adapter with only an automatic link-local address (a capture
+// driver's loopback adapter) is no network a PC to be woken can be on.
 bool IsWorking(const Adapter& a) {
-    return a.connected && !a.addresses.empty();
+    return a.connected && !a.addresses.empty() && !(a.isVirtual && a.card < 0 && OnlyLinkLocal(a));
 }
 
 std::wstring Network(const AdapterSubnet& row) {
@@ -26,28 +34,7 @@ void Append(std::wstring& list, const std::wstring& item) {
 
 }  // namespace
 
-std::vector<AdapterSubnet> SubnetsOf(const std::vector<Adapter>& adapters) {
-    std::vector<AdapterSubnet> rows;
-    for (std::size_t a = 0; a < adapters.size(); ++a) {
-        const Adapter& adapter = adapters[a];
-        if (adapter.addresses.empty()) rows.push_back({a, false, 0, 0, false, 0});
-        for (std::size_t i = 0; i < adapter.addresses.size(); ++i) {
-            AdapterSubnet row{a, true, adapter.addresses[i], 0, false, 0};
-            const std::uint32_t mask = i < adapter.masks.size() ? adapter.masks[i] : 0xFFFFFFFFu;
-            const int prefix = PrefixLength(mask);
-            row.prefix = prefix < 0 ? 32 : prefix;
-            row.hasBroadcast = DirectedBroadcast(row.address, mask, row.broadcast);
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
-
-bool IsSendTarget(const std::vector<Adapter>& adapters, const AdapterSubnet& row) {
-    return row.adapter < adapters.size() && adapters[row.adapter].connected && row.hasAddress && row.hasBroadcast;
-}
-
-std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows,
+std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows,
                                    bool macComplete) {
     std::vector<Finding> findings;
     for (const Adapter& a : adapters)
@@ -74,7 +61,7 @@ std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const s
     } else if (!IsLan(*leaves)) {
         // Where the send through every adapter reaches that Power ON does not.
         std::wstring reaches;
-        for (const CheckRow& row : rows)
+        for (const AdapterSubnet& row : rows)
             if (IsSendTarget(adapters, row) && &adapters[row.adapter] != leaves)
                 Append(reaches, adapters[row.adapter].label + L" (" + Network(row) + L")");
         if (reaches.empty())
@@ -85,7 +72,7 @@ std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const s
         findings.push_back({L"NETCHECK_SEVERAL", {leaves->label, others}});
     } else {
         std::wstring network;
-        for (const CheckRow& row : rows)
+        for (const AdapterSubnet& row : rows)
             if (row.hasAddress && &adapters[row.adapter] == leaves) Append(network, Network(row));
         findings.push_back({L"NETCHECK_ONE", {leaves->label, network}});
     }

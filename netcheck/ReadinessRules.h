@@ -11,15 +11,6 @@
 #include "net/DriverKeys.h"
 #include "text/Finding.h"
 
-// A registry value's text: REG_SZ or REG_EXPAND_SZ, up to its first NUL,
-// whether or not it was stored with one; empty for every other type.
-std::wstring RegistryText(unsigned long type, const unsigned char* bytes, std::size_t size);
-
-// A registry value's number: REG_DWORD of exactly four bytes, or decimal
-// digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their
-// terminator. Not present for every other type, size or text.
-RegNumber RegistryNumber(unsigned long type, const unsigned char* bytes, std::size_t size);
-
 enum class WakeSetting {
     NotApplicable,           // not a network card: no text
     NotReported,
@@ -57,7 +48,14 @@ struct FastStartupValues {
     RegNumber hiberbootEnabled;  // the local setting
     RegNumber hibernateEnabled;
 };
+// Fast Startup exists from Windows 8 (6.2): before, a HiberbootEnabled left
+// behind by an upgrade or a tweak tool means nothing. From 8 on, the
+// kernel's Hiberboot byte (which folds in the policy and the hibernation
+// file) must say so too, where the structure was read.
 PcPower PcPowerOf(const PowerStates& states, const FastStartupValues& values);
+
+// The report's word for what decided: "keys", "Hiberboot" or "before8".
+const wchar_t* FastStartupByName(FastStartupBy by);
 
 // What stops this PC from waking, each with what to do; then, for a card
 // under a virtual switch, bridge or team, the MAC address that wakes this

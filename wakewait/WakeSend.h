@@ -9,7 +9,7 @@
 
 #include "net/MagicPacketFormat.h"
 #include "net/SendResult.h"
-#include "netcheck/CheckRules.h"
+#include "net/AdapterSubnets.h"
 
 struct WakeSendResult {
     bool powerOn = false;           // Power ON's sender sent its packet

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "net/Ipv4.h"
+#include "wakewait/NeighbourAnswer.h"
 #include "wakewait/ProbeRounds.h"
 #include "wakewait/WaitTexts.h"
 #include "wakewait/WakeTarget.h"
@@ -15,7 +16,7 @@ std::uint32_t Ip(const wchar_t* text) {
     return address;
 }
 
-TEST(WaitRules, TheFieldTakesFourDecimalPartsOrAName) {
+TEST(WakeTarget, TheFieldTakesFourDecimalPartsOrAName) {
     EXPECT_EQ(L"192.168.1.23", DottedQuad(Ip(L"192.168.1.23")));
     EXPECT_EQ(L"10.0.0.1", DottedQuad(Ip(L"010.0.0.1")));  // decimal, never octal
     std::uint32_t address = 0;
@@ -35,7 +36,7 @@ Adapter Lan(const wchar_t* address, const wchar_t* mask) {
     return a;
 }
 
-TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
+TEST(WakeTarget, AddressesThatAreNoOtherPcAreRefused) {
     const std::vector<Adapter> adapters{Lan(L"192.168.1.20", L"255.255.255.0"), Lan(L"10.8.0.6", L"255.255.255.252")};
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"192.168.1.20"), adapters));
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"127.0.0.1"), adapters));
@@ -44,14 +45,9 @@ TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
         EXPECT_EQ(Refusal::NotAPc, RefuseAddress(Ip(notAPc), adapters)) << notAPc;
     EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"192.168.1.23"), adapters));
     EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"172.16.0.9"), adapters));
-
-    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
-    EXPECT_EQ(0, LocalRowFor(Ip(L"192.168.1.23"), adapters, rows));
-    EXPECT_EQ(1, LocalRowFor(Ip(L"10.8.0.5"), adapters, rows));
-    EXPECT_EQ(-1, LocalRowFor(Ip(L"172.16.0.9"), adapters, rows));  // behind a router
 }
 
-TEST(WaitRules, TheArpCacheGivesTheLastValidAddressOfTheMac) {
+TEST(WakeTarget, TheArpCacheGivesTheLastValidAddressOfTheMac) {
     const MacAddress mac{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
     const MacAddress other{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5F};
     std::uint32_t address = 0;
@@ -62,7 +58,7 @@ TEST(WaitRules, TheArpCacheGivesTheLastValidAddressOfTheMac) {
     EXPECT_EQ(L"10.0.0.5", DottedQuad(address));
 }
 
-TEST(WaitRules, OnlyASuccessfulReplyFromThePcCounts) {
+TEST(WaitMachine, OnlyASuccessfulReplyFromThePcCounts) {
     const std::uint32_t pc = Ip(L"192.168.1.23"), self = Ip(L"192.168.1.20");
     EXPECT_TRUE(IsAnswerFrom(0, pc, pc));
     EXPECT_FALSE(IsAnswerFrom(11003, self, pc));  // destination host unreachable, from this PC
@@ -100,7 +96,7 @@ WaitMachine Wait(const ProbeRound& before, std::vector<ProbeRound> rounds, std::
     return wait;
 }
 
-TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
+TEST(WaitMachine, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_STREQ(L"WAIT_ALREADY_ON", Wait(Round(0, true), {}).VerdictKey());  // behind a router: no MAC
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::NoAnswer, &kPc), {}).VerdictKey());
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::Answered, &kBridged), {}).VerdictKey());
@@ -114,7 +110,7 @@ TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_EQ(kOther, mac);
 }
 
-TEST(WaitRules, WhatEndsTheWait) {
+TEST(WaitMachine, WhatEndsTheWait) {
     const std::vector<ProbeRound> asleep(6, Round(0, false, Neighbour::NoAnswer));
     std::vector<ProbeRound> rounds = asleep;
 
@@ -146,7 +142,7 @@ TEST(WaitRules, WhatEndsTheWait) {
     EXPECT_STREQ(L"WAIT_TIMED_OUT", Wait(Round(0, false, Neighbour::Unavailable), std::vector<ProbeRound>(200, Round(0, false))).VerdictKey());
 }
 
-TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
+TEST(WaitMachine, AnotherDevicesAnswersNeverCount) {
     std::vector<ProbeRound> rounds(200, Round(0, true, Neighbour::Answered, &kOther));
     WaitMachine w = Wait(Round(0, false, Neighbour::NoAnswer), rounds);
     MacAddress mac{};
@@ -159,7 +155,7 @@ TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
     EXPECT_TRUE(w.OtherDevice(mac));
 }
 
-TEST(WaitRules, TheWaitOnA32BitTickCountThatWraps) {
+TEST(WaitMachine, TheWaitOnA32BitTickCountThatWraps) {
     WaitMachine never = Wait(Round(0, false), std::vector<ProbeRound>(400, Round(0, false)), 0xFFFFF000u);
     EXPECT_EQ(WaitState::TimedOut, never.State());
     EXPECT_EQ(180u, never.FinalSeconds());
@@ -243,7 +239,7 @@ TEST(ProbeRounds, ARoundEverySecondOrAsSoonAsABlockingOneReturns) {
     EXPECT_EQ(0xFFFFF000u + 4000, r.startedAt);  // at once after the four seconds the round took
 }
 
-TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForTheWait) {
+TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForThatRoundOnly) {
     FakeProbes pc;
     pc.arpAnswers = true;
     ProbeRounds rounds(pc, 1, 7);
@@ -257,8 +253,27 @@ TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForTheWait) {
     ProbeRounds once(broken, 1, 7);
     once.Run(r);
     once.Run(r);
-    EXPECT_EQ(1, broken.resolves);
-    EXPECT_EQ(Neighbour::NotAsked, r.arp);
+    EXPECT_EQ(2, broken.resolves);  // a failure that passes, as one right after a wake does
+    EXPECT_EQ(Neighbour::Unavailable, r.arp);
+    EXPECT_FALSE(r.hasMac);
+}
+
+// ResolveIpNetEntry2's answers as Windows gives them, and the neighbour
+// states an echo reply leaves behind (NL_NEIGHBOR_STATE).
+TEST(NeighbourAnswer, WhatCountsAsAnAnswerNoAnswerOrAFailure) {
+    constexpr unsigned long kSuccess = 0, kBadNetName = 67, kNetUnreachable = 1231, kHostUnreachable = 1232,
+                            kInvalidParameter = 87, kNotFound = 1168;
+    EXPECT_EQ(Neighbour::Answered, NeighbourOfResolve(kSuccess, 6));
+    EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(kSuccess, 0));  // no address: nobody answered
+    EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(kSuccess, 8));
+    for (const unsigned long none : {kBadNetName, kNetUnreachable, kHostUnreachable})
+        EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(none, 0)) << none;
+    for (const unsigned long failed : {kInvalidParameter, kNotFound})
+        EXPECT_EQ(Neighbour::Unavailable, NeighbourOfResolve(failed, 6)) << failed;
+
+    const int kUnreachable = 0, kIncomplete = 1, kProbe = 2, kDelay = 3, kStale = 4, kReachable = 5, kPermanent = 6;
+    for (const int answered : {kProbe, kDelay, kStale, kReachable}) EXPECT_TRUE(IsAnsweredState(answered)) << answered;
+    for (const int not_ : {kUnreachable, kIncomplete, kPermanent}) EXPECT_FALSE(IsAnsweredState(not_)) << not_;
 }
 
 TEST(ProbeRounds, StopDuringABlockingProbeStartsNoOther) {

@@ -128,7 +128,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
     CommandLine line = ParseCommandLine(args);
     // Without a console, the outcome in a window, unless none may open.
     const bool windows = !out.Available() && !AsksQuiet(args);
-    ExitCode saved = ExitCode::Sent;
+    ExitCode saved = ExitCode::Succeeded;
     if (!line.help && RunForSavedPcs(line, steps, saved)) {
         if (windows && !steps.Said().empty()) AfxMessageBox(steps.Said().c_str(), MB_OK | MB_ICONINFORMATION, 0);
         return static_cast<int>(saved);

@@ -63,12 +63,12 @@ ExitCode SendAll(const std::vector<PcSendOrder>& orders, SayLine& say) {
     bool needAdapters = false;
     for (const PcSendOrder& order : orders) needAdapters = needAdapters || order.destination.empty();
     const std::vector<Adapter> adapters = needAdapters ? SurveyThisPc() : std::vector<Adapter>();
-    ExitCode code = ExitCode::Sent;
+    ExitCode code = ExitCode::Succeeded;
     for (const PcSendOrder& order : orders) {
         const PcSendOutcome outcome = SendForPc(order, adapters);
         for (const std::wstring& text : outcome.lines) say(text);
         if (outcome.end == PcSendEnd::Refused) code = ExitCode::BadCommandLine;
-        else if (outcome.end != PcSendEnd::Sent && code == ExitCode::Sent) code = ExitCode::SendFailed;
+        else if (outcome.end != PcSendEnd::Sent && code == ExitCode::Succeeded) code = ExitCode::SendFailed;
     }
     return code;
 }
@@ -83,7 +83,7 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
     if (line.list) {
         book.Load();
         SayList(book.List(), say);
-        code = ExitCode::Sent;
+        code = ExitCode::Succeeded;
         return true;
     }
     const bool extras = !line.to.empty() || line.port || !line.password.empty();

@@ -60,6 +60,12 @@ start_once() {
 }
 median() { sort -n | sed -n "$((runs / 2 + 1))p"; }
 
+# "bench.sh pcs": My PCs' round of states for 64 saved PCs, alone.
+if [ "${1:-}" = pcs ]; then
+  QUORVANE_EXE="$build/Quorvane.exe" bash "$root/bench/pcs_bench.sh"
+  exit
+fi
+
 # "bench.sh check" runs the third benchmark alone.
 if [ "${1:-}" != check ]; then
 # The first start of a fresh prefix sets Wine up and is not counted; then the

@@ -71,6 +71,7 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         bool* flag = name == L"EVERY"    ? &line.every
                      : name == L"QUIET"  ? &line.quiet
                      : name == L"REPORT" ? &line.report
+                     : name == L"SCAN"   ? &line.scan
                                          : nullptr;
         if (flag) {
             if (*flag) return Refuse(L"CLI_TWICE", args[i]);
@@ -103,8 +104,11 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     }
     if (line.help) return line;
     // The report sends nothing: nothing that belongs to a send goes with it.
-    if (line.report && (line.wake || line.every || line.wait || seconds)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
+    if (line.report && (line.wake || line.every || line.wait || line.scan || seconds)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
     if (line.report) return line;
+    // Nor with the scan, which only asks.
+    if (line.scan && (line.wake || line.every || line.wait || seconds)) return Refuse(L"CLI_REPORT_ALONE", L"/scan");
+    if (line.scan) return line;
     if (!line.wake) return Refuse(L"CLI_NEEDS_WAKE", args.front());
     if (seconds && !line.wait) return Refuse(L"CLI_NEEDS_WAIT", L"/seconds");
     return line;

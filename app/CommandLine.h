@@ -3,6 +3,7 @@
 // asks for, or what was wrong with it. Platform-free.
 //   /wake MAC [/every] [/wait ADDRESS-OR-NAME [/seconds N]] [/quiet]
 //   /report [/quiet]
+//   /scan [/quiet]
 //   /? or /help
 // Options are case-insensitive, with "/" or "-" before each; values are
 // separate arguments.
@@ -22,6 +23,8 @@ enum class ExitCode : int {
     SendFailed = 3,
     Refused = 4,         // the /wait address is refused, or another device answers there
     Reported = 0,        // /report: the report written, or copied to the clipboard
+    Scanned = 0,         // /scan: the devices found written, or copied to the clipboard
+    NoNetwork = 3,       // /scan: this PC has no connected IPv4 network
 };
 
 struct CommandLine {
@@ -34,6 +37,7 @@ struct CommandLine {
     std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;
+    bool scan = false;
 
     // What was wrong: a language key ("%1" the argument) and that argument;
     // null when the line is good.

@@ -27,6 +27,10 @@ add_library(quorvane_win OBJECT
   framework/CWinApp.cpp
   framework/CWorker.cpp
   findpcs/FindPcs.cpp
+  findpcs/NameLookups.cpp
+  findpcs/ScanRun.cpp
+  findpcs/SystemNeighbours.cpp
+  app/CommandScan.cpp
   framework/CWnd.cpp
   framework/MessageMap.cpp
   framework/SystemLibrary.cpp

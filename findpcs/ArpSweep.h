@@ -11,7 +11,7 @@
 // Platform-free.
 #include <cstddef>
 #include <cstdint>
-#include <functional>
+#include "framework/CallbackRef.h"
 #include <vector>
 
 #include "NeighbourRules.h"
@@ -49,9 +49,9 @@ public:
     virtual bool Stopped() = 0;
     // task(0) ... task(count - 1), at most `inFlight` at once, possibly on
     // several threads; returns once every task that began has ended.
-    virtual void RunBounded(std::size_t count, std::size_t inFlight, const std::function<void(std::size_t)>& task) = 0;
+    virtual void RunBounded(std::size_t count, std::size_t inFlight, CallbackRef<void(std::size_t)> task) = 0;
     // Runs `step` while no other thread of RunBounded runs one.
-    virtual void Exclusive(const std::function<void()>& step) = 0;
+    virtual void Exclusive(CallbackRef<void()> step) = 0;
 
 protected:
     ~NeighbourSystem() = default;

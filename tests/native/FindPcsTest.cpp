@@ -266,11 +266,11 @@ public:
         return true;
     }
     bool Stopped() override { return false; }
-    void RunBounded(std::size_t count, std::size_t inFlight, const std::function<void(std::size_t)>& task) override {
+    void RunBounded(std::size_t count, std::size_t inFlight, CallbackRef<void(std::size_t)> task) override {
         EXPECT_LE(inFlight, 64u);
         for (std::size_t i = 0; i < count; ++i) task(i);
     }
-    void Exclusive(const std::function<void()>& step) override { step(); }
+    void Exclusive(CallbackRef<void()> step) override { step(); }
 };
 
 class CountingSink final : public SweepSink {

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Find PCs end to end, in namespaces of its own: a sender on 10.77.0.1/24 and
+# 40 devices on its subnet, each with a MAC address of its own (macvlans on
+# one cable), ten of them in a namespace that drops every ping, two with
+# reverse names in the sender's hosts file, and a name server that answers
+# every other query at once. `/scan` must list exactly the 40, with their
+# MACs, names and makers; the window the same rows.
+source "$(dirname "$0")/lib.sh"
+trap 'cleanup_netns; rm -rf "$scratch"' EXIT
+
+scratch="$QUORVANE_SCRATCH/findpcs-$$"
+mkdir -p "$scratch"
+snd="qv-$$-snd" hub="qv-$$-hub" pinged="qv-$$-ping" silent="qv-$$-nopg"
+make_netns "$snd"
+make_netns "$hub"
+make_netns "$pinged"
+make_netns "$silent"
+link_netns "$snd" 10.77.0.1/24 "$hub" 10.77.0.250/32
+ip -n "$hub" addr flush dev eth0
+ip netns exec "$silent" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+expected=()
+add_device() {  # add_device NS ADDRESS MAC
+  local name="m${2##*.}"
+  ip -n "$hub" link add "$name" link eth0 address "$3" type macvlan mode bridge
+  ip -n "$hub" link set "$name" netns "$1"
+  ip -n "$1" addr add "$2/24" dev "$name"
+  ip -n "$1" link set "$name" up
+}
+for ns in "$pinged" "$silent"; do
+  # Each address answers ARP only on its own device, with its own MAC.
+  ip netns exec "$ns" sysctl -qw net.ipv4.conf.all.arp_ignore=1 net.ipv4.conf.all.arp_announce=2
+done
+for i in $(seq 10 39); do
+  add_device "$pinged" "10.77.0.$i" "$(printf '00:1b:21:00:00:%02x' "$i")"  # Intel's prefix
+  expected+=("10.77.0.$i	$(printf '00-1B-21-00-00-%02X' "$i")		Intel")
+done
+for i in $(seq 200 209); do
+  add_device "$silent" "10.77.0.$i" "$(printf 'b8:27:eb:00:00:%02x' "$i")"  # Raspberry Pi's
+  expected+=("10.77.0.$i	$(printf 'B8-27-EB-00-00-%02X' "$i")		Raspberry Pi")
+done
+expected[2]="10.77.0.12	00-1B-21-00-00-0C	nas-one	Intel"
+expected[35]="10.77.0.205	B8-27-EB-00-00-CD	media-pc	Raspberry Pi"
+
+names_unknown_in "$snd" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
+ip netns exec "$snd" python3 "$here/dns_answers_at_once.py" 127.0.0.1 "$scratch/dns.ready" &
+for ((i = 0; i < 50; i++)); do [ -e "$scratch/dns.ready" ] && break; sleep 0.1; done
+prefix_for_netns "$snd" prefix
+
+check "the ten drop pings, the others answer them" "1 0" \
+  "$(ip netns exec "$silent" sysctl -n net.ipv4.icmp_echo_ignore_all) $(ip netns exec "$pinged" sysctl -n net.ipv4.icmp_echo_ignore_all)"
+
+# Runs the program with the arguments, standard output to $scratch/out;
+# its exit code in $status, its output (without CR) in $out, its time in $took.
+run() {
+  local start
+  start=$(date +%s%N)
+  status=0
+  timeout 60 ip netns exec "$snd" env WINEPREFIX="$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_EXE" "$@" \
+    </dev/null >"$scratch/out" 2>/dev/null || status=$?
+  took=$((($(date +%s%N) - start) / 1000000))
+  out="$(tr -d '\r' <"$scratch/out")"
+}
+
+run /scan
+check "/scan: exit 0" "0" "$status"
+check "a heading for the subnet" "# 10.77.0.0/24 on eth0" "$(head -n 1 <<<"$out")"
+check "exactly the 40, by address, with MACs, the names given and makers" "$(printf '%s\n' "${expected[@]}")" \
+  "$(tail -n +2 <<<"$out")"
+echo "# /scan took $took ms"
+check "within ten seconds" "yes" "$([ "$took" -lt 10000 ] && echo yes || echo "no: $took ms")"
+
+# Without any connected IPv4 network: exit 3 and a sentence.
+ip -n "$snd" link set eth0 down
+run /scan
+check "/scan without a network: exit 3" "3" "$status"
+check "says so" "This PC has no connected IPv4 network to look for PCs on." "$out"
+ip -n "$snd" link set eth0 up
+
+finish

@@ -64,9 +64,7 @@ DWORD WINAPI PoolThread(LPVOID param) {
 
 }  // namespace
 
-SystemNeighbours::SystemNeighbours(HANDLE stop)
-    : m_hStop(stop), m_session(m_winsock, kWinsock2),
-      m_socket(m_session.Started() ? ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP) : INVALID_SOCKET) {}
+SystemNeighbours::SystemNeighbours(HANDLE stop) : m_hStop(stop), m_session(m_winsock, kWinsock2) {}
 
 bool SystemNeighbours::HasResolve() { return HasNeighbourProbe(); }
 
@@ -83,7 +81,13 @@ unsigned long SystemNeighbours::SendArp(std::uint32_t address, MacAddress& mac, 
     return result;
 }
 
+// A datagram to an address that does not answer ARP waits in the system's
+// queue, on its socket's send buffer, until its ARP gives up some seconds
+// later; a socket that sent a whole /24 so would block in sendto. A socket
+// of its own for each wave keeps every send immediate.
 void SystemNeighbours::Provoke(std::uint32_t address) {
+    if (m_sent++ % kProvokeWave == 0 && m_session.Started())
+        m_socket = CUdpSocket(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
     if (!m_socket.IsOpen()) return;
     sockaddr_in to{};
     to.sin_family = AF_INET;

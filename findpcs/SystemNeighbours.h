@@ -32,6 +32,7 @@ private:
     HANDLE m_hStop;
     WinsockStartup m_winsock;
     SocketSession m_session;  // before the socket, so that it ends after it
-    CUdpSocket m_socket;
+    CUdpSocket m_socket;  // the current wave's
+    std::size_t m_sent = 0;
     CCriticalSection m_lock;
 };

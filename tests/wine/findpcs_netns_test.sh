@@ -72,6 +72,7 @@ check "within ten seconds" "yes" "$([ "$took" -lt 10000 ] && echo yes || echo "n
 # Without any connected IPv4 network: exit 3 and a sentence.
 ip -n "$snd" link set eth0 down
 run /scan
+echo "# /scan without a network took $took ms"
 check "/scan without a network: exit 3" "3" "$status"
 check "says so" "This PC has no connected IPv4 network to look for PCs on." "$out"
 ip -n "$snd" link set eth0 up

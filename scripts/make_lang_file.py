@@ -801,6 +801,10 @@ TEXTS = [
      "%1 answers for many addresses (a router’s proxy ARP), so it is not a PC to wake: left out.",
      "%1은(는) 여러 주소에 대신 응답하므로(라우터의 프록시 ARP) 깨울 PC가 아닙니다. 제외했습니다.",
      "%1は多くのアドレスに代わって応答するため（ルーターのプロキシARP）、起動するパソコンではありません。除外しました。"),
+    ("FINDPCS_LIST_LABEL",
+     "&Devices that answered on this PC’s networks:",
+     "이 PC의 네트워크에서 응답한 장치(&D):",
+     "このパソコンのネットワークで応答した機器(&D)："),
 ]
 
 LANGUAGES = ("ENGLISH", "KOREAN", "JAPANESE")

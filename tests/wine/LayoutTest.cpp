@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedScan.h"
 #include "TestDialog.h"
+#include "findpcs/CFindPcsDlg.h"
 #include "WineTestSupport.h"
 #include "ownmac/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
@@ -175,6 +177,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { TestBook b; CFindPcsDlg d(b, &ScriptedScan); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
 
 TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
@@ -183,6 +186,7 @@ TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { TestBook b; CFindPcsDlg d(b, &ScriptedScan); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Layout, ::testing::Values(L"ENGLISH.BRVT", L"KOREAN.BRVT", L"JAPANESE.BRVT"));

@@ -4,9 +4,10 @@
 # one cable), ten of them in a namespace that drops every ping, two with
 # reverse names in the sender's hosts file, and a name server that answers
 # every other query at once. `/scan` must list exactly the 40, with their
-# MACs, names and makers; the window the same rows.
+# MACs, names and makers; the window the same rows, and hands every row
+# picked to the saved list.
 source "$(dirname "$0")/lib.sh"
-trap 'cleanup_netns; rm -rf "$scratch"' EXIT
+trap 'kill "${dns_pid:-0}" 2>/dev/null; wait "${dns_pid:-0}" 2>/dev/null; cleanup_netns; rm -rf "$scratch"' EXIT
 
 scratch="$QUORVANE_SCRATCH/findpcs-$$"
 mkdir -p "$scratch"
@@ -43,6 +44,7 @@ expected[35]="10.77.0.205	B8-27-EB-00-00-CD	media-pc	Raspberry Pi"
 
 names_unknown_in "$snd" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
 ip netns exec "$snd" python3 "$here/dns_answers_at_once.py" 127.0.0.1 "$scratch/dns.ready" &
+dns_pid=$!
 for ((i = 0; i < 50; i++)); do [ -e "$scratch/dns.ready" ] && break; sleep 0.1; done
 prefix_for_netns "$snd" prefix
 
@@ -68,6 +70,27 @@ check "exactly the 40, by address, with MACs, the names given and makers" "$(pri
   "$(tail -n +2 <<<"$out")"
 echo "# /scan took $took ms"
 check "within ten seconds" "yes" "$([ "$took" -lt 10000 ] && echo yes || echo "no: $took ms")"
+
+# The window, opened as My PCs opens it: the same rows as they answer, and
+# every row picked handed to the saved list.
+in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_FIND_PCS_WINDOW" 'C:\saved.txt' \
+  </dev/null >/dev/null 2>"$scratch/window.log" &
+program_pid=$!
+P() { probe_in "$snd" "$prefix" "$@"; }
+P wait 1 30 >/dev/null || true
+status_of() { item_in "$snd" "$prefix" 1074 | cut -c1-12; }
+check "the window's scan ends" "FINDPCS_DONE" "$(for ((i = 0; i < 50; i++)); do [ "$(status_of)" = FINDPCS_DONE ] && break; sleep 0.2; done; status_of)"
+
+window_rows="$(P rows 1070 | grep -v "^rows " || true)"
+check "the window lists the same rows" "$(printf '%s\n' "${expected[@]}" | sed 's/\t/ | /g; s/$/ | 10.77.0.0\/24/')" "$window_rows"
+P select-all 1070
+P click 1071 >/dev/null
+check "Add to My PCs hands every row picked to the saved list" "40" "$(wc -l <"$prefix/drive_c/saved.txt" | tr -d ' ')"
+check_contains "by name where it has one" "nas-one	00-1B-21-00-00-0C	10.77.0.12" "$(cat "$prefix/drive_c/saved.txt" 2>/dev/null)"
+check_contains "else by its address" "10.77.0.10	00-1B-21-00-00-0A	10.77.0.10" "$(cat "$prefix/drive_c/saved.txt" 2>/dev/null)"
+P syscommand 0xF060 >/dev/null
+wait_program 20
+check "the window closes" "0" "$program_status"
 
 # Without any connected IPv4 network: exit 3 and a sentence.
 ip -n "$snd" link set eth0 down

@@ -1,10 +1,12 @@
 // Opens the scan's window as My PCs does, over a list of saved PCs that
 // writes each PC saved as a line "name<TAB>MAC<TAB>address" to the file
-// named by the first argument.
+// named by the first argument; in the language section named by the second
+// (ENGLISH.BRVT) where one is given, else with the texts' keys.
 #include <cstdio>
 
 #include "findpcs/FindPcs.h"
 #include "net/MacAddress.h"
+#include "WineTestSupport.h"
 #include "text/AnsiText.h"
 
 namespace {
@@ -32,6 +34,7 @@ private:
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
+    if (argc > 2) UseLanguage(argv[2]);
     FileBook book(argv[1]);
     ShowFindPcs(nullptr, book);
     return 0;

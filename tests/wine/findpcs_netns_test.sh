@@ -11,41 +11,13 @@ trap 'kill "${dns_pid:-0}" 2>/dev/null; wait "${dns_pid:-0}" 2>/dev/null; cleanu
 
 scratch="$QUORVANE_SCRATCH/findpcs-$$"
 mkdir -p "$scratch"
-snd="qv-$$-snd" hub="qv-$$-hub" pinged="qv-$$-ping" silent="qv-$$-nopg"
-make_netns "$snd"
-make_netns "$hub"
-make_netns "$pinged"
-make_netns "$silent"
-link_netns "$snd" 10.77.0.1/24 "$hub" 10.77.0.250/32
-ip -n "$hub" addr flush dev eth0
-ip netns exec "$silent" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
-expected=()
-add_device() {  # add_device NS ADDRESS MAC
-  local name="m${2##*.}"
-  ip -n "$hub" link add "$name" link eth0 address "$3" type macvlan mode bridge
-  ip -n "$hub" link set "$name" netns "$1"
-  ip -n "$1" addr add "$2/24" dev "$name"
-  ip -n "$1" link set "$name" up
-}
-for ns in "$pinged" "$silent"; do
-  # Each address answers ARP only on its own device, with its own MAC.
-  ip netns exec "$ns" sysctl -qw net.ipv4.conf.all.arp_ignore=1 net.ipv4.conf.all.arp_announce=2
-done
-for i in $(seq 10 39); do
-  add_device "$pinged" "10.77.0.$i" "$(printf '00:1b:21:00:00:%02x' "$i")"  # Intel's prefix
-  expected+=("10.77.0.$i	$(printf '00-1B-21-00-00-%02X' "$i")		Intel")
-done
-for i in $(seq 200 209); do
-  add_device "$silent" "10.77.0.$i" "$(printf 'b8:27:eb:00:00:%02x' "$i")"  # Raspberry Pi's
-  expected+=("10.77.0.$i	$(printf 'B8-27-EB-00-00-%02X' "$i")		Raspberry Pi")
-done
+snd="qv-$$-snd" pinged="qv-$$-ping" silent="qv-$$-nopg"
+make_scan_network "$snd" "$pinged" "$silent" 10.77.0
+expected=("${scan_expected[@]}")
 expected[2]="10.77.0.12	00-1B-21-00-00-0C	nas-one	Intel"
 expected[35]="10.77.0.205	B8-27-EB-00-00-CD	media-pc	Raspberry Pi"
-
 names_unknown_in "$snd" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
-ip netns exec "$snd" python3 "$here/dns_answers_at_once.py" 127.0.0.1 "$scratch/dns.ready" &
-dns_pid=$!
-for ((i = 0; i < 50; i++)); do [ -e "$scratch/dns.ready" ] && break; sleep 0.1; done
+start_instant_dns "$snd" "$scratch/dns.ready"
 prefix_for_netns "$snd" prefix
 
 check "the ten drop pings, the others answer them" "1 0" \
@@ -91,6 +63,19 @@ check_contains "else by its address" "10.77.0.10	00-1B-21-00-00-0A	10.77.0.10" "
 P syscommand 0xF060 >/dev/null
 wait_program 20
 check "the window closes" "0" "$program_status"
+
+# The README's picture of the scan, when asked for: the window in English.
+if [ -n "${QUORVANE_SCREENSHOT:-}" ]; then
+  in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_FIND_PCS_WINDOW" 'C:\shot.txt' ENGLISH.BRVT \
+    </dev/null >/dev/null 2>&1 &
+  program_pid=$!
+  P wait 1 30 >/dev/null || true
+  sleep 4  # the scan and its names
+  read -r x y width height < <(P rect)
+  import -window "$(desktop_window)" -crop "${width}x${height}+${x}+${y}" +repage "$QUORVANE_SCREENSHOT"
+  P syscommand 0xF060 >/dev/null
+  wait_program 20
+fi
 
 # Without any connected IPv4 network: exit 3 and a sentence.
 ip -n "$snd" link set eth0 down

@@ -1,8 +1,6 @@
 #include "NeighbourRules.h"
 
 #include <algorithm>
-#include <map>
-#include <utility>
 
 namespace {
 
@@ -53,10 +51,14 @@ std::size_t TakeAnswers(const std::vector<ScanSubnet>& plan, NeighbourTableKind 
     return added;
 }
 
+// Counted pair by pair: a subnet of the scan holds at most 1,024 devices.
 void MarkProxyArp(std::vector<FoundDevice>& found) {
-    std::map<std::pair<int, MacAddress>, std::size_t> counts;
-    for (const FoundDevice& d : found) ++counts[{d.subnet, d.mac}];
-    for (FoundDevice& d : found) d.proxy = counts[{d.subnet, d.mac}] > kProxyArpAbove;
+    for (FoundDevice& d : found) {
+        const auto same = std::count_if(found.begin(), found.end(), [&](const FoundDevice& o) {
+            return o.subnet == d.subnet && o.mac == d.mac;
+        });
+        d.proxy = static_cast<std::size_t>(same) > kProxyArpAbove;
+    }
 }
 
 void SortByAddress(std::vector<FoundDevice>& found) {

@@ -23,11 +23,10 @@ void ScanJob::Tell() {
     m_bTold = m_context->Post(WM_APP_SCAN_NEWS);
 }
 
-void ScanJob::Planned(const std::vector<ScanSubnet>& plan, const std::vector<Adapter>& adapters) {
+void ScanJob::Planned(const std::vector<ScanSubnet>& plan, const std::vector<Adapter>&) {
     const CCriticalSection::Lock lock(m_lock);
     m_news.planned = true;
     m_news.plan = plan;
-    m_news.adapters = adapters;
     m_news.total = TargetCount(plan);
     Tell();
 }

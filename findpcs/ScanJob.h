@@ -18,7 +18,6 @@ using ScanFunction = ScanResult (*)(HANDLE stop, ScanListener& listener);
 struct ScanNews {
     bool planned = false;  // the plan came with this news
     std::vector<ScanSubnet> plan;
-    std::vector<Adapter> adapters;
     std::vector<FoundDevice> devices;  // answered since the last news
     std::vector<std::pair<std::uint32_t, std::wstring>> names;
     bool swept = false;                // the sweep is over: proxy ARP is known

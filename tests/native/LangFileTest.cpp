@@ -155,7 +155,13 @@ const char* const kListenerKeys[] = {"LISTEN_MENU",    "LISTEN_NOTE",    "LISTEN
                                      "WAKEUP_LAN_REMOTE", "WAKEUP_POWER_SWITCH", "WAKEUP_PCI_PME", "WAKEUP_AC_POWER",
                                      "NETCHECK_COPY_REPORT", "REPORT_COPIED", "REPORT_NOT_COPIED", "CLI_HELP_REPORT",
                                      "CLI_REPORT_COPIED", "REPORT_TITLE", "REPORT_ADAPTERS", "REPORT_DRIVER_KEYS",
-                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE"};
+                                     "REPORT_POWER", "REPORT_FINDINGS", "CLI_REPORT_ALONE",
+                                     "SCAN_HEADING", "SCAN_HEADING_CUT", "SCAN_RANDOM_MAC", "CLI_SCAN_NO_NETWORK",
+                                     "CLI_SCAN_COPIED", "CLI_HELP_SCAN", "FINDPCS_TITLE", "FINDPCS_COL_ADDRESS",
+                                     "FINDPCS_COL_MAC", "FINDPCS_COL_NAME", "FINDPCS_COL_MAKER", "FINDPCS_COL_SUBNET",
+                                     "FINDPCS_ADD", "FINDPCS_STOP", "FINDPCS_CLOSE", "FINDPCS_SCANNING",
+                                     "FINDPCS_NAMING", "FINDPCS_DONE", "FINDPCS_STOPPED", "FINDPCS_CUT",
+                                     "FINDPCS_PROXY", "FINDPCS_PROXY_LEFT_OUT", "FINDPCS_LIST_LABEL"};
 constexpr size_t kKeyCount = 16 + std::size(kListenerKeys);
 constexpr size_t kLineCount = 3 * (kKeyCount + 1) + 2;
 

@@ -7,6 +7,7 @@
 #include "LanguageSection.h"
 #include "net/CSystemInfo.h"
 #include "framework/CFile.h"
+#include "framework/CMemory.h"
 #include "framework/SystemLibrary.h"
 #include "res/resource.h"
 #include "wol/CWakeDlg.h"
@@ -32,12 +33,12 @@ std::vector<std::wstring> CommandLineArguments() {
     while (*line == L' ' || *line == L'\t') ++line;
     if (!*line) return args;
     using SplitFn = LPWSTR*(WINAPI*)(LPCWSTR, int*);
-    const auto split = FindSystemProc<SplitFn>(L"shell32.dll", "CommandLineToArgvW");
+    static const auto split = FindSystemProc<SplitFn>(L"shell32.dll", "CommandLineToArgvW");
     int count = 0;
     LPWSTR* argv = split ? split(::GetCommandLineW(), &count) : nullptr;
+    const CLocalMemory block(argv);
     if (!argv) return args;
     for (int i = 1; i < count; ++i) args.push_back(argv[i]);
-    ::LocalFree(argv);
     return args;
 }
 // Longer texts are cut: 255 characters and the terminator.

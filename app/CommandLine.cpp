@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 #include "wakewait/WakeTarget.h"
 
 namespace {

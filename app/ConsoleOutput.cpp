@@ -19,7 +19,7 @@ ConsoleOutput::ConsoleOutput() {
     // A program of the GUI subsystem gets no console of its own: the one
     // it was started from, if any, is borrowed.
     using AttachFn = BOOL(WINAPI*)(DWORD);
-    const auto attach = FindSystemProc<AttachFn>(L"kernel32.dll", "AttachConsole");
+    static const auto attach = FindSystemProc<AttachFn>(L"kernel32.dll", "AttachConsole");
     if (!attach || !attach(kAttachParentProcess)) return;
     m_console.Reset(
         ::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));

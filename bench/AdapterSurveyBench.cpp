@@ -34,8 +34,8 @@ public:
         for (unsigned long i = 0; i < count; ++i) {
             InterfaceFacts f;
             f.index = i + 1;
-            f.guid = Guid(f.index);
-            f.alias = L"Adapter " + std::to_wstring(i);
+            f.name = Guid(f.index);
+            f.friendlyName = L"Adapter " + std::to_wstring(i);
             f.ifType = 6;
             f.medium = 14;
             f.macLength = 6;
@@ -46,11 +46,7 @@ public:
             f.operStatus = 1;
             table.push_back(f);
             if (i % 2 == 1) {
-                AddressFacts a;
-                a.index = f.index;
-                a.name = f.guid;
-                a.friendlyName = f.alias;
-                a.ifType = 6;
+                AdapterFacts a = f;
                 a.addresses = {0x0A000001u + (static_cast<std::uint32_t>(i) << 8)};
                 a.masks = {0xFFFFFF00u};
                 a.up = Known::Yes;
@@ -79,9 +75,9 @@ std::vector<DriverKey> ManyKeys(unsigned long count) {
 // both sets of findings.
 std::size_t OneCheck(ManyAdapters& source, const std::vector<DriverKey>& keys) {
     const std::vector<Adapter> adapters = SurveyAdapters(source, keys);
-    const std::vector<CheckRow> rows = SubnetsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     std::size_t work = 0;
-    for (const CheckRow& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
+    for (const AdapterSubnet& r : rows) work += static_cast<std::size_t>(WakeSettingAt(adapters, r.adapter));
     return work + CheckFindings(adapters, rows, true).size() + ReadinessFindings(adapters, PcPower{}).size();
 }
 

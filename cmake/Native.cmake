@@ -13,3 +13,6 @@ add_subdirectory(tests/native)
 # (build/native/adapter_survey_bench prints what it measures).
 add_executable(adapter_survey_bench bench/AdapterSurveyBench.cpp)
 target_link_libraries(adapter_survey_bench PRIVATE quorvane_core)
+
+# The set-up's decisions, with stand-ins for apt-get and dpkg: no root, no network.
+add_test(NAME install_deps_decisions COMMAND bash ${CMAKE_SOURCE_DIR}/tests/setup/install_deps_test.sh)

@@ -44,13 +44,14 @@ add_library(quorvane_win OBJECT
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
   net/AdapterList.cpp
+  net/AdapterSend.cpp
   net/AddrInfoCompat.cpp
   net/CSystemInfo.cpp
   net/HostEntry.cpp
+  net/MibTable.cpp
   net/DirectedSend.cpp
   net/SendResult.cpp
   net/SystemAdapterFacts.cpp
-  netcheck/AdapterSend.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/CheckFactsReader.cpp
   report/ThisPcReport.cpp

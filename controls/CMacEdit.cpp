@@ -1,6 +1,6 @@
 #include "CMacEdit.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 
 #include "ClipboardText.h"
 

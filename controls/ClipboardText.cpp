@@ -1,5 +1,7 @@
 #include "ClipboardText.h"
 
+#include "framework/CMemory.h"
+
 namespace {
 
 class OpenClipboardLock {
@@ -36,18 +38,16 @@ bool ReadClipboardText(HWND owner, std::wstring& text) {
 
 bool WriteClipboardText(HWND owner, const std::wstring& text) {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!block) return false;
-    void* locked = ::GlobalLock(block);
+    CGlobalMemory block(::GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!block.IsSet()) return false;
+    void* locked = ::GlobalLock(block.Get());
     if (locked) {
         ::CopyMemory(locked, text.c_str(), bytes);
-        ::GlobalUnlock(block);
+        ::GlobalUnlock(block.Get());
     }
     OpenClipboardLock clipboard(owner);
-    // The clipboard owns the block once it took it; until then it is ours.
-    if (!locked || !clipboard.IsOpen() || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, block)) {
-        ::GlobalFree(block);
+    if (!locked || !clipboard.IsOpen() || !::EmptyClipboard() || !::SetClipboardData(CF_UNICODETEXT, block.Get()))
         return false;
-    }
+    block.Release();  // the clipboard owns the block once it took it
     return true;
 }

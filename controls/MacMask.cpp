@@ -1,6 +1,6 @@
 #include "MacMask.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "net/Adapter.h"
-#include "netcheck/CheckRules.h"
+#include "net/AdapterSubnets.h"
 
 // A bigger subnet is scanned only in this many addresses around this PC's
 // own: a /16 would take minutes and flood the network with requests.

@@ -13,24 +13,24 @@
 
 #include "framework/CHandle.h"
 #include "framework/SystemLibrary.h"
+#include "net/MibTable.h"
 #include "wakewait/ArpCache.h"
 #include "wakewait/NeighbourProbe.h"
 
 namespace {
 
 using GetTableFn = DWORD(WINAPI*)(ADDRESS_FAMILY, PMIB_IPNET_TABLE2*);
-using FreeTableFn = VOID(WINAPI*)(PVOID);
 
 constexpr u_short kDiscardPort = 9;
 
 bool ReadTable2(std::vector<NeighbourEntry>& table) {
     static const auto getTable = FindSystemProc<GetTableFn>(L"iphlpapi.dll", "GetIpNetTable2");
-    static const auto freeTable = FindSystemProc<FreeTableFn>(L"iphlpapi.dll", "FreeMibTable");
-    if (!getTable || !freeTable) return false;
-    PMIB_IPNET_TABLE2 rows = nullptr;
-    if (getTable(AF_INET, &rows) != NO_ERROR || !rows) return false;
-    for (ULONG i = 0; i < rows->NumEntries; ++i) {
-        const MIB_IPNET_ROW2& row = rows->Table[i];
+    if (!getTable || !CanFreeMibTables()) return false;
+    PMIB_IPNET_TABLE2 read = nullptr;
+    if (getTable(AF_INET, &read) != NO_ERROR || !read) return false;
+    const CMibTable<MIB_IPNET_TABLE2> rows(read);
+    for (ULONG i = 0; i < rows.Get()->NumEntries; ++i) {
+        const MIB_IPNET_ROW2& row = rows.Get()->Table[i];
         if (row.Address.si_family != AF_INET) continue;
         NeighbourEntry e;
         e.address = ::ntohl(row.Address.Ipv4.sin_addr.s_addr);
@@ -40,7 +40,6 @@ bool ReadTable2(std::vector<NeighbourEntry>& table) {
         e.ifIndex = row.InterfaceIndex;
         table.push_back(e);
     }
-    freeTable(rows);
     return true;
 }
 

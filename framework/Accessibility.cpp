@@ -17,7 +17,6 @@ constexpr LONG kLiveSettingPolite = 1;
 constexpr DWORD kEventObjectLiveRegionChanged = 0x8019;
 
 using CoInitializeExFn = HRESULT(WINAPI*)(LPVOID, DWORD);
-using CoUninitializeFn = void(WINAPI*)();
 using CoCreateInstanceFn = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
 
 // Live regions came with Windows 8.
@@ -27,25 +26,23 @@ bool HasLiveRegions() {
 
 }  // namespace
 
-SystemAccessibility::~SystemAccessibility() {
-    if (m_pServices) m_pServices->Release();
-    if (m_bComStarted) FindSystemProc<CoUninitializeFn>(L"ole32.dll", "CoUninitialize")();
-}
+SystemAccessibility::SystemAccessibility() = default;
+SystemAccessibility::~SystemAccessibility() = default;
 
 IAccPropServices* SystemAccessibility::Services() {
-    if (m_bTried) return m_pServices;
+    if (m_bTried) return m_services.Get();
     m_bTried = true;
-    const auto initialize = FindSystemProc<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
-    const auto create = FindSystemProc<CoCreateInstanceFn>(L"ole32.dll", "CoCreateInstance");
-    if (!initialize || !create || !FindSystemProc<CoUninitializeFn>(L"ole32.dll", "CoUninitialize")) return nullptr;
+    static const auto initialize = FindSystemProc<CoInitializeExFn>(L"ole32.dll", "CoInitializeEx");
+    static const auto create = FindSystemProc<CoCreateInstanceFn>(L"ole32.dll", "CoCreateInstance");
+    if (!initialize || !create || !ComApartmentKind::Uninitialize()) return nullptr;
     // S_FALSE: COM was started on this thread already; it still wants its
     // own CoUninitialize.
-    m_bComStarted = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-    if (!m_bComStarted || !LoadSystemLibrary(L"oleacc.dll")) return nullptr;
+    m_com.Reset(SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED)));
+    if (!m_com.IsSet() || !LoadSystemLibrary(L"oleacc.dll")) return nullptr;
     void* services = nullptr;
     if (FAILED(create(kClsidAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIidAccPropServices, &services))) return nullptr;
-    m_pServices = static_cast<IAccPropServices*>(services);
-    return m_pServices;
+    m_services.Reset(static_cast<IAccPropServices*>(services));
+    return m_services.Get();
 }
 
 bool SystemAccessibility::MarkLiveRegion(HWND control) {
@@ -53,7 +50,7 @@ bool SystemAccessibility::MarkLiveRegion(HWND control) {
     VARIANT polite{};  // zeroed: VariantInit would bring in oleaut32 for nothing
     polite.vt = VT_I4;
     polite.lVal = kLiveSettingPolite;
-    return SUCCEEDED(m_pServices->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite));
+    return SUCCEEDED(m_services.Get()->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite));
 }
 
 void SystemAccessibility::RaiseLiveRegionChanged(HWND control) {
@@ -62,7 +59,7 @@ void SystemAccessibility::RaiseLiveRegionChanged(HWND control) {
 
 bool SystemAccessibility::SetName(HWND control, const std::wstring& name) {
     return Services() &&
-           SUCCEEDED(m_pServices->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, kPropIdAccName, name.c_str()));
+           SUCCEEDED(m_services.Get()->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, kPropIdAccName, name.c_str()));
 }
 
 bool ScreenReaderRuns() {

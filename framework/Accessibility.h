@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "CCom.h"
+
 struct IAccPropServices;
 
 class Accessibility {
@@ -28,7 +30,8 @@ protected:
 // oleacc.
 class SystemAccessibility final : public Accessibility {
 public:
-    SystemAccessibility() = default;
+    // Made and destroyed where the annotation object's interface is known.
+    SystemAccessibility();
     SystemAccessibility(const SystemAccessibility&) = delete;
     SystemAccessibility& operator=(const SystemAccessibility&) = delete;
     ~SystemAccessibility();
@@ -41,8 +44,8 @@ private:
     IAccPropServices* Services();
 
     bool m_bTried = false;
-    bool m_bComStarted = false;
-    IAccPropServices* m_pServices = nullptr;
+    CComApartment m_com;  // before the services: they are released first
+    CComPtr<IAccPropServices> m_services;
 };
 
 // Whether a screen reader runs (SPI_GETSCREENREADER).

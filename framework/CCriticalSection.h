@@ -8,7 +8,7 @@ public:
     CCriticalSection() { ::InitializeCriticalSection(&m_section); }
     CCriticalSection(const CCriticalSection&) = delete;
     CCriticalSection& operator=(const CCriticalSection&) = delete;
-    ~CCriticalSection() { ::DeleteCriticalSection(&m_section); }
+    ~CCriticalSection() { Close(&m_section); }
 
     class Lock {
     public:
@@ -22,5 +22,7 @@ public:
     };
 
 private:
+    static void Close(CRITICAL_SECTION* section) { ::DeleteCriticalSection(section); }
+
     CRITICAL_SECTION m_section;
 };

@@ -6,6 +6,8 @@
 // ever borrowed.
 #include <windows.h>
 
+#include <type_traits>
+
 #include "COwned.h"
 
 struct GdiObjectKind {
@@ -21,7 +23,11 @@ public:
     explicit CGdiObjectT(HGDIOBJ hObject) : m_object(hObject) {}
 
     HGDIOBJ GetSafeHandle() const { return m_object.Get(); }
-    BOOL DeleteObject() { return m_object.Reset(); }
+    // An owner's only: a borrowed object is never deleted.
+    template <bool t_bOwner = t_bOwns, class = std::enable_if_t<t_bOwner>>
+    BOOL DeleteObject() {
+        return m_object.Reset();
+    }
 
 protected:
     BOOL Attach(HGDIOBJ hObject) {

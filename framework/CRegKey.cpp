@@ -25,9 +25,11 @@ bool CRegKey::SubkeyName(DWORD index, std::wstring& name) const {
     return true;
 }
 
-bool CRegKey::RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned char>& bytes) const {
-    DWORD size = 0;
-    const ULONG result = QueryGrowing(bytes, kFirstValueBytes, 1, [&](unsigned char* data, ULONG* room) -> ULONG {
+RegistryValue CRegKey::Value(const wchar_t* name) const {
+    RegistryValue value;
+    if (!m_key.IsSet()) return value;
+    DWORD size = 0, type = 0;
+    const ULONG result = QueryGrowing(value.bytes, kFirstValueBytes, 1, [&](unsigned char* data, ULONG* room) -> ULONG {
         size = *room;
         const LONG answer = ::RegQueryValueExW(Get(), name, nullptr, &type, data, &size);
         // A larger value is not read at all.
@@ -35,7 +37,9 @@ bool CRegKey::RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned ch
         *room = size;
         return ERROR_INSUFFICIENT_BUFFER;
     });
-    if (result != ERROR_SUCCESS || size > bytes.size()) return false;
-    bytes.resize(size);
-    return true;
+    if (result != ERROR_SUCCESS || size > value.bytes.size()) return RegistryValue();
+    value.bytes.resize(size);
+    value.type = type;
+    value.present = true;
+    return value;
 }

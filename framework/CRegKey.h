@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "COwned.h"
+#include "core/RegistryValue.h"
 
 struct RegKeyKind {
     using Handle = HKEY;
@@ -23,9 +23,12 @@ public:
     // The name of the subkey at `index`; false past the last.
     bool SubkeyName(DWORD index, std::wstring& name) const;
 
-    // A value's type and bytes, of any type, up to 64 KB; false when it is
-    // absent, unreadable or larger.
-    bool RawValue(const wchar_t* name, DWORD& type, std::vector<unsigned char>& bytes) const;
+    // A value's type and bytes, of any type, up to 64 KB; not present when
+    // it is absent, unreadable or larger, or the key is not open.
+    RegistryValue Value(const wchar_t* name) const;
+    // Its number and its text, as RegistryValue decodes them.
+    RegNumber QueryNumber(const wchar_t* name) const { return Value(name).Number(); }
+    std::wstring QueryText(const wchar_t* name) const { return Value(name).Text(); }
 
 private:
     COwned<RegKeyKind> m_key;

@@ -23,7 +23,7 @@ struct EventHandleKind {
     using Handle = EVT_HANDLE;
     static Handle Empty() { return nullptr; }
     static bool Close(Handle handle) {
-        const auto close = EventLogProc<decltype(&::EvtClose)>("EvtClose");
+        static const auto close = EventLogProc<decltype(&::EvtClose)>("EvtClose");
         return close && close(handle);
     }
 };
@@ -72,8 +72,8 @@ EventValue ValueOf(const wchar_t* name, const EVT_VARIANT& v) {
 
 // The newest event that the query finds, or none.
 CEventHandle NewestEvent(const EventSought& sought) {
-    const auto query = EventLogProc<decltype(&::EvtQuery)>("EvtQuery");
-    const auto next = EventLogProc<decltype(&::EvtNext)>("EvtNext");
+    static const auto query = EventLogProc<decltype(&::EvtQuery)>("EvtQuery");
+    static const auto next = EventLogProc<decltype(&::EvtNext)>("EvtNext");
     if (!query || !next) return CEventHandle();
     const std::wstring filter = std::wstring(L"*[System[Provider[@Name='") + sought.provider +
                                 L"'] and (EventID=" + DecimalText(sought.id) + L")]]";
@@ -88,8 +88,8 @@ CEventHandle NewestEvent(const EventSought& sought) {
 }  // namespace
 
 bool ReadNewestEvent(const EventSought& sought, RenderedEvent& rendered) {
-    const auto createContext = EventLogProc<decltype(&::EvtCreateRenderContext)>("EvtCreateRenderContext");
-    const auto render = EventLogProc<decltype(&::EvtRender)>("EvtRender");
+    static const auto createContext = EventLogProc<decltype(&::EvtCreateRenderContext)>("EvtCreateRenderContext");
+    static const auto render = EventLogProc<decltype(&::EvtRender)>("EvtRender");
     if (!createContext || !render) return false;
     // The context is made only once an event was found: Wine exports
     // EvtCreateRenderContext as a stub that ends the process when called.

@@ -14,7 +14,7 @@ constexpr DWORD kRawSmbiosProvider = 0x52534D42;  // 'RSMB'
 
 std::vector<std::uint8_t> ReadRawSmbios() {
     using GetTableFn = UINT(WINAPI*)(DWORD, DWORD, PVOID, DWORD);
-    const auto getTable = FindSystemProc<GetTableFn>(L"kernel32.dll", "GetSystemFirmwareTable");
+    static const auto getTable = FindSystemProc<GetTableFn>(L"kernel32.dll", "GetSystemFirmwareTable");
     std::vector<unsigned char> table;
     if (!getTable) return table;
     UINT written = 0;

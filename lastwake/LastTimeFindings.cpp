@@ -1,6 +1,6 @@
 #include "LastTimeFindings.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 
 namespace {
 

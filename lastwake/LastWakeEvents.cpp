@@ -1,5 +1,7 @@
 #include "LastWakeEvents.h"
 
+#include "text/Trimmed.h"
+
 namespace {
 
 const wchar_t* const kWakeNames[] = {L"SleepTime", L"WakeTime", L"WakeSourceText"};
@@ -15,13 +17,6 @@ bool Is(const RenderedEvent& event, const EventSought& sought) {
     return event.provider == sought.provider && event.id == sought.id;
 }
 
-// Device names come padded now and then; they are compared with the cards'.
-std::wstring Trimmed(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(L" \t\r\n");
-    if (first == std::wstring::npos) return std::wstring();
-    return text.substr(first, text.find_last_not_of(L" \t\r\n") - first + 1);
-}
-
 }  // namespace
 
 const EventSought kLastWakeEvent{L"Microsoft-Windows-Power-Troubleshooter", 1, kWakeNames, sizeof kWakeNames / sizeof kWakeNames[0]};
@@ -34,7 +29,9 @@ LastWake LastWakeOf(const RenderedEvent& event) {
     wake.present = true;
     wake.wakeTimeUtc = woke->number;
     if (const EventValue* slept = Named(event, L"SleepTime", EventValue::Kind::Time)) wake.sleepTimeUtc = slept->number;
-    if (const EventValue* source = Named(event, L"WakeSourceText", EventValue::Kind::Text)) wake.source = Trimmed(source->text);
+    // Device names come padded now and then; they are compared with the cards'.
+    if (const EventValue* source = Named(event, L"WakeSourceText", EventValue::Kind::Text))
+        wake.source = Trimmed(source->text, L" \t\r\n");
     return wake;
 }
 

@@ -1,6 +1,7 @@
 #include "AdapterList.h"
 
 #include "CSystemInfo.h"
+#include "Ipv4.h"
 #include "framework/GrowingQuery.h"
 #include "text/AnsiText.h"
 
@@ -22,18 +23,22 @@ std::wstring FixedText(const char (&field)[N]) {
     return FromAnsi(FixedAnsi(field).c_str());
 }
 
-std::vector<AdapterRecord> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
-    std::vector<AdapterRecord> records;
+std::vector<AdapterFacts> ReadAdapters(const IP_ADAPTER_INFO* adapter) {
+    std::vector<AdapterFacts> records;
     for (; adapter; adapter = adapter->Next) {
-        AdapterRecord record;
+        AdapterFacts record;
         // The first six bytes, whatever length the adapter reports.
         record.mac = MacFromBytes(adapter->Address, kMacBytes);
         for (const IP_ADDR_STRING* ip = &adapter->IpAddressList; ip; ip = ip->Next) {
-            record.ipv4.push_back(FixedText(ip->IpAddress.String));
-            record.masks.push_back(FixedText(ip->IpMask.String));
+            std::uint32_t address = 0, mask = 0;
+            // An adapter without IPv4 lists 0.0.0.0.
+            if (!ParseDottedQuad(FixedText(ip->IpAddress.String), address) || address == 0) continue;
+            if (!ParseDottedQuad(FixedText(ip->IpMask.String), mask)) mask = 0xFFFFFFFFu;
+            record.addresses.push_back(address);
+            record.masks.push_back(mask);
         }
         record.index = adapter->Index;
-        record.type = adapter->Type;
+        record.ifType = adapter->Type;
         record.macLength = adapter->AddressLength;
         record.name = FixedAnsi(adapter->AdapterName);
         record.description = FixedText(adapter->Description);
@@ -53,7 +58,7 @@ void SystemAdapterSource::GetLocalAddress(std::wstring& text) {
     systemInfo.GetLocalAddress(text);
 }
 
-bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters, int retries) {
+bool QueryAdapters(AdapterSource& source, std::vector<AdapterFacts>& adapters, int retries) {
     std::vector<unsigned char> buffer;
     const ULONG result = QueryGrowing(buffer, kFirstBufferSize, retries, [&](unsigned char* bytes, PULONG size) {
         return source.GetAdaptersInfo(reinterpret_cast<PIP_ADAPTER_INFO>(bytes), size);

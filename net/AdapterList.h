@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "AdapterRecord.h"
+#include "AdapterFacts.h"
 
 class AdapterSource {
 public:
@@ -31,4 +31,4 @@ public:
 // IP Helper's adapter list, in the order it reports them; false when it
 // could not be read. One call for a single adapter, then up to `retries`
 // more, each at the size the one before reported.
-bool QueryAdapters(AdapterSource& source, std::vector<AdapterRecord>& adapters, int retries = 1);
+bool QueryAdapters(AdapterSource& source, std::vector<AdapterFacts>& adapters, int retries = 1);

@@ -8,31 +8,28 @@ constexpr unsigned kIfLoopback = 24;
 constexpr unsigned kMediaConnected = 1, kMediaDisconnected = 2;
 constexpr unsigned kOperUp = 1, kOperNotPresent = 6;
 
-Adapter FromLists(const AddressFacts& f) {
+Adapter FromLists(const AdapterFacts& f) {
     Adapter a;
-    a.index = f.index;
-    a.name = f.name;
+    static_cast<AdapterFacts&>(a) = f;
     a.label = !f.friendlyName.empty() ? f.friendlyName : f.description;
-    a.description = f.description;
-    a.ifType = f.ifType;
-    a.mac = f.mac;
-    a.macLength = f.macLength;
-    a.addresses = f.addresses;
-    a.masks = f.masks;
     a.connected = f.up == Known::Unknown ? !f.addresses.empty() : f.up == Known::Yes;
     return a;
 }
 
-Adapter FromTable(const InterfaceFacts& row, const AddressFacts* lists) {
-    Adapter a = lists ? FromLists(*lists) : Adapter{};
-    a.index = row.index;
-    a.name = row.guid;
-    if (!lists || lists->friendlyName.empty()) a.label = !row.alias.empty() ? row.alias : row.description;
-    if (!row.description.empty()) a.description = row.description;
-    a.ifType = row.ifType;
+// The table knows the interface; the lists know its addresses, and name the
+// connection and the device where the table does not.
+Adapter FromTable(const InterfaceFacts& row, const AdapterFacts* lists) {
+    Adapter a;
+    static_cast<AdapterFacts&>(a) = row;
+    a.label = !row.friendlyName.empty() ? row.friendlyName : row.description;
+    if (lists) {
+        a.addresses = lists->addresses;
+        a.masks = lists->masks;
+        a.up = lists->up;
+        if (!lists->friendlyName.empty()) a.label = a.friendlyName = lists->friendlyName;
+        if (a.description.empty()) a.description = lists->description;
+    }
     a.medium = row.medium;
-    a.mac = row.mac;
-    a.macLength = row.macLength;
     a.hardware = row.hardware ? Known::Yes : Known::No;
     a.connector = row.connector ? Known::Yes : Known::No;
     a.endpoint = row.endpoint ? Known::Yes : Known::No;
@@ -44,14 +41,14 @@ Adapter FromTable(const InterfaceFacts& row, const AddressFacts* lists) {
 
 std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vector<DriverKey>& keys) {
     std::vector<Adapter> adapters;
-    std::vector<AddressFacts> lists;
+    std::vector<AdapterFacts> lists;
     const bool haveLists = source.AddressLists(lists);
     std::vector<InterfaceFacts> table;
     if (source.InterfaceTable(table)) {
         std::vector<bool> joined(lists.size(), false);
         for (const InterfaceFacts& row : table) {
             if (row.ifType == kIfLoopback || row.filter) continue;
-            const AddressFacts* facts = nullptr;
+            const AdapterFacts* facts = nullptr;
             for (std::size_t i = 0; i < lists.size() && !facts; ++i)
                 if (lists[i].index == row.index) facts = &lists[i], joined[i] = true;
             Adapter a = FromTable(row, facts);
@@ -65,7 +62,7 @@ std::vector<Adapter> SurveyAdapters(AdapterFactsSource& source, const std::vecto
             if (!joined[i] && !lists[i].addresses.empty() && lists[i].ifType != kIfLoopback)
                 adapters.push_back(FromLists(lists[i]));
     } else if (haveLists) {
-        for (const AddressFacts& f : lists)
+        for (const AdapterFacts& f : lists)
             if (f.ifType != kIfLoopback) adapters.push_back(FromLists(f));
     }
     for (Adapter& a : adapters)

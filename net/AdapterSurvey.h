@@ -14,29 +14,13 @@
 #include "Adapter.h"
 #include "DriverKeys.h"
 
-// One row of the interface table (GetIfTable2).
-struct InterfaceFacts {
-    unsigned long index = 0;
-    std::string guid;  // InterfaceGuid as "{XXXXXXXX-...}"
-    std::wstring alias, description;
-    unsigned ifType = 0, medium = 0;
-    MacAddress mac{};
-    unsigned macLength = 0;
+// One row of the interface table (GetIfTable2): the facts every list has,
+// with no addresses, and the flags and states only the table has.
+struct InterfaceFacts : AdapterFacts {
+    unsigned medium = 0;
     bool hardware = false, connector = false, filter = false, endpoint = false;
     unsigned mediaState = 0;  // MediaConnectState: 0 unknown, 1 connected, 2 disconnected
     unsigned operStatus = 0;  // IF_OPER_STATUS: 1 up, 6 not present
-};
-
-// One adapter of the address lists (GetAdaptersAddresses, GetAdaptersInfo).
-struct AddressFacts {
-    unsigned long index = 0;
-    std::string name;
-    std::wstring friendlyName, description;
-    unsigned ifType = 0;
-    MacAddress mac{};
-    unsigned macLength = 0;
-    std::vector<std::uint32_t> addresses, masks;  // 0.0.0.0 left out
-    Known up = Known::Unknown;                    // its operational status, where reported
 };
 
 class AdapterFactsSource {
@@ -44,7 +28,7 @@ public:
     // The interface table; false where the system has none (before Vista).
     virtual bool InterfaceTable(std::vector<InterfaceFacts>& rows) = 0;
     // The adapters with their IPv4 addresses; false when unreadable.
-    virtual bool AddressLists(std::vector<AddressFacts>& adapters) = 0;
+    virtual bool AddressLists(std::vector<AdapterFacts>& adapters) = 0;
     // The interface a 255.255.255.255 datagram leaves by; false when unknown.
     virtual bool PowerOnIndex(unsigned long& index) = 0;
 

@@ -11,7 +11,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-#include <memory>
+#include "framework/COwned.h"
 
 struct AddrInfoApi {
     int(WSAAPI* getaddrinfo)(const char* node, const char* service, const addrinfo* hints, addrinfo** result);
@@ -44,8 +44,13 @@ const AddrInfoApi& AddrInfo();
 int WSAAPI EmulatedGetAddrInfo(const char* node, const char* service, const addrinfo* hints, addrinfo** result);
 void WSAAPI EmulatedFreeAddrInfo(addrinfo* list);
 
-// Owns a list the pair in use gave, and frees it with that pair's freeaddrinfo.
-struct AddrInfoFree {
-    void operator()(addrinfo* list) const { AddrInfo().freeaddrinfo(list); }
+// A list the pair in use gave, freed with that pair's freeaddrinfo.
+struct AddrInfoKind {
+    using Handle = addrinfo*;
+    static Handle Empty() { return nullptr; }
+    static bool Close(Handle list) {
+        AddrInfo().freeaddrinfo(list);
+        return true;
+    }
 };
-using AddrInfoList = std::unique_ptr<addrinfo, AddrInfoFree>;
+using AddrInfoList = COwned<AddrInfoKind>;

@@ -1,6 +1,6 @@
 #include "DriverKeys.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 
 bool SameName(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) return false;

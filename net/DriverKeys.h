@@ -5,7 +5,7 @@
 
 #include "Adapter.h"
 
-// One network driver key (Class\{4D36E972-...}\NNNN): its NetCfgInstanceId,
+// One network driver key (Class\<the network class>\NNNN): its NetCfgInstanceId,
 // its own name NNNN (by which the devices' power data names it), and what it
 // and its device hold of waking.
 struct DriverKey {

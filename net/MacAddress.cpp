@@ -1,6 +1,6 @@
 #include "MacAddress.h"
 
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 
 namespace {
 constexpr std::size_t kWorkBufferSize = 128;

@@ -11,10 +11,11 @@
 #include <netioapi.h>
 
 #include "AdapterList.h"
+#include "core/Guid.h"
 #include "framework/GrowingQuery.h"
 #include "Ipv4.h"
+#include "MibTable.h"
 #include "framework/SystemLibrary.h"
-#include "text/HexDigits.h"
 
 namespace {
 
@@ -24,7 +25,6 @@ constexpr ULONG kAddressesBufferSize = 15 * 1024;
 constexpr int kListRetries = 8;
 
 using GetIfTable2Fn = DWORD(WINAPI*)(PMIB_IF_TABLE2*);
-using FreeMibTableFn = VOID(WINAPI*)(PVOID);
 using GetAdaptersAddressesFn = ULONG(WINAPI*)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
 
 GetIfTable2Fn InterfaceTableFunction() {
@@ -32,40 +32,25 @@ GetIfTable2Fn InterfaceTableFunction() {
     return fn;
 }
 
-void AppendHex(std::string& text, unsigned long value, int digits) {
-    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) text += kHexDigits[(value >> shift) & 0xF];
-}
-
 // As GetAdaptersInfo names an adapter, and a driver key's NetCfgInstanceId.
 std::string GuidText(const GUID& guid) {
-    std::string text = "{";
-    AppendHex(text, guid.Data1, 8);
-    text += '-';
-    AppendHex(text, guid.Data2, 4);
-    text += '-';
-    AppendHex(text, guid.Data3, 4);
-    text += '-';
-    for (int i = 0; i < 8; ++i) {
-        if (i == 2) text += '-';
-        AppendHex(text, guid.Data4[i], 2);
-    }
-    return text + "}";
+    Guid plain{guid.Data1, guid.Data2, guid.Data3, {}};
+    for (int i = 0; i < 8; ++i) plain.data4[i] = guid.Data4[i];
+    return GuidText(plain);
 }
 
 // The 2000 list, for Windows 2000 itself and for the masks that XP's
 // address list lacks.
-bool ReadAdaptersInfo(std::vector<AdapterRecord>& records) {
+bool ReadAdaptersInfo(std::vector<AdapterFacts>& records) {
     SystemAdapterSource source;
     return QueryAdapters(source, records, kListRetries);
 }
 
-std::uint32_t MaskFromRecords(const std::vector<AdapterRecord>& records, unsigned long index, std::uint32_t address) {
-    for (const AdapterRecord& r : records) {
+std::uint32_t MaskFromRecords(const std::vector<AdapterFacts>& records, unsigned long index, std::uint32_t address) {
+    for (const AdapterFacts& r : records) {
         if (r.index != index) continue;
-        for (std::size_t i = 0; i < r.ipv4.size() && i < r.masks.size(); ++i) {
-            std::uint32_t a = 0, mask = 0;
-            if (ParseDottedQuad(r.ipv4[i], a) && a == address && ParseDottedQuad(r.masks[i], mask)) return mask;
-        }
+        for (std::size_t i = 0; i < r.addresses.size() && i < r.masks.size(); ++i)
+            if (r.addresses[i] == address) return r.masks[i];
     }
     return 0xFFFFFFFFu;
 }
@@ -77,38 +62,19 @@ Known UpByIfEntry(unsigned long index) {
     return row.dwOperStatus >= MIB_IF_OPER_STATUS_CONNECTED ? Known::Yes : Known::No;
 }
 
-AddressFacts FromRecord(const AdapterRecord& r) {
-    AddressFacts f;
-    f.index = r.index;
-    f.name = r.name;
-    f.description = r.description;
-    f.ifType = r.type;
-    f.mac = r.mac;
-    f.macLength = r.macLength;
-    for (std::size_t i = 0; i < r.ipv4.size(); ++i) {
-        std::uint32_t address = 0, mask = 0;
-        if (!ParseDottedQuad(r.ipv4[i], address) || address == 0) continue;
-        if (i >= r.masks.size() || !ParseDottedQuad(r.masks[i], mask)) mask = 0xFFFFFFFFu;
-        f.addresses.push_back(address);
-        f.masks.push_back(mask);
-    }
-    f.up = UpByIfEntry(r.index);
-    return f;
-}
-
 }  // namespace
 
 bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
-    static const auto freeMibTable = FindSystemProc<FreeMibTableFn>(L"iphlpapi.dll", "FreeMibTable");
     const GetIfTable2Fn getIfTable2 = InterfaceTableFunction();
-    PMIB_IF_TABLE2 table = nullptr;
-    if (!getIfTable2 || !freeMibTable || getIfTable2(&table) != NO_ERROR || !table) return false;
-    for (ULONG i = 0; i < table->NumEntries; ++i) {
-        const MIB_IF_ROW2& r = table->Table[i];
+    PMIB_IF_TABLE2 read = nullptr;
+    if (!getIfTable2 || !CanFreeMibTables() || getIfTable2(&read) != NO_ERROR || !read) return false;
+    const CMibTable<MIB_IF_TABLE2> table(read);
+    for (ULONG i = 0; i < table.Get()->NumEntries; ++i) {
+        const MIB_IF_ROW2& r = table.Get()->Table[i];
         InterfaceFacts f;
         f.index = r.InterfaceIndex;
-        f.guid = GuidText(r.InterfaceGuid);
-        f.alias = r.Alias;
+        f.name = GuidText(r.InterfaceGuid);
+        f.friendlyName = r.Alias;
         f.description = r.Description;
         f.ifType = r.Type;
         f.medium = r.PhysicalMediumType;
@@ -122,17 +88,19 @@ bool SystemAdapterFacts::InterfaceTable(std::vector<InterfaceFacts>& rows) {
         f.operStatus = r.OperStatus;
         rows.push_back(std::move(f));
     }
-    freeMibTable(table);
     return true;
 }
 
-bool SystemAdapterFacts::AddressLists(std::vector<AddressFacts>& adapters) {
+bool SystemAdapterFacts::AddressLists(std::vector<AdapterFacts>& adapters) {
     static const auto getAdaptersAddresses =
         FindSystemProc<GetAdaptersAddressesFn>(L"iphlpapi.dll", "GetAdaptersAddresses");
-    std::vector<AdapterRecord> records;
+    std::vector<AdapterFacts> records;
     if (!getAdaptersAddresses) {
         if (!ReadAdaptersInfo(records)) return false;
-        for (const AdapterRecord& r : records) adapters.push_back(FromRecord(r));
+        for (AdapterFacts& r : records) {
+            r.up = UpByIfEntry(r.index);
+            adapters.push_back(std::move(r));
+        }
         return true;
     }
     const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
@@ -147,7 +115,7 @@ bool SystemAdapterFacts::AddressLists(std::vector<AddressFacts>& adapters) {
     if (!prefixes) ReadAdaptersInfo(records);
     for (auto* a = reinterpret_cast<const IP_ADAPTER_ADDRESSES_XP*>(buffer.data()); a; a = a->Next) {
         if (a->Length < sizeof(IP_ADAPTER_ADDRESSES_XP)) continue;
-        AddressFacts f;
+        AdapterFacts f;
         f.index = a->IfIndex;
         f.name = a->AdapterName ? a->AdapterName : "";
         f.friendlyName = a->FriendlyName ? a->FriendlyName : L"";

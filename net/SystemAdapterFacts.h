@@ -9,7 +9,7 @@
 class SystemAdapterFacts final : public AdapterFactsSource {
 public:
     bool InterfaceTable(std::vector<InterfaceFacts>& rows) override;
-    bool AddressLists(std::vector<AddressFacts>& adapters) override;
+    bool AddressLists(std::vector<AdapterFacts>& adapters) override;
     bool PowerOnIndex(unsigned long& index) override;
 };
 

@@ -41,7 +41,7 @@ int WinsockResolver::LastIPv6(const std::string& host, std::wstring& text) {
     if (code != 0) return code;
     const AddrInfoList list(found);
 
-    const addrinfo* last = list.get();
+    const addrinfo* last = list.Get();
     while (last && last->ai_next) last = last->ai_next;
 
     char buffer[256] = {};

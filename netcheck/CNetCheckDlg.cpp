@@ -1,11 +1,11 @@
 #include "CNetCheckDlg.h"
 
-#include "AdapterSend.h"
 #include "CheckFactsReader.h"
 #include "ReadinessRules.h"
 #include "controls/ClipboardText.h"
 #include "framework/SystemLibrary.h"
 #include "lastwake/LocalTimeText.h"
+#include "net/AdapterSend.h"
 #include "net/DirectedSend.h"
 #include "net/SystemAdapterFacts.h"
 #include "net/Ipv4.h"
@@ -135,7 +135,7 @@ void CNetCheckDlg::ShowAdapters() {
     m_rows = SubnetsOf(m_facts.adapters);
     m_list.DeleteAllRows();
     const std::wstring none = L"-";
-    for (const CheckRow& r : m_rows) {
+    for (const AdapterSubnet& r : m_rows) {
         const Adapter& a = m_facts.adapters[r.adapter];
         const int row = m_list.AddRow(a.label);
         if (row < 0) continue;

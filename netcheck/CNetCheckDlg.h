@@ -60,7 +60,7 @@ private:
     MacAddress m_mac{};
     CListView m_list;
     CheckFacts m_facts;  // adapters as the list shows them
-    std::vector<CheckRow> m_rows;  // as the list shows them, row for row
+    std::vector<AdapterSubnet> m_rows;  // as the list shows them, row for row
     LastWakeWorker m_lastWake;
     LastWakeRecord m_lastWakeRecord;  // empty until the worker has read it
     ReportBuilder m_reportOf = nullptr;

@@ -26,28 +26,7 @@ void Append(std::wstring& list, const std::wstring& item) {
 
 }  // namespace
 
-std::vector<AdapterSubnet> SubnetsOf(const std::vector<Adapter>& adapters) {
-    std::vector<AdapterSubnet> rows;
-    for (std::size_t a = 0; a < adapters.size(); ++a) {
-        const Adapter& adapter = adapters[a];
-        if (adapter.addresses.empty()) rows.push_back({a, false, 0, 0, false, 0});
-        for (std::size_t i = 0; i < adapter.addresses.size(); ++i) {
-            AdapterSubnet row{a, true, adapter.addresses[i], 0, false, 0};
-            const std::uint32_t mask = i < adapter.masks.size() ? adapter.masks[i] : 0xFFFFFFFFu;
-            const int prefix = PrefixLength(mask);
-            row.prefix = prefix < 0 ? 32 : prefix;
-            row.hasBroadcast = DirectedBroadcast(row.address, mask, row.broadcast);
-            rows.push_back(row);
-        }
-    }
-    return rows;
-}
-
-bool IsSendTarget(const std::vector<Adapter>& adapters, const AdapterSubnet& row) {
-    return row.adapter < adapters.size() && adapters[row.adapter].connected && row.hasAddress && row.hasBroadcast;
-}
-
-std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<CheckRow>& rows,
+std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows,
                                    bool macComplete) {
     std::vector<Finding> findings;
     for (const Adapter& a : adapters)
@@ -74,7 +53,7 @@ std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const s
     } else if (!IsLan(*leaves)) {
         // Where the send through every adapter reaches that Power ON does not.
         std::wstring reaches;
-        for (const CheckRow& row : rows)
+        for (const AdapterSubnet& row : rows)
             if (IsSendTarget(adapters, row) && &adapters[row.adapter] != leaves)
                 Append(reaches, adapters[row.adapter].label + L" (" + Network(row) + L")");
         if (reaches.empty())
@@ -85,7 +64,7 @@ std::vector<Finding> CheckFindings(const std::vector<Adapter>& adapters, const s
         findings.push_back({L"NETCHECK_SEVERAL", {leaves->label, others}});
     } else {
         std::wstring network;
-        for (const CheckRow& row : rows)
+        for (const AdapterSubnet& row : rows)
             if (row.hasAddress && &adapters[row.adapter] == leaves) Append(network, Network(row));
         findings.push_back({L"NETCHECK_ONE", {leaves->label, network}});
     }

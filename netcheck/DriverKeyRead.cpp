@@ -1,7 +1,5 @@
 #include "DriverKeyRead.h"
 
-#include "ReadinessRules.h"
-
 const wchar_t* const kShutdownKeywords[] = {
     L"S5WakeOnLan",  // Realtek: "Shutdown Wake-On-Lan"
     L"EnablePME",    // Intel: "Enable PME"
@@ -10,31 +8,17 @@ const std::size_t kShutdownKeywordCount = sizeof kShutdownKeywords / sizeof kShu
 
 namespace {
 
-RegNumber NumberAt(DriverKeyView& key, const std::wstring& subkey, const wchar_t* name, unsigned long* typeOut = nullptr) {
-    unsigned long type = 0;
-    std::vector<unsigned char> bytes;
-    if (!key.Value(subkey, name, type, bytes)) return {};
-    if (typeOut) *typeOut = type;
-    return RegistryNumber(type, bytes.data(), bytes.size());
-}
-
-std::wstring TextAt(DriverKeyView& key, const std::wstring& subkey, const wchar_t* name) {
-    unsigned long type = 0;
-    std::vector<unsigned char> bytes;
-    if (!key.Value(subkey, name, type, bytes)) return std::wstring();
-    return RegistryText(type, bytes.data(), bytes.size());
-}
-
 // A value the driver never wrote is the default its INF file gave it.
 DriverSetting SettingOf(DriverKeyView& key, const wchar_t* keyword) {
     const std::wstring params = std::wstring(L"Ndi\\params\\") + keyword;
+    const RegistryValue stored = key.Value(std::wstring(), keyword);
+    const RegistryValue byDefault = stored.Number().present ? RegistryValue() : key.Value(params, L"default");
+    const RegistryValue& read = byDefault.present ? byDefault : stored;
     DriverSetting setting;
-    setting.value = NumberAt(key, std::wstring(), keyword, &setting.type);
-    if (!setting.value.present) {
-        setting.value = NumberAt(key, params, L"default", &setting.type);
-        setting.fromDefault = setting.value.present;
-    }
-    setting.name = TextAt(key, params, L"ParamDesc");
+    setting.value = read.Number();
+    setting.fromDefault = byDefault.present && setting.value.present;
+    setting.type = read.present ? read.type : 0;
+    setting.name = key.Value(params, L"ParamDesc").Text();
     return setting;
 }
 
@@ -43,8 +27,8 @@ DriverSetting SettingOf(DriverKeyView& key, const wchar_t* keyword) {
 WakeValues ReadWakeValues(DriverKeyView& key) {
     WakeValues w;
     w.hasKey = true;
-    w.characteristics = NumberAt(key, std::wstring(), L"Characteristics");
-    w.pnpCapabilities = NumberAt(key, std::wstring(), L"PnPCapabilities");
+    w.characteristics = key.Value(std::wstring(), L"Characteristics").Number();
+    w.pnpCapabilities = key.Value(std::wstring(), L"PnPCapabilities").Number();
     w.magicPacket = SettingOf(key, L"*WakeOnMagicPacket");
     w.modernStandby = SettingOf(key, L"*ModernStandbyWoLMagicPacket");
     w.arpOffload = SettingOf(key, L"*PMARPOffload");

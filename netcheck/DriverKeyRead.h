@@ -15,9 +15,8 @@
 class DriverKeyView {
 public:
     // Value `name` of the key itself (`subkey` empty) or of a subkey below
-    // it; false where it is absent or cannot be read.
-    virtual bool Value(const std::wstring& subkey, const wchar_t* name, unsigned long& type,
-                       std::vector<unsigned char>& bytes) = 0;
+    // it; not present where it is absent or cannot be read.
+    virtual RegistryValue Value(const std::wstring& subkey, const wchar_t* name) = 0;
 
 protected:
     ~DriverKeyView() = default;

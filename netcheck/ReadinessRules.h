@@ -11,15 +11,6 @@
 #include "net/DriverKeys.h"
 #include "text/Finding.h"
 
-// A registry value's text: REG_SZ or REG_EXPAND_SZ, up to its first NUL,
-// whether or not it was stored with one; empty for every other type.
-std::wstring RegistryText(unsigned long type, const unsigned char* bytes, std::size_t size);
-
-// A registry value's number: REG_DWORD of exactly four bytes, or decimal
-// digits stored as text (REG_SZ, REG_EXPAND_SZ), with or without their
-// terminator. Not present for every other type, size or text.
-RegNumber RegistryNumber(unsigned long type, const unsigned char* bytes, std::size_t size);
-
 enum class WakeSetting {
     NotApplicable,           // not a network card: no text
     NotReported,

@@ -1,11 +1,14 @@
 #include "AdapterChoice.h"
 
-std::wstring ChooseAdapterMac(const std::vector<AdapterRecord>& adapters, const std::wstring& localAddress) {
+#include "net/Ipv4.h"
+
+std::wstring ChooseAdapterMac(const std::vector<AdapterFacts>& adapters, const std::wstring& localAddress) {
     std::wstring mac;
-    if (localAddress.empty()) return mac;
-    for (const AdapterRecord& adapter : adapters) {
-        for (const std::wstring& ip : adapter.ipv4) {
-            if (ip == localAddress) mac = FormatMacCompact(adapter.mac);
+    std::uint32_t local = 0;
+    if (!ParseDottedQuad(localAddress, local)) return mac;
+    for (const AdapterFacts& adapter : adapters) {
+        for (const std::uint32_t address : adapter.addresses) {
+            if (address == local) mac = FormatMacCompact(adapter.mac);
         }
     }
     return mac;

@@ -3,7 +3,7 @@
 #include "AdapterChoice.h"
 
 std::wstring QueryOwnMacAddress(AdapterSource& source) {
-    std::vector<AdapterRecord> adapters;
+    std::vector<AdapterFacts> adapters;
     if (!QueryAdapters(source, adapters)) return std::wstring();
 
     std::wstring local;

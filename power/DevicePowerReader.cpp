@@ -1,7 +1,9 @@
 #include "DevicePowerReader.h"
 
-#include "framework/SystemLibrary.h"
+#include "core/Guid.h"
+#include "core/RegistryValue.h"
 #include "framework/GrowingQuery.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -10,30 +12,39 @@ using DestroyListFn = BOOL(WINAPI*)(HDEVINFO);
 
 const wchar_t kSetupApi[] = L"setupapi.dll";
 
-// GUID_DEVCLASS_NET, spelled out: devguid.h would want it from a library.
-const GUID kNetworkClassGuid = {0x4d36e972, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
-
-// A REG_SZ property's text, whether or not its terminator was stored.
-std::wstring TextOf(const std::vector<unsigned char>& bytes) {
-    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
-    return text.substr(0, text.find(L'\0'));
+// devguid.h would want GUID_DEVCLASS_NET from a library.
+GUID NetworkClassGuid() {
+    GUID guid{kNetworkClassGuid.data1, kNetworkClassGuid.data2, kNetworkClassGuid.data3, {}};
+    for (int i = 0; i < 8; ++i) guid.Data4[i] = kNetworkClassGuid.data4[i];
+    return guid;
 }
 
 }  // namespace
 
+SystemNetworkDevices::EnumDeviceInfoFn SystemNetworkDevices::EnumFunction() {
+    static const auto fn = FindSystemProc<EnumDeviceInfoFn>(kSetupApi, "SetupDiEnumDeviceInfo");
+    return fn;
+}
+
+SystemNetworkDevices::GetPropertyFn SystemNetworkDevices::PropertyFunction() {
+    static const auto fn = FindSystemProc<GetPropertyFn>(kSetupApi, "SetupDiGetDeviceRegistryPropertyW");
+    return fn;
+}
+
 // A list exists only where setupapi.dll was loaded to make it, and it stays
 // loaded: this finds the function at once.
 bool DeviceListKind::Close(Handle list) {
-    const auto destroy = FindSystemProc<DestroyListFn>(kSetupApi, "SetupDiDestroyDeviceInfoList");
+    static const auto destroy = FindSystemProc<DestroyListFn>(kSetupApi, "SetupDiDestroyDeviceInfoList");
     return destroy && destroy(list);
 }
 
 SystemNetworkDevices::SystemNetworkDevices()
-    : m_enum(FindSystemProc<EnumDeviceInfoFn>(kSetupApi, "SetupDiEnumDeviceInfo")),
-      m_property(FindSystemProc<GetPropertyFn>(kSetupApi, "SetupDiGetDeviceRegistryPropertyW")) {
-    const auto getClassDevs = FindSystemProc<GetClassDevsFn>(kSetupApi, "SetupDiGetClassDevsW");
-    if (getClassDevs && m_enum && m_property)
-        m_list.Reset(getClassDevs(&kNetworkClassGuid, nullptr, nullptr, DIGCF_PRESENT));
+    : m_enum(EnumFunction()), m_property(PropertyFunction()) {
+    static const auto getClassDevs = FindSystemProc<GetClassDevsFn>(kSetupApi, "SetupDiGetClassDevsW");
+    if (getClassDevs && m_enum && m_property) {
+        const GUID networkClass = NetworkClassGuid();
+        m_list.Reset(getClassDevs(&networkClass, nullptr, nullptr, DIGCF_PRESENT));
+    }
 }
 
 bool SystemNetworkDevices::Next(std::wstring& driver, std::vector<unsigned char>& powerData) {
@@ -42,7 +53,8 @@ bool SystemNetworkDevices::Next(std::wstring& driver, std::vector<unsigned char>
     device.cbSize = sizeof device;
     if (!m_enum(m_list.Get(), m_index++, &device)) return false;  // ERROR_NO_MORE_ITEMS past the last
     std::vector<unsigned char> text;
-    driver = Property(device, SPDRP_DRIVER, text) ? TextOf(text) : std::wstring();
+    // A REG_SZ property, whether or not its terminator was stored.
+    driver = Property(device, SPDRP_DRIVER, text) ? RegistryText(kRegSz, text.data(), text.size()) : std::wstring();
     Property(device, SPDRP_DEVICE_POWER_DATA, powerData);
     return true;
 }

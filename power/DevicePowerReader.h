@@ -32,6 +32,8 @@ private:
     using GetPropertyFn = BOOL(WINAPI*)(HDEVINFO, SP_DEVINFO_DATA*, DWORD, DWORD*, BYTE*, DWORD, DWORD*);
     const EnumDeviceInfoFn m_enum;
     const GetPropertyFn m_property;
+    static EnumDeviceInfoFn EnumFunction();
+    static GetPropertyFn PropertyFunction();
     COwned<DeviceListKind> m_list;
     DWORD m_index = 0;
 };

@@ -1,5 +1,8 @@
 #include "PowerFacts.h"
 
+#include "core/Guid.h"
+#include "core/HexDigits.h"
+
 namespace {
 
 // Offsets in SYSTEM_POWER_CAPABILITIES, whose first members are a byte each.
@@ -13,15 +16,9 @@ constexpr std::size_t kSystemS3 = 0x05, kSystemS4 = 0x06, kHiberFilePresent = 0x
 // wake.
 constexpr std::size_t kPdSize = 0, kPdCapabilities = 8, kPdDeepestSystemWake = 52;
 
-const wchar_t kNetworkClass[] = L"{4d36e972-e325-11ce-bfc1-08002be10318}";
-
 std::uint32_t LittleEndian32(const unsigned char* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-wchar_t AsciiLower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
 }  // namespace
@@ -49,10 +46,11 @@ bool ParsePowerData(const unsigned char* bytes, std::size_t size, DevicePower& o
 }
 
 std::wstring DriverSubkeyOf(const std::wstring& spdrpDriver) {
-    const std::size_t classLength = sizeof kNetworkClass / sizeof kNetworkClass[0] - 1;
+    const std::string networkClass = GuidText(kNetworkClassGuid);
+    const std::size_t classLength = networkClass.size();
     if (spdrpDriver.size() <= classLength + 1 || spdrpDriver[classLength] != L'\\') return std::wstring();
     for (std::size_t i = 0; i < classLength; ++i)
-        if (AsciiLower(spdrpDriver[i]) != kNetworkClass[i]) return std::wstring();
+        if (AsciiUpper(spdrpDriver[i]) != static_cast<wchar_t>(networkClass[i])) return std::wstring();
     std::wstring subkey = spdrpDriver.substr(classLength + 1);
     return subkey.find(L'\\') == std::wstring::npos ? subkey : std::wstring();
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "net/Adapter.h"  // Known
+#include "core/Known.h"
 
 // SYSTEM_POWER_STATE numbers
 constexpr unsigned kPowerSystemUnspecified = 0, kPowerSystemWorking = 1, kPowerSystemSleeping3 = 4,

@@ -2,7 +2,7 @@
 
 #include "net/Ipv4.h"
 #include "netcheck/CheckRules.h"
-#include "text/HexDigits.h"
+#include "core/HexDigits.h"
 #include "text/TextArgs.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "CheckReport.h"
 #include "controls/ClipboardText.h"
+#include "framework/COwnedWindow.h"
 #include "framework/WindowsVersion.h"
 #include "lastwake/EventLogReader.h"
 #include "lastwake/FirmwareWakeUpReader.h"
@@ -23,9 +24,8 @@ LastWakeRecord ReadLastWakeRecord() {
 }
 
 bool CopyReportWithoutWindow(const std::wstring& report) {
-    const HWND window = ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    if (!window) return false;
-    const bool copied = WriteClipboardText(window, report);
-    ::DestroyWindow(window);  // the clipboard keeps the text: it owns the block
-    return copied;
+    // The clipboard keeps the text when the window goes: it owns the block.
+    const COwnedWindow window(
+        ::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+    return window.IsSet() && WriteClipboardText(window.Get(), report);
 }

@@ -15,6 +15,7 @@
 #     too, in alternating openings.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+[ -n "${QUORVANE_IN_XVFB:-}" ] || bash "$root/scripts/install-deps.sh" bench
 source "$root/scripts/wine-build.sh"
 quorvane_rerun_in_xvfb "$0" "$@"
 if [ -z "${QUORVANE_WINE_ARCH:-}" ]; then

@@ -51,9 +51,10 @@ packages=(
   wine wine64 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick python3 python3-xlib
   fonts-noto-cjk locales ieee-data
+  googletest  # its sources build the window probe that run.sh uses too
 )
 if [ "$profile" != run ]; then
-  packages+=(g++ googletest libgtest-dev clang libclang-rt-dev
+  packages+=(g++ libgtest-dev clang libclang-rt-dev
     iproute2 e2fsprogs wakeonlan procps hostname)
 fi
 if [ "$profile" = bench ]; then
@@ -76,7 +77,7 @@ done
 # and why, from apt's "Failed to fetch URL  reason" lines.
 failed_indexes() {
   local log="$1"
-  grep -E '^(E|W): Failed to fetch ' "$log" | while read -r _ _ _ _ url reason; do
+  { grep -E '^(E|W): Failed to fetch ' "$log" || true; } | while read -r _ _ _ _ url reason; do
     local arch="" archive="main archive" why="the download failed"
     [[ "$url" =~ binary-([a-z0-9]+)/ ]] && arch="${BASH_REMATCH[1]} "
     [[ "$url" == *-security* ]] && archive="security archive"
@@ -148,12 +149,15 @@ fi
 # Wine takes the user locale from LANG only when the glibc locale exists.
 want_locales=(en_US.UTF-8 en_GB.UTF-8 ko_KR.UTF-8 ja_JP.UTF-8 de_DE.UTF-8)
 regen=0
+# Read once: grep -q stops reading early, and under pipefail the writer's
+# broken pipe would count as a missing locale.
+have_locales="$(locale -a 2>/dev/null || true)"
 for l in "${want_locales[@]}"; do
   if ! grep -q "^${l} UTF-8" "$locale_gen_file" 2>/dev/null; then
     echo "${l} UTF-8" >> "$locale_gen_file"
     regen=1
   fi
-  locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || regen=1
+  grep -qix "${l/UTF-8/utf8}" <<<"$have_locales" || regen=1
 done
 if [ "$regen" -eq 1 ]; then
   locale-gen

@@ -17,7 +17,7 @@ step() {  # step DESCRIPTION command...
   fi
 }
 
-step "installing the build and run dependencies" bash "$root/scripts/install-deps.sh"
+step "installing the build and run dependencies" bash "$root/scripts/install-deps.sh" run
 source "$root/scripts/wine-build.sh"
 # Only what running needs: the program, and the probe that finds its window.
 step "building the 32-bit Quorvane.exe" bash "$root/scripts/build.sh" win32 Quorvane probe

@@ -1,6 +1,6 @@
 #include "LocaleTable.h"
 
-#include "HexDigits.h"
+#include "core/HexDigits.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "text/AnsiText.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
+#include "text/Trimmed.h"
 
 const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Command<&CWakeWaitDlg::OnStartOrStop>(BN_CLICKED, IDC_WAIT_START),
@@ -18,16 +19,6 @@ const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
     Map::Posted<&CWakeWaitDlg::OnProbed>(ProbeWorker::kProbed),
 };
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
-
-namespace {
-
-std::wstring Trimmed(std::wstring text) {
-    while (!text.empty() && text.back() == L' ') text.pop_back();
-    while (!text.empty() && text.front() == L' ') text.erase(text.begin());
-    return text;
-}
-
-}  // namespace
 
 CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
     : CDialog(IDD_WAKEWAIT, pParentWnd), m_session(pc) {}
@@ -76,7 +67,7 @@ void CWakeWaitDlg::OnStartOrStop() {
         Follow(m_session.Stop(::GetTickCount()));
         return;
     }
-    const std::wstring target = Trimmed(m_edtAddress.GetWindowText());
+    const std::wstring target = Trimmed(m_edtAddress.GetWindowText(), L" ");
     WaitStep step = m_session.Begin(target, SurveyThisPc());
     if (step == WaitStep::Resolve) {
         m_progress.SetPos(0);

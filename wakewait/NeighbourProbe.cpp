@@ -11,12 +11,12 @@
 
 #include "ArpCache.h"
 #include "framework/SystemLibrary.h"
+#include "net/MibTable.h"
 
 namespace {
 
 using ResolveFn = DWORD(WINAPI*)(PMIB_IPNET_ROW2, const SOCKADDR_INET*);
 using GetTableFn = DWORD(WINAPI*)(ADDRESS_FAMILY, PMIB_IPNET_TABLE2*);
-using FreeTableFn = VOID(WINAPI*)(PVOID);
 
 ResolveFn ResolveFunction() {
     static const auto fn = FindSystemProc<ResolveFn>(L"iphlpapi.dll", "ResolveIpNetEntry2");
@@ -48,18 +48,17 @@ Neighbour ResolveNeighbour(std::uint32_t address, unsigned long ifIndex, MacAddr
 
 bool ReadNeighbourMac(std::uint32_t address, MacAddress& mac) {
     static const auto getTable = FindSystemProc<GetTableFn>(L"iphlpapi.dll", "GetIpNetTable2");
-    static const auto freeTable = FindSystemProc<FreeTableFn>(L"iphlpapi.dll", "FreeMibTable");
-    if (getTable && freeTable) {
-        PMIB_IPNET_TABLE2 table = nullptr;
-        if (getTable(AF_INET, &table) != NO_ERROR || !table) return false;
+    if (getTable && CanFreeMibTables()) {
+        PMIB_IPNET_TABLE2 read = nullptr;
+        if (getTable(AF_INET, &read) != NO_ERROR || !read) return false;
+        const CMibTable<MIB_IPNET_TABLE2> table(read);
         bool found = false;
-        for (ULONG i = 0; i < table->NumEntries && !found; ++i) {
-            const MIB_IPNET_ROW2& row = table->Table[i];
+        for (ULONG i = 0; i < table.Get()->NumEntries && !found; ++i) {
+            const MIB_IPNET_ROW2& row = table.Get()->Table[i];
             found = row.Address.si_family == AF_INET && ::ntohl(row.Address.Ipv4.sin_addr.s_addr) == address &&
                     row.State == NlnsReachable && row.PhysicalAddressLength == kMacBytes;
             if (found) mac = MacFromBytes(row.PhysicalAddress, kMacBytes);
         }
-        freeTable(table);
         return found;
     }
     for (const ArpEntry& e : ReadArpCache()) {

@@ -4,7 +4,7 @@
 #include "net/SocketSession.h"
 #include "net/WinsockLayer.h"
 #include "net/WinsockStartup.h"
-#include "netcheck/AdapterSend.h"
+#include "net/AdapterSend.h"
 #include "text/AnsiText.h"
 
 namespace {

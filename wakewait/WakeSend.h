@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "net/SendResult.h"
-#include "netcheck/CheckRules.h"
+#include "net/AdapterSubnets.h"
 
 struct WakeSendResult {
     bool powerOn = false;           // Power ON's sender sent its packet

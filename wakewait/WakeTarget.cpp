@@ -61,12 +61,3 @@ Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapter
     }
     return Refusal::None;
 }
-
-int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const AdapterSubnet& row = rows[i];
-        const std::uint32_t mask = PrefixMask(row.prefix);
-        if (IsSendTarget(adapters, row) && (row.address & mask) == (address & mask)) return static_cast<int>(i);
-    }
-    return -1;
-}

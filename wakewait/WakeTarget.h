@@ -1,11 +1,11 @@
 #pragma once
-// What the address field of "Wake and wait" holds, which addresses are
-// refused, and which of this PC's subnets holds the PC. Platform-free.
+// What the address field of "Wake and wait" holds, and which addresses are
+// refused. Platform-free.
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "netcheck/CheckRules.h"
+#include "net/AdapterSubnets.h"
 
 enum class TargetKind { Invalid, Address, Name };
 
@@ -19,7 +19,3 @@ enum class Refusal { None, OwnAddress, NotAPc };
 // broadcast, multicast, and the network and broadcast address of each of
 // this PC's subnets: none of them is another PC.
 Refusal RefuseAddress(std::uint32_t address, const std::vector<Adapter>& adapters);
-
-// The row of the connected subnet of this PC that holds `address`; -1 when
-// none does (the PC is behind a router).
-int LocalRowFor(std::uint32_t address, const std::vector<Adapter>& adapters, const std::vector<AdapterSubnet>& rows);

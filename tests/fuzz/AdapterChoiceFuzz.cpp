@@ -1,6 +1,7 @@
 // The choice of this PC's adapter from whatever list the system reports.
 #include "FuzzInput.h"
 #include "ownmac/AdapterChoice.h"
+#include "net/Ipv4.h"
 #include "net/MacAddress.h"
 
 namespace {
@@ -21,15 +22,15 @@ bool IsUpperHex(wchar_t c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
     const std::wstring local = AddressText(in);
-    std::vector<AdapterRecord> adapters(in.Byte() % 8);
+    std::vector<AdapterFacts> adapters(in.Byte() % 8);
     std::vector<std::size_t> lengths;
-    for (AdapterRecord& a : adapters) {
+    for (AdapterFacts& a : adapters) {
         std::vector<std::uint8_t> reported(in.Byte() % 10);
         for (std::uint8_t& b : reported) b = in.Byte();
         a.mac = MacFromBytes(reported.data(), reported.size());
         lengths.push_back(reported.size());
-        a.ipv4.resize(in.Byte() % 4);
-        for (std::wstring& ip : a.ipv4) ip = AddressText(in);
+        a.addresses.resize(in.Byte() % 4);
+        for (std::uint32_t& ip : a.addresses) ParseDottedQuad(AddressText(in), ip);
     }
 
     const std::wstring mac = ChooseAdapterMac(adapters, local);
@@ -37,11 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (wchar_t c : mac) FUZZ_CHECK(IsUpperHex(c));
 
     // The last adapter that lists the local address decides.
-    const AdapterRecord* last = nullptr;
+    const AdapterFacts* last = nullptr;
     std::size_t lastLength = 0;
+    std::uint32_t address = 0;
+    const bool isAddress = ParseDottedQuad(local, address);
     for (std::size_t k = 0; k < adapters.size(); ++k)
-        for (const std::wstring& ip : adapters[k].ipv4)
-            if (!local.empty() && ip == local) last = &adapters[k], lastLength = lengths[k];
+        for (const std::uint32_t ip : adapters[k].addresses)
+            if (isAddress && ip == address) last = &adapters[k], lastLength = lengths[k];
     FUZZ_CHECK(mac.empty() == (last == nullptr));
     if (last) {
         for (std::size_t i = 0; i < 6; ++i) {

@@ -50,11 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!a.connected || card.connected);
     }
 
-    const std::vector<CheckRow> rows = SubnetsOf(adapters);
+    const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     std::size_t expected = 0;
     for (const Adapter& a : adapters) expected += a.addresses.empty() ? 1 : a.addresses.size();
     FUZZ_CHECK(rows.size() == expected);
-    for (const CheckRow& row : rows) {
+    for (const AdapterSubnet& row : rows) {
         FUZZ_CHECK(row.adapter < adapters.size());
         if (!IsSendTarget(adapters, row)) continue;
         // Never the limited broadcast, never another subnet, never a host address.

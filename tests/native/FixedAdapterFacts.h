@@ -11,7 +11,7 @@ public:
         rows = table;
         return hasTable;
     }
-    bool AddressLists(std::vector<AddressFacts>& adapters) override {
+    bool AddressLists(std::vector<AdapterFacts>& adapters) override {
         adapters = lists;
         return true;
     }
@@ -21,7 +21,7 @@ public:
     }
 
     std::vector<InterfaceFacts> table;
-    std::vector<AddressFacts> lists;
+    std::vector<AdapterFacts> lists;
     bool hasTable = true;
     unsigned long powerOn = 0;  // none
 };

@@ -1,4 +1,4 @@
-// The network check's rules: subnets, kinds, rows, targets and findings.
+// The network check's rules: broadcasts, kinds and findings.
 #include <gtest/gtest.h>
 
 #include "net/Ipv4.h"
@@ -60,21 +60,6 @@ std::vector<std::wstring> Keys(const std::vector<Adapter>& adapters, bool macCom
     return keys;
 }
 using Lines = std::vector<std::wstring>;
-
-TEST(NetCheck, RowsAndTargets) {
-    Adapter bound = Row(L"Card on a virtual switch", AdapterKind::Ethernet, {});
-    Adapter two = Row(L"eth0", AdapterKind::Ethernet, {Ip(L"10.1.0.2"), Ip(L"10.2.0.2")});
-    Adapter down = Row(L"eth1", AdapterKind::Ethernet, {Ip(L"10.3.0.2")});
-    down.connected = false;
-    const std::vector<Adapter> adapters{bound, two, down};
-    const std::vector<CheckRow> rows = SubnetsOf(adapters);
-    ASSERT_EQ(4u, rows.size());
-    EXPECT_FALSE(rows[0].hasAddress);
-    EXPECT_EQ(L"10.2.0.255", DottedQuad(rows[2].broadcast));
-    EXPECT_EQ(24, rows[2].prefix);
-    const bool targets[] = {false, true, true, false};  // no address; two subnets; not connected
-    for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(targets[i], IsSendTarget(adapters, rows[i])) << i;
-}
 
 TEST(NetCheck, Findings) {
     EXPECT_EQ((Lines{L"NETCHECK_NO_NETWORK"}), Keys({}));

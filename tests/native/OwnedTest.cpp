@@ -2,6 +2,7 @@
 // exactly once, whatever moves it went through.
 #include <gtest/gtest.h>
 
+#include <type_traits>
 #include <vector>
 
 #include "framework/COwned.h"
@@ -48,8 +49,14 @@ TEST(Owned, TheBorrowedTwinClosesNothing) {
         EXPECT_FALSE(borrowed.Reset(6));  // 4 belongs to someone else
         other = std::move(borrowed);
         EXPECT_EQ(6, other.Get());
+        const COwned<FakeKind, false> copy(other);  // as WTL's handles copy
+        EXPECT_EQ(6, copy.Get());
+        EXPECT_EQ(6, other.Get());
     }
     EXPECT_TRUE(closed.empty());
+    static_assert(std::is_copy_assignable<COwned<FakeKind, false>>::value, "a borrowed handle copies");
+    static_assert(!std::is_copy_constructible<Owned>::value && !std::is_copy_assignable<Owned>::value,
+                  "an owner never copies: it would close twice");
 }
 
 }  // namespace

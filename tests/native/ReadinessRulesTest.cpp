@@ -25,28 +25,6 @@ Adapter Card(AdapterKind kind, RegNumber magicPacket, RegNumber pnp = {}) {
     return a;
 }
 
-RegNumber FromBytes(unsigned long type, std::vector<unsigned char> bytes) {
-    return RegistryNumber(type, bytes.data(), bytes.size());
-}
-
-TEST(Readiness, RegistryNumbersOfEveryTypeAndSize) {
-    constexpr unsigned long kSz = 1, kExpandSz = 2, kBinary = 3, kDword = 4, kMultiSz = 7;
-    EXPECT_EQ(0x118u, FromBytes(kDword, {0x18, 0x01, 0, 0}).value);
-    EXPECT_FALSE(FromBytes(kDword, {0x18, 0x01, 0}).present);           // short
-    EXPECT_FALSE(FromBytes(kDword, {0x18, 0x01, 0, 0, 0, 0}).present);  // a QWORD's size
-    EXPECT_EQ(1u, FromBytes(kSz, {'1', 0, 0, 0}).value);
-    EXPECT_EQ(280u, FromBytes(kSz, {'2', 0, '8', 0, '0', 0}).value);    // no terminator
-    EXPECT_EQ(1u, FromBytes(kExpandSz, {'1', 0}).value);
-    EXPECT_FALSE(FromBytes(kSz, {'1', 0, 'x', 0, 0, 0}).present);
-    EXPECT_FALSE(FromBytes(kSz, {0, 0}).present);
-    EXPECT_FALSE(FromBytes(kSz, {'1'}).present);                        // half a character
-    EXPECT_FALSE(FromBytes(kSz, {'4', 0, '2', 0, '9', 0, '4', 0, '9', 0, '6', 0, '7', 0, '2', 0, '9', 0, '6', 0}).present);
-    EXPECT_FALSE(FromBytes(kBinary, {1, 0, 0, 0}).present);
-    EXPECT_FALSE(FromBytes(kMultiSz, {'1', 0, 0, 0, 0, 0}).present);
-    std::vector<unsigned char> oversized(70000, '1');
-    EXPECT_FALSE(FromBytes(kSz, oversized).present);
-}
-
 TEST(Readiness, TheColumnPowerManagementFirstThenTheKeyword) {
     const struct {
         RegNumber magicPacket, pnp;

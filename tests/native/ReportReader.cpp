@@ -45,7 +45,7 @@ std::uint64_t Time(const std::wstring& text) {
 // One adapter as its lines give it, until the next.
 struct AdapterLines {
     InterfaceFacts row;
-    AddressFacts lists;
+    AdapterFacts lists;
     Known hardware = Known::Unknown;
     bool connected = false, leavesHere = false;
 };
@@ -57,14 +57,11 @@ void Finish(ReadBack& out, std::vector<AdapterLines>& adapters) {
     for (AdapterLines& a : adapters) {
         a.row.mediaState = a.connected ? 1 : 2;
         a.row.operStatus = 1;
-        a.lists.up = a.connected ? Known::Yes : Known::No;
-        a.lists.name = a.row.guid;
-        a.lists.friendlyName = a.row.alias;
-        a.lists.description = a.row.description;
-        a.lists.ifType = a.row.ifType;
-        a.lists.mac = a.row.mac;
-        a.lists.macLength = a.row.macLength;
-        a.lists.index = a.row.index;
+        AdapterFacts lists = a.row;  // the addresses are the lists' own
+        lists.addresses = a.lists.addresses;
+        lists.masks = a.lists.masks;
+        lists.up = a.connected ? Known::Yes : Known::No;
+        a.lists = lists;
         if (table && a.hardware != Known::Unknown) out.source.table.push_back(a.row);
         if (!table || a.hardware == Known::Unknown || !a.lists.addresses.empty()) out.source.lists.push_back(a.lists);
         if (a.leavesHere) out.source.powerOn = a.row.index;
@@ -86,9 +83,9 @@ bool ReadLine(const std::vector<std::wstring>& f, ReadBack& out, std::vector<Ada
         adapters.back().row.index = Num(f[1]);
     } else if (a && n == 2 && (name == L"label" || name == L"description" || name == L"guid" || name == L"ifType" ||
                                name == L"medium" || name == L"connected" || name == L"leavesHere")) {
-        if (name == L"label") a->row.alias = f[1];
+        if (name == L"label") a->row.friendlyName = f[1];
         if (name == L"description") a->row.description = f[1];
-        if (name == L"guid") a->row.guid.assign(f[1].begin(), f[1].end());
+        if (name == L"guid") a->row.name.assign(f[1].begin(), f[1].end());
         if (name == L"ifType") a->row.ifType = static_cast<unsigned>(Num(f[1]));
         if (name == L"medium") a->row.medium = static_cast<unsigned>(Num(f[1]));
         if (name == L"connected") a->connected = f[1] == L"yes";

@@ -43,13 +43,10 @@ public:
         return *this;
     }
 
-    bool Value(const std::wstring& subkey, const wchar_t* name, unsigned long& type,
-               std::vector<unsigned char>& bytes) override {
+    RegistryValue Value(const std::wstring& subkey, const wchar_t* name) override {
         const auto found = m_values.find({Lower(subkey), Lower(name)});
-        if (found == m_values.end()) return false;
-        type = found->second.first;
-        bytes = found->second.second;
-        return true;
+        if (found == m_values.end()) return RegistryValue();
+        return {true, found->second.first, found->second.second};
     }
 
 private:

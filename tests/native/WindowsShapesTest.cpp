@@ -28,8 +28,8 @@ public:
                         const char* mac) {
         InterfaceFacts f;
         f.index = table.size() + 10;
-        f.guid = "{0000000" + std::to_string(f.index % 10) + "-0000-0000-0000-00000000000" + std::to_string(f.index / 10) + "}";
-        f.alias = alias;
+        f.name = "{0000000" + std::to_string(f.index % 10) + "-0000-0000-0000-00000000000" + std::to_string(f.index / 10) + "}";
+        f.friendlyName = alias;
         f.ifType = type;
         f.hardware = hardware;
         f.connector = connector;
@@ -43,13 +43,7 @@ public:
     // The address list's entry of the interface last added: TCP/IPv4 bound.
     void Ipv4(const wchar_t* address, int prefix, bool takesPowerOn = false) {
         const InterfaceFacts& row = table.back();
-        AddressFacts f;
-        f.index = row.index;
-        f.name = row.guid;
-        f.friendlyName = row.alias;
-        f.ifType = row.ifType;
-        f.mac = row.mac;
-        f.macLength = row.macLength;
+        AdapterFacts f = row;
         std::uint32_t ip = 0;
         ParseDottedQuad(address, ip);
         f.addresses = {ip};
@@ -59,8 +53,8 @@ public:
         if (takesPowerOn) powerOn = row.index;
     }
     // An adapter that only the address lists know, with one IPv4 address.
-    AddressFacts& ListOnly(unsigned long index, unsigned type, std::uint32_t address, std::uint32_t mask) {
-        AddressFacts f;
+    AdapterFacts& ListOnly(unsigned long index, unsigned type, std::uint32_t address, std::uint32_t mask) {
+        AdapterFacts f;
         f.index = index;
         f.ifType = type;
         f.addresses = {address};
@@ -125,7 +119,7 @@ TEST(WindowsShapes, HyperVExternalSwitchSitsOnItsCardWhateverItsUnknownFlags) {
             EXPECT_EQ((Lines{L"NETCHECK_ONE [vEthernet (External)] [192.168.1.20/24]",
                              L"NETCHECK_VIA_SWITCH [vEthernet (External)] [Ethernet]"}),
                       CheckKeys(adapters));
-            const std::vector<CheckRow> rows = SubnetsOf(adapters);
+            const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
             EXPECT_FALSE(IsSendTarget(adapters, rows[0]));  // the card: no address, never sent to
             EXPECT_TRUE(IsSendTarget(adapters, rows[1]));
         }
@@ -166,7 +160,7 @@ TEST(WindowsShapes, BridgeCarriesItsMembersMacWithTheLocalBitAndTheFindingsSaySo
         w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-19-D1-11-22-33");
         w.Add(L"Network Bridge", kEthernet, flags, flags, flags ? k8023 : kUnspecified, "02-19-D1-11-22-33");
         w.Ipv4(L"10.0.0.5", 24, true);
-        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].guid.c_str(), 1)});
+        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].name.c_str(), 1)});
         EXPECT_EQ(0, adapters[1].card) << flags;
         EXPECT_EQ((Lines{L"READY_NOTHING_WRONG",
                          L"READY_CARD_UNDER_BRIDGE [Ethernet] [Network Bridge] [00-19-D1-11-22-33] [02-19-D1-11-22-33]",
@@ -251,7 +245,7 @@ TEST(WindowsShapes, PppConnectionIsKnownOnlyToTheAddressList) {
     Shapes w;
     w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-21-6A-11-22-33");
     w.Ipv4(L"192.168.1.20", 24);
-    AddressFacts& ppp = w.ListOnly(99, kPpp, 0x0A080006, 0xFFFFFFFF);
+    AdapterFacts& ppp = w.ListOnly(99, kPpp, 0x0A080006, 0xFFFFFFFF);
     ppp.friendlyName = L"Office VPN";
     ppp.up = Known::Yes;
     w.powerOn = 99;
@@ -333,7 +327,7 @@ TEST(WindowsShapes, XpWithoutFlagsGuessesNothing) {
 // A driver key of the adapter added last: Characteristics as its INF file
 // writes them, and *WakeOnMagicPacket where the driver has it.
 DriverKey KeyOf(const InterfaceFacts& row, std::uint32_t characteristics, bool wakeKeyword) {
-    DriverKey key = WakeKey(row.guid.c_str(), 1);
+    DriverKey key = WakeKey(row.name.c_str(), 1);
     if (!wakeKeyword) key.values.magicPacket = {};
     key.values.characteristics = {true, characteristics};
     return key;
@@ -369,7 +363,7 @@ TEST(WindowsShapes, NoTetherLoopbackOrVpnIsMistakenForTheCable) {
             w.Ipv4(L"192.168.1.20", 24);
             w.Add(c.alias, kEthernet, flags, flags, k8023, c.mac).endpoint = c.endpoint;
             w.Ipv4(L"10.99.0.2", 24, true);
-            std::vector<DriverKey> keys{WakeKey(w.table[0].guid.c_str(), 1)};
+            std::vector<DriverKey> keys{WakeKey(w.table[0].name.c_str(), 1)};
             if (c.hasCharacteristics) keys.push_back(KeyOf(w.table[1], c.characteristics, false));
             const std::vector<Adapter> adapters = SurveyAdapters(w, keys);
             const std::wstring what = std::wstring(c.alias) + (flags ? L", both flags" : L", no flags");
@@ -418,7 +412,7 @@ TEST(WindowsShapes, AnyNumberOfAdaptersSitOnOneCard) {
         w.Ipv4(L"10.10.0.5", 24, true);
         w.Add(L"VLAN20", kEthernet, false, false, kUnspecified, "00-1B-21-0A-0B-0C");
         w.Ipv4(L"10.20.0.5", 24);
-        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].guid.c_str(), 0)});
+        const std::vector<Adapter> adapters = SurveyAdapters(w, {WakeKey(w.table[0].name.c_str(), 0)});
         ASSERT_EQ(3u, adapters.size());
         EXPECT_EQ(0, adapters[1].card);
         EXPECT_EQ(0, adapters[2].card);

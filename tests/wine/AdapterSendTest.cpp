@@ -6,7 +6,7 @@
 
 #include "net/DirectedSend.h"
 #include "net/Ipv4.h"
-#include "netcheck/AdapterSend.h"
+#include "net/AdapterSend.h"
 
 namespace {
 

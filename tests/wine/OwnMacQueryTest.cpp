@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "net/Ipv4.h"
 #include "ownmac/OwnMacQuery.h"
 
 namespace {
@@ -115,15 +116,15 @@ TEST_F(OwnMacQuery, TheCheckAsksAgainWhileTheListGrowsAndReadsEveryField) {
     g_ipHelper.adapters = {{{2, 0, 0, 0, 0, 0}, {"10.7.0.1"}}, {{2, 0, 0, 0, 0, 1}, {"10.7.0.1"}}};
     g_ipHelper.growsEachCall = true;  // three adapters appear, one before each of calls 2 to 4
     FakeSource source;
-    std::vector<AdapterRecord> records;
+    std::vector<AdapterFacts> records;
     ASSERT_TRUE(QueryAdapters(source, records, 8));
     ASSERT_EQ(5u, records.size());
     EXPECT_EQ(5u, g_ipHelper.sizesGiven.size());
     for (std::size_t i = 1; i < g_ipHelper.sizesGiven.size(); ++i)
         EXPECT_GT(g_ipHelper.sizesGiven[i], g_ipHelper.sizesGiven[i - 1]) << "call " << i;
-    const AdapterRecord& last = records.back();
-    EXPECT_EQ(L"10.7.0.1", last.ipv4.at(0));
-    EXPECT_EQ(L"255.255.254.0", last.masks.at(0));
+    const AdapterFacts& last = records.back();
+    EXPECT_EQ(L"10.7.0.1", DottedQuad(last.addresses.at(0)));
+    EXPECT_EQ(L"255.255.254.0", DottedQuad(last.masks.at(0)));
     EXPECT_EQ(104u, last.index);
     EXPECT_EQ(6u, last.macLength);
     EXPECT_EQ(std::string(sizeof(IP_ADAPTER_INFO::AdapterName), 'N'), last.name);  // cut at the field's end
@@ -133,7 +134,7 @@ TEST_F(OwnMacQuery, TheCheckAsksAgainWhileTheListGrowsAndReadsEveryField) {
     SetUp();
     g_ipHelper.adapters = {{{2, 0, 0, 0, 0, 0}, {"10.1.2.3"}}, {{2, 0, 0, 0, 0, 1}, {"10.1.2.4"}}};
     g_ipHelper.growsEachCall = true;
-    std::vector<AdapterRecord> once;
+    std::vector<AdapterFacts> once;
     EXPECT_FALSE(QueryAdapters(source, once));
     EXPECT_EQ(2u, g_ipHelper.sizesGiven.size());
 }

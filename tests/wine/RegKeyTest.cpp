@@ -38,15 +38,18 @@ TEST_F(RegKey, ReadsValuesOfAnySize) {
 
     CRegKey key;
     ASSERT_TRUE(key.Open(HKEY_CURRENT_USER, kTestKey));
-    DWORD type = 0;
-    std::vector<unsigned char> bytes;
-    ASSERT_TRUE(key.RawValue(L"dword", type, bytes));
-    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), type);
-    EXPECT_EQ((std::vector<unsigned char>{0x18, 0x01, 0, 0}), bytes);
-    ASSERT_TRUE(key.RawValue(L"large", type, bytes));  // past the first buffer: asked again at its size
-    EXPECT_EQ(large, std::vector<BYTE>(bytes.begin(), bytes.end()));
-    EXPECT_FALSE(key.RawValue(L"huge", type, bytes));   // larger than any setting: not read
-    EXPECT_FALSE(key.RawValue(L"absent", type, bytes));
+    RegistryValue value = key.Value(L"dword");
+    ASSERT_TRUE(value.present);
+    EXPECT_EQ(static_cast<DWORD>(REG_DWORD), value.type);
+    EXPECT_EQ((std::vector<unsigned char>{0x18, 0x01, 0, 0}), value.bytes);
+    EXPECT_EQ(0x118u, key.QueryNumber(L"dword").value);
+    value = key.Value(L"large");  // past the first buffer: asked again at its size
+    ASSERT_TRUE(value.present);
+    EXPECT_EQ(large, std::vector<BYTE>(value.bytes.begin(), value.bytes.end()));
+    EXPECT_FALSE(key.Value(L"huge").present);   // larger than any setting: not read
+    EXPECT_FALSE(key.Value(L"absent").present);
+    EXPECT_FALSE(key.QueryNumber(L"absent").present);
+    EXPECT_FALSE(CRegKey().Value(L"dword").present);  // no key open
 }
 
 TEST_F(RegKey, EnumeratesSubkeysAndClosesWhatItOpens) {

@@ -29,6 +29,7 @@
 
 #include "ScreenPixels.h"
 #include "controls/ClipboardText.h"
+#include "framework/CHandle.h"
 
 namespace {
 
@@ -203,7 +204,8 @@ int Rows(int id, bool countOnly) {
     }
     DWORD pid = 0;
     ::GetWindowThreadProcessId(list, &pid);
-    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    const CHandle owner(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    const HANDLE process = owner.Get();
     if (!process) return 1;
     constexpr SIZE_T kText = 512;
     auto* remote = static_cast<BYTE*>(
@@ -228,7 +230,6 @@ int Rows(int id, bool countOnly) {
     }
     std::printf("rows %d\n", rows);
     ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    ::CloseHandle(process);
     return 0;
 }
 
@@ -290,12 +291,12 @@ int Taken(int seconds) {
         return 1;
     }
     const DWORD threadId = ::GetWindowThreadProcessId(window, nullptr);
-    const HANDLE thread = ::OpenThread(SYNCHRONIZE, FALSE, threadId);
+    const CHandle owner(::OpenThread(SYNCHRONIZE, FALSE, threadId));
+    const HANDLE thread = owner.Get();
     MSG msg;
     ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // joining needs a queue of our own
     if (!thread || !::AttachThreadInput(::GetCurrentThreadId(), threadId, TRUE)) {
         std::puts("cannot join the program's input");
-        if (thread) ::CloseHandle(thread);
         return 1;
     }
     std::puts("ready");
@@ -314,7 +315,6 @@ int Taken(int seconds) {
         ::Sleep(10);
     }
     std::puts(said ? said : "the program took no input for the whole wait");
-    ::CloseHandle(thread);
     return said ? 0 : 1;
 }
 

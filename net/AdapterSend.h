@@ -5,9 +5,9 @@
 // sent: no limited broadcast, no adapter that is not connected.
 #include <vector>
 
-#include "CheckRules.h"
-#include "net/MagicPacketFormat.h"
-#include "net/SendResult.h"
+#include "AdapterSubnets.h"
+#include "MagicPacketFormat.h"
+#include "SendResult.h"
 
 // One result a row; a row that is no target is not sent to. A failure on one row does not stop the others.
 std::vector<SendResult> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,

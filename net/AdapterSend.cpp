@@ -1,8 +1,8 @@
 #include "AdapterSend.h"
 
-#include "net/DirectedSend.h"
-#include "net/SocketSession.h"
-#include "net/WinsockStartup.h"
+#include "DirectedSend.h"
+#include "SocketSession.h"
+#include "WinsockStartup.h"
 
 std::vector<SendResult> SendThroughEveryAdapter(const MagicPacket& packet, const std::vector<Adapter>& adapters,
                                                 const std::vector<AdapterSubnet>& rows) {

@@ -19,6 +19,7 @@ expected[35]="10.77.0.205	B8-27-EB-00-00-CD	media-pc	Raspberry Pi"
 names_unknown_in "$snd" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
 start_instant_dns "$snd" "$scratch/dns.ready"
 prefix_for_netns "$snd" prefix
+P() { probe_in "$snd" "$prefix" "$@"; }
 
 check "the ten drop pings, the others answer them" "1 0" \
   "$(ip netns exec "$silent" sysctl -n net.ipv4.icmp_echo_ignore_all) $(ip netns exec "$pinged" sysctl -n net.ipv4.icmp_echo_ignore_all)"
@@ -43,12 +44,21 @@ check "exactly the 40, by address, with MACs, the names given and makers" "$(pri
 echo "# /scan took $took ms"
 check "within ten seconds" "yes" "$([ "$took" -lt 10000 ] && echo yes || echo "no: $took ms")"
 
+# /scan /quiet from a shortcut (no console, no standard output): the same
+# lines on the clipboard, and no window.
+P set-clipboard before >/dev/null
+in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine start /wait /unix "$QUORVANE_EXE" /scan /quiet \
+  </dev/null >/dev/null 2>&1 &
+program_pid=$!
+wait_program 30
+check "/scan /quiet from a shortcut: exit 0" "0" "$program_status"
+check "the same lines on the clipboard, each ended" "[$out"$'\n'"]" "$(P clipboard | tr -d '\r')"
+
 # The window, opened as My PCs opens it: the same rows as they answer, and
 # every row picked handed to the saved list.
 in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_FIND_PCS_WINDOW" 'C:\saved.txt' \
   </dev/null >/dev/null 2>"$scratch/window.log" &
 program_pid=$!
-P() { probe_in "$snd" "$prefix" "$@"; }
 P wait 1 30 >/dev/null || true
 status_of() { item_in "$snd" "$prefix" 1074 | cut -c1-12; }
 check "the window's scan ends" "FINDPCS_DONE" "$(for ((i = 0; i < 50; i++)); do [ "$(status_of)" = FINDPCS_DONE ] && break; sleep 0.2; done; status_of)"

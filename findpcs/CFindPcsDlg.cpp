@@ -54,7 +54,7 @@ BOOL CFindPcsDlg::OnInitDialog() {
     m_list.FitColumns(kColumnShares);
     ::EnableWindow(GetDlgItem(IDC_FINDPCS_ADD), FALSE);
     // Nothing is asked before the user opens this window.
-    if (!m_worker.Start(m_hWnd, std::make_unique<ScanJob>(m_scan))) OnDone(m_worker.Serial(), 0);
+    if (!m_worker.Start(m_hWnd, std::make_unique<ScanJob>(m_scan))) OnStop();  // no thread to be had
     return TRUE;
 }
 
@@ -88,9 +88,10 @@ void CFindPcsDlg::OnNews(unsigned serial, std::uint32_t) {
     m_list.FitColumns(kColumnShares);
 }
 
+// A scan stopped before its end posted nothing the window still takes.
 void CFindPcsDlg::OnDone(unsigned serial, std::uint32_t) {
-    if (!m_worker.IsCurrent(serial) && m_worker.Current()) return;
-    if (m_worker.Current()) OnNews(serial, 0);
+    if (!m_worker.IsCurrent(serial)) return;
+    OnNews(serial, 0);
     m_worker.Stop();
     ::EnableWindow(GetDlgItem(IDC_FINDPCS_STOP), FALSE);
     if (!m_plan.empty()) ShowStatus(L"FINDPCS_DONE");

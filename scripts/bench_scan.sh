@@ -19,7 +19,7 @@ export QUORVANE_SCRATCH="$build/scratch"
 source "$root/scripts/wine-env.sh" "$build/wineprefix"
 source "$root/scripts/netns.sh"
 quorvane_prepare_prefix
-trap 'kill "${dns_pid:-0}" 2>/dev/null; wait "${dns_pid:-0}" 2>/dev/null; cleanup_netns' EXIT
+trap 'if [ -n "${dns_pid:-}" ]; then kill "$dns_pid" 2>/dev/null; wait "$dns_pid" 2>/dev/null || true; fi; cleanup_netns' EXIT
 runs=${QUORVANE_BENCH_RUNS:-11}
 
 snd="qvb-$$-snd"

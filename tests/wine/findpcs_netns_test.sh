@@ -7,7 +7,7 @@
 # MACs, names and makers; the window the same rows, and hands every row
 # picked to the saved list.
 source "$(dirname "$0")/lib.sh"
-trap 'kill "${dns_pid:-0}" 2>/dev/null; wait "${dns_pid:-0}" 2>/dev/null; cleanup_netns; rm -rf "$scratch"' EXIT
+trap 'if [ -n "${dns_pid:-}" ]; then kill "$dns_pid" 2>/dev/null; wait "$dns_pid" 2>/dev/null || true; fi; cleanup_netns; rm -rf "$scratch"' EXIT
 
 scratch="$QUORVANE_SCRATCH/findpcs-$$"
 mkdir -p "$scratch"

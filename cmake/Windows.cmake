@@ -43,6 +43,7 @@ add_library(quorvane_win OBJECT
   lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
   listener/CUdpListener.cpp
+  listener/SimpleTcpipService.cpp
   net/AdapterList.cpp
   net/AdapterSend.cpp
   net/AddrInfoCompat.cpp

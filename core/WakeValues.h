@@ -1,6 +1,7 @@
 #pragma once
 // What a network card's driver key and its device hold of waking, as the
 // registry and the device's power data give it. Platform-free.
+#include <cstdint>
 #include <string>
 
 #include "RegistryValue.h"
@@ -24,5 +25,11 @@ struct WakeValues {
     DriverSetting arpOffload;    // *PMARPOffload
     DriverSetting shutdown;      // the vendor's keyword for waking from shutdown
     std::wstring shutdownKeyword;  // which one; empty where the driver has none
-    unsigned deepestWake = 0;    // the device's PD_DeepestSystemWake; 0 where not reported
+    unsigned deepestWake = 0;    // the device's PD_DeepestSystemWake; 0: cannot wake the PC where powerRead, else not reported
+    bool powerRead = false;      // the device's power data was read
+    std::uint32_t powerCapabilities = 0;  // its PD_Capabilities; all zero on hardware without ACPI
+    DriverSetting wakeOnPattern;  // *WakeOnPattern
+    DriverSetting wakeOnLink;     // Intel's WakeOnLink
+    std::wstring provider;        // ProviderName: who wrote the driver in use ("Microsoft" for Windows' own)
+    std::wstring instanceId;      // DeviceInstanceID, e.g. "PCI\\VEN_8086&DEV_15BC&...": its bus and maker
 };

@@ -129,9 +129,14 @@ bool ReadNewestEvent(const EventSought& sought, RenderedEvent& rendered) {
     return true;
 }
 
+// The newest of a resume from sleep or hibernation and a Modern Standby
+// exit: a Modern Standby laptop that hibernates writes both kinds.
 LastWake ReadLastWake() {
-    RenderedEvent event;
-    return ReadNewestEvent(kLastWakeEvent, event) ? LastWakeOf(event) : LastWake();
+    RenderedEvent event, exit, entry;
+    const LastWake resume = ReadNewestEvent(kLastWakeEvent, event) ? LastWakeOf(event) : LastWake();
+    if (!ReadNewestEvent(kStandbyExitEvent, exit)) return resume;
+    if (!ReadNewestEvent(kStandbyEntryEvent, entry)) entry = RenderedEvent();
+    return NewestWake(resume, StandbyExitOf(exit, entry));
 }
 
 LastStart ReadLastStart() {

@@ -1,6 +1,7 @@
 #include "LastTimeFindings.h"
 
 #include "core/HexDigits.h"
+#include "text/TextArgs.h"
 
 namespace {
 
@@ -17,10 +18,25 @@ bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
     return false;
 }
 
+// The keys of a wake from sleep and from hibernation: with no source, by a
+// device, by this PC's card.
+struct WakeKeys {
+    const wchar_t* noSource;
+    const wchar_t* by;
+    const wchar_t* byCard;
+};
+const WakeKeys kFromSleep{L"LAST_WOKE_NO_SOURCE", L"LAST_WOKE_BY", L"LAST_WOKE_BY_CARD"};
+const WakeKeys kFromHibernation{L"LAST_HIBERNATION_NO_SOURCE", L"LAST_HIBERNATION_BY", L"LAST_HIBERNATION_BY_CARD"};
+
 Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, const LastTimeWords& words) {
     const std::wstring time = words.time(wake.wakeTimeUtc);
-    if (wake.source.empty()) return {L"LAST_WOKE_NO_SOURCE", {time}};
-    return {IsCard(wake.source, adapters) ? L"LAST_WOKE_BY_CARD" : L"LAST_WOKE_BY", {time, wake.source}};
+    if (wake.from == WokeFrom::ModernStandby) {
+        if (wake.reason < 0) return {L"LAST_STANDBY_LEFT", {time}};
+        return {L"LAST_STANDBY_LEFT_REASON", {time, DecimalText(static_cast<unsigned long>(wake.reason))}};
+    }
+    const WakeKeys& keys = wake.from == WokeFrom::Hibernation ? kFromHibernation : kFromSleep;
+    if (wake.source.empty()) return {keys.noSource, {time}};
+    return {IsCard(wake.source, adapters) ? keys.byCard : keys.by, {time, wake.source}};
 }
 
 // Each boot type with and without the firmware's word.

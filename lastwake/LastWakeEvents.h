@@ -33,12 +33,22 @@ struct EventSought {
 };
 extern const EventSought kLastWakeEvent;   // the resume from sleep or hibernation
 extern const EventSought kLastStartEvent;  // the boot type (Windows 8 and later)
+extern const EventSought kStandbyEntryEvent;  // entering Modern Standby (Kernel-Power 506)
+extern const EventSought kStandbyExitEvent;   // leaving it (Kernel-Power 507)
+
+enum class WokeFrom : unsigned char { Sleep, Hibernation, ModernStandby };
 
 struct LastWake {
     bool present = false;
     std::uint64_t sleepTimeUtc = 0, wakeTimeUtc = 0;  // FILETIME; sleep 0 where not recorded
     std::wstring source;                              // a device's name; empty where none was recorded
+    WokeFrom from = WokeFrom::Sleep;
+    long targetState = -1;     // TargetState: 4 sleep (S3), 5 hibernation; -1 where not recorded
+    long wakeSourceType = -1;  // WakeSourceType as the event gives it; -1 where not recorded
+    long reason = -1;          // why Modern Standby ended (507's Reason); -1 where not recorded
 };
+
+constexpr long kTargetHibernation = 5;
 
 // Boot types as the event gives them.
 constexpr int kFullStart = 0, kFastStartup = 1, kResumedFromHibernation = 2;
@@ -49,7 +59,13 @@ struct LastStart {
     int bootType = -1;
 };
 
-// Present only for the wake event with its wake time.
+// Present only for the wake event with its wake time; from hibernation
+// where its target state says so.
 LastWake LastWakeOf(const RenderedEvent& event);
+// Present only for a Modern Standby exit: its time, its reason, and the
+// entry before it as the time it went to sleep.
+LastWake StandbyExitOf(const RenderedEvent& exit, const RenderedEvent& entry);
+// The later of the two that are present.
+LastWake NewestWake(const LastWake& a, const LastWake& b);
 // Present only for the boot event with a boot type.
 LastStart LastStartOf(const RenderedEvent& event);

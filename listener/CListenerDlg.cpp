@@ -1,5 +1,8 @@
 #include "CListenerDlg.h"
 
+#include "ListenProblem.h"
+#include "SimpleTcpipService.h"
+
 #include "net/SystemAdapterFacts.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
@@ -112,12 +115,14 @@ void CListenerDlg::ShowStatus() {
     std::wstring open, problems;
     for (const ListenPort& p : m_listener.Ports()) {
         const std::wstring port = DecimalText(p.port);
-        if (p.error == 0)
+        if (p.error == 0) {
             open += (open.empty() ? L"" : L", ") + port;
-        else if (p.error == WSAEADDRINUSE || p.error == WSAEACCES)
-            problems += L" " + FillArgs(LocalizedText(L"LISTEN_IN_USE"), {port});
-        else
-            problems += L" " + FillArgs(LocalizedText(L"LISTEN_PORT_FAILED"), {port, DecimalText(static_cast<unsigned long>(p.error))});
+            continue;
+        }
+        // Asked once, and only where a port is refused.
+        if (m_simpleTcpip < 0) m_simpleTcpip = IsSimpleTcpipRunning() ? 1 : 0;
+        const wchar_t* key = ListenProblemKey(p.error, p.port, m_simpleTcpip == 1);
+        problems += L" " + FillArgs(LocalizedText(key), {port, DecimalText(static_cast<unsigned long>(p.error))});
     }
     const std::wstring listening =
         open.empty() ? LocalizedText(L"LISTEN_NO_PORT") : FillArgs(LocalizedText(L"LISTEN_PORTS"), {open});

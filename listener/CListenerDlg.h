@@ -38,4 +38,5 @@ private:
     CUdpListener m_listener;  // closes every socket when the dialog object goes
     std::vector<MacAddress> m_ownMacs;
     unsigned long m_nNotMagic = 0;
+    int m_simpleTcpip = -1;  // Simple TCP/IP Services running: 1, not: 0, not asked yet: -1
 };

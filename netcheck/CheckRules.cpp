@@ -12,8 +12,16 @@ bool IsLan(const Adapter& a) {
     return a.card >= 0 || IsCard(a);
 }
 
+bool OnlyLinkLocal(const Adapter& a) {
+    for (const std::uint32_t address : a.addresses)
+        if ((address & 0xFFFF0000u) != 0xA9FE0000u) return false;  // 169.254.0.0/16
+    return true;
+}
+
+// A virtual adapter with only an automatic link-local address (a capture
+// driver's loopback adapter) is no network a PC to be woken can be on.
 bool IsWorking(const Adapter& a) {
-    return a.connected && !a.addresses.empty();
+    return a.connected && !a.addresses.empty() && !(a.isVirtual && a.card < 0 && OnlyLinkLocal(a));
 }
 
 std::wstring Network(const AdapterSubnet& row) {

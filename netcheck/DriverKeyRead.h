@@ -24,12 +24,23 @@ protected:
 
 
 // The vendors' own keywords for waking from shutdown, in the order they are
-// looked for: a driver writes one of them.
-extern const wchar_t* const kShutdownKeywords[];
+// looked for: a driver writes one of them. Only keywords whose INF file says
+// they switch waking from shutdown: Intel's EnablePME ("Enable PME") is in
+// e1d68x64.inf and e1r68x64.inf with nothing that ties it to shutdown, and
+// Intel's guide gives it that meaning only under APM, so it is not here.
+struct ShutdownKeyword {
+    const wchar_t* keyword;
+    const wchar_t* vendorId;  // the PCI vendor whose own driver has it ("VEN_10EC")
+};
+extern const ShutdownKeyword kShutdownKeywords[];
 extern const std::size_t kShutdownKeywordCount;
+
+// Whether `keyword` is one of them, in any case.
+bool IsShutdownKeyword(const std::wstring& keyword);
 
 WakeValues ReadWakeValues(DriverKeyView& key);
 
-// Gives each key the deepest wake of the device whose driver key it is
-// (DevicePower::driverKey names it by its subkey, in any case).
+// Gives each key the power data of the device whose driver key it is
+// (DevicePower::driverKey names it by its subkey, in any case): read, with
+// its capabilities and deepest wake.
 void JoinDevicePower(std::vector<DriverKey>& keys, const std::vector<DevicePower>& devices);

@@ -48,7 +48,14 @@ struct FastStartupValues {
     RegNumber hiberbootEnabled;  // the local setting
     RegNumber hibernateEnabled;
 };
+// Fast Startup exists from Windows 8 (6.2): before, a HiberbootEnabled left
+// behind by an upgrade or a tweak tool means nothing. From 8 on, the
+// kernel's Hiberboot byte (which folds in the policy and the hibernation
+// file) must say so too, where the structure was read.
 PcPower PcPowerOf(const PowerStates& states, const FastStartupValues& values);
+
+// The report's word for what decided: "keys", "Hiberboot" or "before8".
+const wchar_t* FastStartupByName(FastStartupBy by);
 
 // What stops this PC from waking, each with what to do; then, for a card
 // under a virtual switch, bridge or team, the MAC address that wakes this

@@ -9,14 +9,21 @@
 #include "net/Adapter.h"
 #include "power/PowerFacts.h"
 
+// What said whether Fast Startup is on: the keys (off, or on where the power
+// structure was not read), the kernel's Hiberboot byte where the keys say
+// on (Windows 8 and later), or the version: before Windows 8 there is none.
+enum class FastStartupBy { Keys, Hiberboot, BeforeWindows8 };
+
 // What decides beyond the cards.
 struct PcPower {
     PowerStates states;
     bool hibernationOff = false;  // HibernateEnabled 0
-    bool fastStartup = false;     // as IsFastStartupOn reads its keys
+    bool fastStartup = false;     // as FastStartupBy says
+    FastStartupBy fastStartupBy = FastStartupBy::Keys;
 };
 
-// The PC has S4 (where it says) and hibernation is not switched off.
+// The PC has S4 and a hibernation file that is not reduced to Fast
+// Startup's (where it says), and hibernation is not switched off.
 bool CanHibernate(const PcPower& power);
 
 // Fast Startup is a hibernation: none where the PC has no S4.

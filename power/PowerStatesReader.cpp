@@ -14,5 +14,5 @@ PowerStates ReadPowerStates() {
     SYSTEM_POWER_CAPABILITIES capabilities{};
     if (!getCapabilities || !getCapabilities(&capabilities)) return PowerStates();
     return ParsePowerCapabilities(reinterpret_cast<const unsigned char*>(&capabilities), sizeof capabilities,
-                                  WindowsVersion() >= 0x0602);
+                                  WindowsVersion());
 }

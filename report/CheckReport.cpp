@@ -55,6 +55,17 @@ private:
     std::wstring m_text;
 };
 
+std::wstring VersionText(unsigned windows) {
+    return DecimalText(windows >> 8) + L"." + DecimalText(windows & 0xFF);
+}
+
+// -1, "not recorded", is "-".
+std::wstring SignedText(long value) {
+    return value < 0 ? std::wstring(L"-") : DecimalText(static_cast<unsigned long>(value));
+}
+
+const wchar_t* const kWokeFromNames[] = {L"sleep", L"hibernation", L"standby"};
+
 const wchar_t* YesNo(bool value) {
     return value ? L"yes" : L"no";
 }
@@ -95,6 +106,14 @@ void WriteSetting(ReportText& out, const wchar_t* keyword, const DriverSetting& 
     out.Line(L"setting", keyword, RegTypeName(s.type), s.value, s.fromDefault ? L"(default)" : L"", s.name);
 }
 
+// The bus and the device's ids, without the instance's own part, which may
+// hold a serial number.
+std::wstring DevicePathOf(const std::wstring& instanceId) {
+    const std::size_t bus = instanceId.find(L'\\');
+    if (bus == std::wstring::npos) return instanceId;
+    return instanceId.substr(0, instanceId.find(L'\\', bus + 1));
+}
+
 void WriteKey(ReportText& out, const DriverKey& key) {
     const WakeValues& w = key.values;
     out.Line(L"driverKey", key.subkey, key.id);
@@ -104,21 +123,33 @@ void WriteKey(ReportText& out, const DriverKey& key) {
     WriteSetting(out, L"*ModernStandbyWoLMagicPacket", w.modernStandby);
     WriteSetting(out, L"*PMARPOffload", w.arpOffload);
     if (!w.shutdownKeyword.empty()) WriteSetting(out, w.shutdownKeyword.c_str(), w.shutdown);
+    WriteSetting(out, L"*WakeOnPattern", w.wakeOnPattern);
+    WriteSetting(out, L"WakeOnLink", w.wakeOnLink);
     out.Line(L"PD_DeepestSystemWake", w.deepestWake);
+    out.Line(L"PD_Capabilities", static_cast<unsigned long>(w.powerCapabilities));
+    out.Line(L"powerDataRead", YesNo(w.powerRead));
+    out.Line(L"DriverProvider", w.provider);
+    out.Line(L"DeviceInstanceID", DevicePathOf(w.instanceId));
 }
 
 void WritePower(ReportText& out, const CheckFacts& facts) {
     for (const DevicePower& d : facts.devices)
         out.Line(L"device", d.driverKey, d.capabilities, d.deepestWake);
     const PowerStates& s = facts.states;
-    out.Line(L"GetPwrCapabilities", YesNo(s.read));
+    out.Line(L"GetPwrCapabilities", YesNo(s.read), VersionText(s.windows));
+    out.Line(L"SystemS1", YesNo(s.s1));
+    out.Line(L"SystemS2", YesNo(s.s2));
     out.Line(L"SystemS3", YesNo(s.s3));
     out.Line(L"SystemS4", YesNo(s.s4));
     out.Line(L"HiberFilePresent", YesNo(s.hiberFilePresent));
+    out.Line(L"HiberFileType", static_cast<unsigned long>(s.hiberFileType));
     out.Line(L"AoAc", KnownText(s.modernStandby));
+    out.Line(L"Hiberboot", KnownText(s.hiberboot));
     out.Line(L"HiberbootEnabledPolicy", facts.fastStartup.policy);
     out.Line(L"HiberbootEnabled", facts.fastStartup.hiberbootEnabled);
     out.Line(L"HibernateEnabled", facts.fastStartup.hibernateEnabled);
+    const PcPower power = PcPowerOf(s, facts.fastStartup);
+    out.Line(L"FastStartup", YesNo(power.fastStartup), FastStartupByName(power.fastStartupBy));
 }
 
 // A FILETIME in full, in hex: DecimalText stops at 32 bits, and shifts
@@ -130,8 +161,12 @@ std::wstring Hex64(std::uint64_t value) {
 }
 
 void WriteLastWake(ReportText& out, const LastWakeRecord& last) {
-    if (last.wake.present)
-        out.Line(L"lastWake", Hex64(last.wake.sleepTimeUtc), Hex64(last.wake.wakeTimeUtc), last.wake.source);
+    const LastWake& w = last.wake;
+    if (w.present) {
+        out.Line(L"lastWake", Hex64(w.sleepTimeUtc), Hex64(w.wakeTimeUtc), w.source);
+        out.Line(L"lastWakeFrom", kWokeFromNames[static_cast<int>(w.from)], SignedText(w.targetState),
+                 SignedText(w.wakeSourceType), SignedText(w.reason));
+    }
     if (last.start.present)
         out.Line(L"lastStart", Hex64(last.start.timeUtc), static_cast<unsigned long>(last.start.bootType));
     if (last.wakeUpType != kNoWakeUpType) out.Line(L"WakeUpType", static_cast<unsigned long>(last.wakeUpType));
@@ -145,7 +180,7 @@ std::wstring BuildReport(const ReportOrigin& origin, const CheckFacts& facts, co
     out.Line(L"QuorvaneReport", kReportFormat);
     out.Heading(L"REPORT_TITLE");
     out.Line(L"program", origin.program);
-    out.Line(L"windows", DecimalText(origin.windows >> 8) + L"." + DecimalText(origin.windows & 0xFF), origin.build);
+    out.Line(L"windows", VersionText(origin.windows), origin.build);
     out.Line(L"macEntered", YesNo(facts.macComplete));
     out.Heading(L"REPORT_ADAPTERS");
     for (const Adapter& a : facts.adapters) WriteAdapter(out, facts.adapters, a);

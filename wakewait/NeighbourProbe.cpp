@@ -10,6 +10,7 @@
 #include <netioapi.h>
 
 #include "ArpCache.h"
+#include "NeighbourAnswer.h"
 #include "framework/SystemLibrary.h"
 #include "net/MibTable.h"
 
@@ -40,10 +41,9 @@ Neighbour ResolveNeighbour(std::uint32_t address, unsigned long ifIndex, MacAddr
     row.Address.Ipv4.sin_addr.s_addr = ::htonl(address);
     row.InterfaceIndex = ifIndex;
     const DWORD result = resolve(&row, nullptr);
-    if (result == ERROR_BAD_NET_NAME) return Neighbour::NoAnswer;
-    if (result != NO_ERROR || row.PhysicalAddressLength != kMacBytes) return Neighbour::Unavailable;
-    mac = MacFromBytes(row.PhysicalAddress, kMacBytes);
-    return Neighbour::Answered;
+    const Neighbour answer = NeighbourOfResolve(result, row.PhysicalAddressLength);
+    if (answer == Neighbour::Answered) mac = MacFromBytes(row.PhysicalAddress, kMacBytes);
+    return answer;
 }
 
 bool ReadNeighbourMac(std::uint32_t address, MacAddress& mac) {
@@ -56,7 +56,7 @@ bool ReadNeighbourMac(std::uint32_t address, MacAddress& mac) {
         for (ULONG i = 0; i < table.Get()->NumEntries && !found; ++i) {
             const MIB_IPNET_ROW2& row = table.Get()->Table[i];
             found = row.Address.si_family == AF_INET && ::ntohl(row.Address.Ipv4.sin_addr.s_addr) == address &&
-                    row.State == NlnsReachable && row.PhysicalAddressLength == kMacBytes;
+                    IsAnsweredState(row.State) && row.PhysicalAddressLength == kMacBytes;
             if (found) mac = MacFromBytes(row.PhysicalAddress, kMacBytes);
         }
         return found;

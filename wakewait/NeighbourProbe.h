@@ -16,6 +16,6 @@ bool HasNeighbourProbe();
 Neighbour ResolveNeighbour(std::uint32_t address, unsigned long ifIndex, MacAddress& mac);
 
 // Right after an echo reply from `address`: the MAC address of its entry in
-// the neighbour table, where that entry is reachable (Vista and later), or
-// dynamic (the ARP cache of older systems).
+// the neighbour table, where that entry's state says an answer came (Vista
+// and later), or dynamic (the ARP cache of older systems).
 bool ReadNeighbourMac(std::uint32_t address, MacAddress& mac);

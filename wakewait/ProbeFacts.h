@@ -28,7 +28,7 @@ enum class Neighbour : unsigned char {
     NotAsked,     // not on this PC's subnet, or no neighbour probe on this system
     Answered,     // with the MAC address that answered
     NoAnswer,
-    Unavailable,  // failed otherwise: not asked again during this wait
+    Unavailable,  // failed otherwise: this round has no ARP; the next asks again
 };
 
 // One round of probing the PC: the neighbour probe where it applies, then

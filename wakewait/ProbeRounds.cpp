@@ -7,7 +7,6 @@ bool ProbeRounds::Run(ProbeRound& round) {
     if (m_ifIndex != 0) {
         round.arp = m_system.Resolve(m_target, m_ifIndex, round.mac);
         round.hasMac = round.arp == Neighbour::Answered;
-        if (round.arp == Neighbour::Unavailable) m_ifIndex = 0;  // for the rest of this wait
         if (m_system.Stopped()) return false;
     }
     round.pinged = m_system.Ping(m_target);

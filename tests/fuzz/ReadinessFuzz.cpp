@@ -4,6 +4,7 @@
 
 #include "FuzzInput.h"
 #include "net/AdapterKinds.h"
+#include "netcheck/CardWakeFacts.h"
 #include "netcheck/ReadinessRules.h"
 
 namespace {
@@ -48,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         a.wake.arpOffload = AnySetting(in);
         a.wake.shutdown = AnySetting(in);
         a.wake.deepestWake = in.Byte() % 8;
+        a.wake.powerRead = in.Byte() & 1;
+        a.wake.powerCapabilities = in.Byte();
+        a.wake.wakeOnPattern = AnySetting(in);
+        a.wake.wakeOnLink = AnySetting(in);
+        a.wake.provider = (in.Byte() & 1) ? L"Microsoft" : in.Text(2);
+        a.wake.instanceId = (in.Byte() & 1) ? L"USB\\VID_0BDA" : L"PCI\\VEN_10EC&" + in.Text(2);
         FUZZ_CHECK(IsCard(a) == (WakeSettingKey(WakeSettingOf(a)) != nullptr));
     }
     PcPower power;
@@ -55,6 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     power.states.s3 = in.Byte() & 1;
     power.states.s4 = in.Byte() & 1;
     power.states.modernStandby = AnyKnown(in);
+    power.states.s1 = in.Byte() & 1;
+    power.states.s2 = in.Byte() & 1;
+    power.states.hiberFilePresent = in.Byte() & 1;
+    power.states.hiberFileType = in.Byte() % 3;
     power.hibernationOff = in.Byte() & 1;
     power.fastStartup = IsFastStartupOn(AnyNumber(in), AnyNumber(in), AnyNumber(in));
 
@@ -72,6 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (verdicts[2].verdict == Verdict::Yes)
             FUZZ_CHECK(!FastStartupInEffect(power) && w.shutdown.value.present && w.shutdown.value.value == 1);
         if (verdicts[1].verdict == Verdict::Yes) FUZZ_CHECK(CanHibernate(power));
+        // A device Windows says cannot wake is never "yes"; a USB card never from shutdown.
+        if (DeviceWakeOf(w) == DeviceWake::CannotWake)
+            for (const VerdictLine& v : verdicts) FUZZ_CHECK(v.verdict != Verdict::Yes || v.state == std::wstring(L"READY_STANDBY"));
+        if (IsUsbCard(w)) FUZZ_CHECK(verdicts[2].verdict != Verdict::Yes);
     }
     return 0;
 }

@@ -10,6 +10,9 @@
 //    Universal Host Controller - 27C8".
 //  - A card by the name Realtek's public INF gives it, as Device Manager
 //    shows it; Kernel-Boot event 27, "The boot type was %1", 0x0 to 0x2.
+//  - TargetState 4 (sleep) or 5 (hibernation) beside the times, as event 1
+//    carries it; Kernel-Power 506 ("entering Modern Standby") and 507
+//    ("exiting Modern Standby") with their Reason.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -54,6 +57,38 @@ TEST(LastWakeEvents, WakesAsWindowsRecordedThem) {
     event = WakeEvent(Value(L"WakeSourceText", K::Absent));
     event.id = 2;
     EXPECT_FALSE(LastWakeOf(event).present);
+}
+
+TEST(LastWakeEvents, FromHibernationAndFromModernStandbyAsTheEventsSay) {
+    RenderedEvent event = WakeEvent(Value(L"WakeSourceText", K::Text, 0, kRealtek));
+    event.values.push_back(Value(L"TargetState", K::Number, 5));
+    event.values.push_back(Value(L"WakeSourceType", K::Number, 5));
+    const LastWake hibernated = LastWakeOf(event);
+    EXPECT_EQ(WokeFrom::Hibernation, hibernated.from);
+    EXPECT_EQ(5, hibernated.wakeSourceType);
+    event.values[3].number = 4;
+    EXPECT_EQ(WokeFrom::Sleep, LastWakeOf(event).from);
+    EXPECT_EQ(-1, LastWakeOf(WakeEvent(Value(L"WakeSourceText", K::Absent))).targetState);
+
+    const std::uint64_t entered = kWake - 36000000000, left = kWake + 72000000000;  // an hour before, two after
+    const RenderedEvent entry{L"Microsoft-Windows-Kernel-Power", 506, entered, {Value(L"Reason", K::Number, 12)}};
+    const RenderedEvent exit{L"Microsoft-Windows-Kernel-Power", 507, left, {Value(L"Reason", K::Number, 31)}};
+    const LastWake standby = StandbyExitOf(exit, entry);
+    EXPECT_TRUE(standby.present);
+    EXPECT_EQ(WokeFrom::ModernStandby, standby.from);
+    EXPECT_EQ(entered, standby.sleepTimeUtc);
+    EXPECT_EQ(left, standby.wakeTimeUtc);
+    EXPECT_EQ(31, standby.reason);
+    EXPECT_EQ(0u, StandbyExitOf(exit, RenderedEvent()).sleepTimeUtc);
+    EXPECT_EQ(0u, StandbyExitOf(entry, exit).sleepTimeUtc);  // an entry after the exit is not its own
+    EXPECT_FALSE(StandbyExitOf(entry, exit).present);
+
+    // The later of a resume and an exit: a Modern Standby laptop that
+    // hibernated writes both.
+    EXPECT_EQ(WokeFrom::ModernStandby, NewestWake(hibernated, standby).from);
+    EXPECT_EQ(WokeFrom::ModernStandby, NewestWake(standby, hibernated).from);
+    EXPECT_EQ(WokeFrom::Hibernation, NewestWake(hibernated, LastWake()).from);
+    EXPECT_EQ(WokeFrom::ModernStandby, NewestWake(LastWake(), standby).from);
 }
 
 TEST(LastWakeEvents, StartsByBootTypeAtTheEventsTime) {
@@ -101,6 +136,19 @@ TEST(LastTimeFindings, TheWakeSourceNamedAndThisPcsCardRecognised) {
     EXPECT_EQ(L"LAST_WOKE_BY(" + at + L"," + kRealtek + L" #2) ", Said(Woken(kRealtek + L" #2"), cards));
     EXPECT_EQ(L"LAST_WOKE_NO_SOURCE(" + at + L") ", Said(Woken(L""), cards));
     EXPECT_EQ(L"", Said({}));
+
+    LastWakeRecord hibernated = Woken(kRealtek);
+    hibernated.wake.from = WokeFrom::Hibernation;
+    EXPECT_EQ(L"LAST_HIBERNATION_BY_CARD(" + at + L"," + kRealtek + L") ", Said(hibernated, cards));
+    hibernated.wake.source = kUsbHost;
+    EXPECT_EQ(L"LAST_HIBERNATION_BY(" + at + L"," + kUsbHost + L") ", Said(hibernated, cards));
+    hibernated.wake.source.clear();
+    EXPECT_EQ(L"LAST_HIBERNATION_NO_SOURCE(" + at + L") ", Said(hibernated, cards));
+    LastWakeRecord standby = Woken(L"");
+    standby.wake.from = WokeFrom::ModernStandby;
+    EXPECT_EQ(L"LAST_STANDBY_LEFT(" + at + L") ", Said(standby));
+    standby.wake.reason = 31;
+    EXPECT_EQ(L"LAST_STANDBY_LEFT_REASON(" + at + L",31) ", Said(standby));
 }
 
 TEST(LastTimeFindings, TheFirmwaresWordGoesWithAFullStartOnly) {

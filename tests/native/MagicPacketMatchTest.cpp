@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "listener/ListenProblem.h"
 #include "listener/MagicPacketMatch.h"
 #include "net/BroadcastDestination.h"
 
@@ -53,6 +54,17 @@ TEST(MagicPacketMatch, AllOnesIsTheBroadcastAddressWhateverItsLength) {
     ASSERT_TRUE(Find(std::vector<std::uint8_t>(65536, 0xFF), m));
     EXPECT_EQ((MacAddress{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), m.mac);
     EXPECT_EQ(0u, m.passwordLength);
+}
+
+// Windows' Simple TCP/IP Services hold echo and discard: a port there that
+// is in use is named after them, and only there.
+TEST(ListenProblem, APortInUseIsNamedAfterTheServiceThatHoldsIt) {
+    constexpr int kInUse = 10048, kAccess = 10013, kNoBuffers = 10055;
+    EXPECT_STREQ(L"LISTEN_SIMPLE_TCPIP", ListenProblemKey(kInUse, 7, true));
+    EXPECT_STREQ(L"LISTEN_SIMPLE_TCPIP", ListenProblemKey(kAccess, 9, true));
+    EXPECT_STREQ(L"LISTEN_IN_USE", ListenProblemKey(kInUse, 9, false));
+    EXPECT_STREQ(L"LISTEN_IN_USE", ListenProblemKey(kInUse, 40000, true));
+    EXPECT_STREQ(L"LISTEN_PORT_FAILED", ListenProblemKey(kNoBuffers, 9, true));
 }
 
 }  // namespace

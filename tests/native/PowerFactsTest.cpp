@@ -71,9 +71,11 @@ CmPowerData Card(std::uint32_t deepestWake) {
     return d;
 }
 
-PowerStates Parse(const SystemPowerCapabilities& c, bool windows8OrLater) {
+constexpr unsigned kWindowsXp = 0x0501, kWindows7 = 0x0601, kWindows8 = 0x0602, kWindows10 = 0x0A00;
+
+PowerStates Parse(const SystemPowerCapabilities& c, unsigned windows) {
     const std::vector<unsigned char> bytes = BytesOf(c);
-    return ParsePowerCapabilities(bytes.data(), bytes.size(), windows8OrLater);
+    return ParsePowerCapabilities(bytes.data(), bytes.size(), windows);
 }
 
 bool Parse(const std::vector<unsigned char>& bytes, DevicePower& device) {
@@ -83,7 +85,7 @@ bool Parse(const std::vector<unsigned char>& bytes, DevicePower& device) {
 }  // namespace
 
 TEST(PowerCapabilities, ReadsSleepHibernationAndModernStandbyWhereWindowsHasIt) {
-    const PowerStates desktop = Parse(Desktop(), true);
+    const PowerStates desktop = Parse(Desktop(), kWindows10);
     EXPECT_TRUE(desktop.read && desktop.s3 && desktop.s4 && desktop.hiberFilePresent);
     EXPECT_EQ(Known::No, desktop.modernStandby);
 
@@ -92,21 +94,21 @@ TEST(PowerCapabilities, ReadsSleepHibernationAndModernStandbyWhereWindowsHasIt) 
     laptop.lidPresent = laptop.systemBatteriesPresent = 1;
     laptop.systemS1 = laptop.systemS3 = 0;
     laptop.aoAc = laptop.aoAcConnectivitySupported = 1;
-    const PowerStates standby = Parse(laptop, true);
+    const PowerStates standby = Parse(laptop, kWindows10);
     EXPECT_TRUE(!standby.s3 && standby.s4);
     EXPECT_EQ(Known::Yes, standby.modernStandby);
 
     // Before Windows 8 the byte is spare: whatever it holds, there is no
     // Modern Standby.
     laptop.systemS3 = 1;
-    const PowerStates windows7 = Parse(laptop, false);
+    const PowerStates windows7 = Parse(laptop, kWindows7);
     EXPECT_TRUE(windows7.s3);
     EXPECT_EQ(Known::No, windows7.modernStandby);
 
     // Less than the whole structure: nothing known.
     std::vector<unsigned char> bytes = BytesOf(Desktop());
     bytes.pop_back();
-    const PowerStates shortened = ParsePowerCapabilities(bytes.data(), bytes.size(), true);
+    const PowerStates shortened = ParsePowerCapabilities(bytes.data(), bytes.size(), kWindows10);
     EXPECT_FALSE(shortened.read || shortened.s3);
     EXPECT_EQ(Known::Unknown, shortened.modernStandby);
 }
@@ -123,6 +125,31 @@ TEST(PowerData, ReadsCapabilitiesAndTheDeepestWake) {
     DevicePower device;  // past shutdown is no system state: not reported
     ASSERT_TRUE(Parse(BytesOf(Card(7)), device));
     EXPECT_EQ(kPowerSystemUnspecified, device.deepestWake);
+    EXPECT_FALSE(device.deepestKnown);
+}
+
+// The members that came later, each read only from the version that has
+// it: on an older system those bytes are spare, whatever they hold.
+TEST(PowerCapabilities, SleepStatesHiberbootAndTheHibernationFilesType) {
+    SystemPowerCapabilities c = Desktop();
+    c.systemS2 = 1;
+    c.hiberFileType = 1;  // reduced: Fast Startup only
+    const PowerStates ten = Parse(c, kWindows10);
+    EXPECT_TRUE(ten.s1 && ten.s2 && ten.s3);
+    EXPECT_EQ(kHiberFileReduced, ten.hiberFileType);
+    EXPECT_EQ(Known::Yes, ten.hiberboot);
+    EXPECT_EQ(kWindows10, ten.windows);
+
+    const PowerStates eight = Parse(c, kWindows8);  // HiberFileType came with 10
+    EXPECT_EQ(kHiberFileNotRead, eight.hiberFileType);
+    EXPECT_EQ(Known::Yes, eight.hiberboot);
+    for (const unsigned before8 : {kWindowsXp, kWindows7}) {
+        const PowerStates old = Parse(c, before8);
+        EXPECT_EQ(Known::Unknown, old.hiberboot) << before8;
+        EXPECT_EQ(kHiberFileNotRead, old.hiberFileType) << before8;
+    }
+    c.hiberFileType = 7;  // no type Windows defines
+    EXPECT_EQ(kHiberFileNotRead, Parse(c, kWindows10).hiberFileType);
 }
 
 TEST(PowerData, RefusesShortBuffersAndSizesThatDoNotFit) {

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "net/Ipv4.h"
+#include "netcheck/DriverKeyRead.h"
 #include "report/CheckReport.h"
 #include "text/TextArgs.h"
 
@@ -68,7 +69,44 @@ void Finish(ReadBack& out, std::vector<AdapterLines>& adapters) {
     }
 }
 
+long SignedOf(const std::wstring& text) {
+    return text == L"-" ? -1 : static_cast<long>(Num(text));
+}
+
+unsigned VersionOf(const std::wstring& text) {
+    const std::size_t dot = text.find(L'.');
+    return dot == std::wstring::npos ? 0 : static_cast<unsigned>(Num(text.substr(0, dot)) << 8 | Num(text.substr(dot + 1)));
+}
+
+// The facts the report gained with Modern Standby's exits, the device's
+// power data read or not, and the kernel's Hiberboot; reports without them
+// read as before.
+bool ReadLaterLine(const std::vector<std::wstring>& f, ReadBack& out) {
+    const std::wstring& name = f[0];
+    const std::size_t n = f.size();
+    WakeValues* w = out.keys.empty() ? nullptr : &out.keys.back().values;
+    if (w && n == 2 && name == L"PD_Capabilities") w->powerCapabilities = static_cast<std::uint32_t>(Num(f[1]));
+    else if (w && n == 2 && name == L"powerDataRead") w->powerRead = f[1] == L"yes";
+    else if (w && n == 2 && name == L"DriverProvider") w->provider = f[1];
+    else if (w && n == 2 && name == L"DeviceInstanceID") w->instanceId = f[1];
+    else if (n == 3 && name == L"GetPwrCapabilities") out.states.read = f[1] == L"yes", out.states.windows = VersionOf(f[2]);
+    else if (n == 2 && name == L"SystemS1") out.states.s1 = f[1] == L"yes";
+    else if (n == 2 && name == L"SystemS2") out.states.s2 = f[1] == L"yes";
+    else if (n == 2 && name == L"HiberFileType") out.states.hiberFileType = static_cast<unsigned>(Num(f[1]));
+    else if (n == 2 && name == L"Hiberboot") out.states.hiberboot = KnownOf(f[1]);
+    else if (n == 3 && name == L"FastStartup") out.outcome.push_back(name + L" " + f[1] + L" " + f[2]);
+    else if (n == 5 && name == L"lastWakeFrom") {
+        LastWake& wake = out.last.wake;
+        wake.from = f[1] == L"hibernation" ? WokeFrom::Hibernation : f[1] == L"standby" ? WokeFrom::ModernStandby : WokeFrom::Sleep;
+        wake.targetState = SignedOf(f[2]);
+        wake.wakeSourceType = SignedOf(f[3]);
+        wake.reason = SignedOf(f[4]);
+    } else return false;
+    return true;
+}
+
 bool ReadLine(const std::vector<std::wstring>& f, ReadBack& out, std::vector<AdapterLines>& adapters) {
+    if (ReadLaterLine(f, out)) return true;
     const std::wstring& name = f[0];
     const std::size_t n = f.size();
     AdapterLines* a = adapters.empty() ? nullptr : &adapters.back();
@@ -126,7 +164,9 @@ bool ReadLine(const std::vector<std::wstring>& f, ReadBack& out, std::vector<Ada
         if (f[1] == L"*WakeOnMagicPacket") w.magicPacket = s;
         else if (f[1] == L"*ModernStandbyWoLMagicPacket") w.modernStandby = s;
         else if (f[1] == L"*PMARPOffload") w.arpOffload = s;
-        else w.shutdown = s, w.shutdownKeyword = f[1];
+        else if (f[1] == L"*WakeOnPattern") w.wakeOnPattern = s;
+        else if (f[1] == L"WakeOnLink") w.wakeOnLink = s;
+        else if (IsShutdownKeyword(f[1])) w.shutdown = s, w.shutdownKeyword = f[1];
     } else if (key && n == 2 && name == L"PD_DeepestSystemWake") {
         key->values.deepestWake = static_cast<unsigned>(Num(f[1]));
     } else if (name == L"device" && n == 4) {

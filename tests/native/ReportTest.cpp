@@ -96,10 +96,18 @@ TEST_P(ShippedReport, ReadsBackToTheKindsFindingsAndVerdictsItRecorded) {
     EXPECT_EQ(first.outcome, second.outcome);
     EXPECT_EQ(report, Rebuilt(second));  // nothing of the facts is lost on the way
     EXPECT_EQ(Count(frozen, L"\nadapter\t"), Count(report, L"\nadapter\t"));
+    // Every fact the frozen report holds is read, and written again.
+    const std::wstring facts = frozen.substr(0, frozen.find(L"\r\n# What the check found"));
+    for (std::size_t at = facts.find(L"\r\n"); at != std::wstring::npos; at = facts.find(L"\r\n", at + 2)) {
+        const std::wstring line = facts.substr(at + 2, facts.find(L"\r\n", at + 2) - at - 2);
+        if (line.empty() || line[0] == L'#' || line.rfind(L"windows\t", 0) == 0) continue;
+        EXPECT_NE(std::wstring::npos, report.find(L"\r\n" + line + L"\r\n")) << std::string(line.begin(), line.end());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowsShapes, ShippedReport,
-                         testing::Values("hyperv-host.txt", "bridge.txt", "vpn-over-wifi.txt", "modern-standby-laptop.txt"));
+                         testing::Values("hyperv-host.txt", "bridge.txt", "vpn-over-wifi.txt", "modern-standby-laptop.txt",
+                                         "modern-standby-exit.txt"));
 
 TEST(Report, OfAPcWithoutAdaptersSaysSoAndReadsBack) {
     UseLanguage(L"ENGLISH");

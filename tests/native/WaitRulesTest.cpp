@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "net/Ipv4.h"
+#include "wakewait/NeighbourAnswer.h"
 #include "wakewait/ProbeRounds.h"
 #include "wakewait/WaitTexts.h"
 #include "wakewait/WakeTarget.h"
@@ -238,7 +239,7 @@ TEST(ProbeRounds, ARoundEverySecondOrAsSoonAsABlockingOneReturns) {
     EXPECT_EQ(0xFFFFF000u + 4000, r.startedAt);  // at once after the four seconds the round took
 }
 
-TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForTheWait) {
+TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForThatRoundOnly) {
     FakeProbes pc;
     pc.arpAnswers = true;
     ProbeRounds rounds(pc, 1, 7);
@@ -252,8 +253,27 @@ TEST(ProbeRounds, AnArpAnswerNamesTheMacAndAFailureEndsArpForTheWait) {
     ProbeRounds once(broken, 1, 7);
     once.Run(r);
     once.Run(r);
-    EXPECT_EQ(1, broken.resolves);
-    EXPECT_EQ(Neighbour::NotAsked, r.arp);
+    EXPECT_EQ(2, broken.resolves);  // a failure that passes, as one right after a wake does
+    EXPECT_EQ(Neighbour::Unavailable, r.arp);
+    EXPECT_FALSE(r.hasMac);
+}
+
+// ResolveIpNetEntry2's answers as Windows gives them, and the neighbour
+// states an echo reply leaves behind (NL_NEIGHBOR_STATE).
+TEST(NeighbourAnswer, WhatCountsAsAnAnswerNoAnswerOrAFailure) {
+    constexpr unsigned long kSuccess = 0, kBadNetName = 67, kNetUnreachable = 1231, kHostUnreachable = 1232,
+                            kInvalidParameter = 87, kNotFound = 1168;
+    EXPECT_EQ(Neighbour::Answered, NeighbourOfResolve(kSuccess, 6));
+    EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(kSuccess, 0));  // no address: nobody answered
+    EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(kSuccess, 8));
+    for (const unsigned long none : {kBadNetName, kNetUnreachable, kHostUnreachable})
+        EXPECT_EQ(Neighbour::NoAnswer, NeighbourOfResolve(none, 0)) << none;
+    for (const unsigned long failed : {kInvalidParameter, kNotFound})
+        EXPECT_EQ(Neighbour::Unavailable, NeighbourOfResolve(failed, 6)) << failed;
+
+    const int kUnreachable = 0, kIncomplete = 1, kProbe = 2, kDelay = 3, kStale = 4, kReachable = 5, kPermanent = 6;
+    for (const int answered : {kProbe, kDelay, kStale, kReachable}) EXPECT_TRUE(IsAnsweredState(answered)) << answered;
+    for (const int not_ : {kUnreachable, kIncomplete, kPermanent}) EXPECT_FALSE(IsAnsweredState(not_)) << not_;
 }
 
 TEST(ProbeRounds, StopDuringABlockingProbeStartsNoOther) {

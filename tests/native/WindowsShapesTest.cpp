@@ -424,3 +424,50 @@ TEST(WindowsShapes, AnyNumberOfAdaptersSitOnOneCard) {
 }
 
 }  // namespace
+
+namespace {
+
+// A sleeping card wakes only on its own address, and which member a bridge
+// or team takes its address from is not documented: the address to wake
+// by is that of the card the verdicts are for, whichever member the
+// bridge's address came from.
+TEST(WindowsShapes, TheAddressToWakeByIsTheVerdictCardsWhateverTheBridgeOrTeamCarries) {
+    Shapes bridge;  // over a Wi-Fi card and an Ethernet card, its address from the Wi-Fi card's
+    bridge.Add(L"Wi-Fi", kWiFi, true, true, kNative80211, "00-21-6A-11-22-33");
+    bridge.Add(L"Ethernet", kEthernet, true, true, k8023, "00-19-D1-44-55-66");
+    bridge.Add(L"Network Bridge", kEthernet, false, false, kUnspecified, "02-21-6A-11-22-33");
+    bridge.Ipv4(L"10.0.0.5", 24, true);
+    std::vector<Adapter> adapters = SurveyAdapters(bridge, {WakeKey(bridge.table[1].name.c_str(), 1)});
+    ASSERT_EQ(0, adapters[2].card);  // the bridge sits on the Wi-Fi card by its address
+    EXPECT_EQ(1, WakeCardOf(adapters));
+    EXPECT_EQ(L"READY_CARD_UNDER_BRIDGE [Ethernet] [Network Bridge] [00-19-D1-44-55-66] [02-21-6A-11-22-33]",
+              ReadyKeys(adapters)[1]);
+
+    Shapes team;  // a team that took its second member's address
+    team.Add(L"NIC1", kEthernet, true, true, k8023, "00-1B-21-00-00-01");
+    team.Add(L"NIC2", kEthernet, true, true, k8023, "00-1B-21-00-00-02");
+    team.Add(L"Team", kEthernet, false, true, kUnspecified, "00-1B-21-00-00-02");
+    team.Ipv4(L"10.0.0.9", 16, true);
+    adapters = SurveyAdapters(team, {WakeKey(team.table[0].name.c_str(), 1), WakeKey(team.table[1].name.c_str(), 1)});
+    ASSERT_EQ(1, adapters[2].card);
+    EXPECT_EQ(L"READY_CARD_UNDER_BRIDGE [NIC1] [Team] [00-1B-21-00-00-01] [00-1B-21-00-00-02]", ReadyKeys(adapters)[1]);
+}
+
+// A packet-capture driver's loopback adapter (Characteristics 0x1 in its
+// INF, 02-00-4C-4F-4F-50) with an automatic address, as a public ipconfig
+// dump shows it, is no second network.
+TEST(WindowsShapes, AVirtualAdapterWithOnlyALinkLocalAddressIsNoNetwork) {
+    Shapes w;
+    w.Add(L"Ethernet", kEthernet, true, true, k8023, "00-21-6A-11-22-33");
+    w.Ipv4(L"192.168.1.20", 24, true);
+    w.Add(L"Npcap Loopback Adapter", kEthernet, false, false, k8023, "02-00-4C-4F-4F-50");
+    w.Ipv4(L"169.254.12.34", 16);
+    std::vector<Adapter> adapters = SurveyAdapters(w, {KeyOf(w.table[1], kNcfVirtual, false)});
+    EXPECT_EQ((Lines{L"NETCHECK_ONE [Ethernet] [192.168.1.20/24]"}), CheckKeys(adapters));
+    // A real address on it is a network.
+    w.lists.back().addresses = {0x0A630002};  // 10.99.0.2
+    adapters = SurveyAdapters(w, {KeyOf(w.table[1], kNcfVirtual, false)});
+    EXPECT_EQ(L"NETCHECK_SEVERAL", CheckKeys(adapters)[0].substr(0, 16));
+}
+
+}  // namespace

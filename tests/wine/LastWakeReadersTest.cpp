@@ -60,6 +60,8 @@ TEST(LastWakeReaders, WithoutASystemLogTheEventsAreAbsent) {
     RenderedEvent event;
     EXPECT_FALSE(ReadNewestEvent(kLastWakeEvent, event));
     EXPECT_FALSE(ReadNewestEvent(kLastStartEvent, event));
+    EXPECT_FALSE(ReadNewestEvent(kStandbyExitEvent, event));  // Kernel-Power 507
+    EXPECT_FALSE(ReadNewestEvent(kStandbyEntryEvent, event));  // and 506
     EXPECT_FALSE(ReadLastWake().present);
     EXPECT_FALSE(ReadLastStart().present);
 }

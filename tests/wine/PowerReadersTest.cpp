@@ -17,6 +17,9 @@
 
 #include <setupapi.h>
 
+#include <cstring>
+
+#include "framework/WindowsVersion.h"
 #include "power/DevicePowerReader.h"
 #include "power/PowerStatesReader.h"
 
@@ -66,6 +69,34 @@ TEST(PowerStatesReader, ReadsWhatWineReports) {
     // Not Modern Standby, whichever version the prefix claims: before 8 the
     // byte is not read, from 8 on it was zeroed before the call.
     EXPECT_EQ(Known::No, states.modernStandby);
+}
+
+// Hiberboot (0x12) and HiberFileType (0x16) as Wine hands them back over
+// bytes the caller filled: what the reader would take for them where the
+// version it claims has them.
+TEST(PowerStatesReader, WhatWineGivesForHiberbootAndTheHibernationFilesType) {
+    using GetPwrCapabilitiesFn = BOOLEAN(WINAPI*)(SYSTEM_POWER_CAPABILITIES*);
+    HMODULE powrprof = ::LoadLibraryW(L"powrprof.dll");
+    ASSERT_NE(nullptr, powrprof);
+    const auto get = reinterpret_cast<GetPwrCapabilitiesFn>(reinterpret_cast<void*>(::GetProcAddress(powrprof, "GetPwrCapabilities")));
+    ASSERT_NE(nullptr, get);
+    SYSTEM_POWER_CAPABILITIES c;
+    std::memset(&c, 0xCC, sizeof c);
+    ASSERT_TRUE(get(&c));
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&c);
+    RecordProperty("hiberboot_byte", bytes[0x12]);
+    RecordProperty("hiber_file_type_byte", bytes[0x16]);
+    RecordProperty("system_s1", bytes[0x03]);
+    RecordProperty("windows_version", static_cast<int>(WindowsVersion()));
+    EXPECT_EQ(0xCC, bytes[0x12]);  // left as they were: Wine knows neither member
+    EXPECT_EQ(0xCC, bytes[0x16]);
+    ::FreeLibrary(powrprof);
+
+    const PowerStates states = ReadPowerStates();  // zeroed first: neither reads as set
+    EXPECT_TRUE(states.s1);
+    EXPECT_EQ(kHiberFileNotRead, states.hiberFileType);
+    EXPECT_NE(Known::Yes, states.hiberboot);
+    EXPECT_EQ(WindowsVersion(), states.windows);
 }
 
 TEST(DevicePowerReader, WalksTheSystemsNetworkDevicesWhichWineGivesNoPowerData) {

@@ -66,7 +66,7 @@ eth0 | Ethernet | - | - | Connected |  |  | Off" "$(rows)"
 check "no VPN finding: the switch reaches the card's network" \
   "Power ON’s broadcast leaves by br0 (10.221.0.1/24). The PC to be woken must be on that network, not behind a router.\\r\\n\\r\\nbr0 is a virtual switch, bridge or team on the card eth0: what leaves by it reaches the network of eth0." \
   "$(item 1041)"
-ready="Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: no.\\r\\nFrom shutdown: no.\\r\\n\\r\\n$last$wake_off\\r\\n\\r\\nThis PC: eth0 carries the network of br0. It wakes this PC by its own MAC address, 00-1A-2B-3C-4D-5E.\\r\\n\\r\\n$firmware"
+ready="Waking this PC by eth0:\\r\\nFrom sleep (S1): no.\\r\\nFrom hibernation: no.\\r\\nFrom shutdown: no.\\r\\n\\r\\n$last$wake_off\\r\\n\\r\\nThis PC: eth0 carries the network of br0. It wakes this PC by its own MAC address, 00-1A-2B-3C-4D-5E.\\r\\n\\r\\n$firmware"
 check "the verdicts and findings name the card and the MAC address that wakes this PC" "$ready" \
   "$(eventually "$ready" item 1043)"
 read -r x y < <(P center 1042)

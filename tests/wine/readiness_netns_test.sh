@@ -28,14 +28,15 @@ state() { printf '%s | %s' "$(wake_column)" "$(item 1043)"; }
 firmware="The firmware’s own settings (Wake on LAN, Power on by PCI-E, ErP or deep sleep off) cannot be read from Windows: check them in the firmware setup."
 nothing="This PC: Windows reports nothing that would stop it from waking.\\r\\n\\r\\n$firmware"
 yes="yes, as far as Windows can tell." no="no." cannot="cannot tell: Windows reports nothing that decides it."
-# Wine reports no S3 (GetPwrCapabilities), a hibernation file, and no
-# device power data: sleep is always "no", hibernation follows the column.
+# Wine reports S1 and no S3 (GetPwrCapabilities), a hibernation file, no
+# device power data, and Windows 7 (6.1): sleep (S1) and hibernation follow
+# the column, and HiberbootEnabled means nothing, as on Windows 7 itself.
 # It keeps no System log, and its own firmware table says "unknown".
 last="The firmware says this PC was last started by: Unknown. Windows recorded no start to pair it with, so it may be from an earlier start.\\r\\n\\r\\n"
-verdicts() {  # verdicts HIBERNATION SHUTDOWN: the lines above the findings, for eth0
-  printf 'Waking this PC by eth0:\\r\\nFrom sleep: no: this PC has no sleep state.\\r\\nFrom hibernation: %s\\r\\nFrom shutdown: %s\\r\\n\\r\\n%s' "$1" "$2" "$last"
+verdicts() {  # verdicts HIBERNATION SHUTDOWN [SLEEP]: the lines above the findings, for eth0; sleep as hibernation
+  printf 'Waking this PC by eth0:\\r\\nFrom sleep (S1): %s\\r\\nFrom hibernation: %s\\r\\nFrom shutdown: %s\\r\\n\\r\\n%s' "${3:-$1}" "$1" "$2" "$last"
 }
-untold="From sleep: $cannot\\r\\nFrom hibernation: $cannot\\r\\nFrom shutdown: $cannot\\r\\n\\r\\n${last}This PC: Windows reports no wake setting for eth0. If one of them is this PC’s network card, check its Power Management and Advanced tabs (Device Manager); a phone’s connection or a virtual adapter cannot wake the PC.\\r\\n\\r\\n$firmware"
+untold="From sleep (S1): $cannot\\r\\nFrom hibernation: $cannot\\r\\nFrom shutdown: $cannot\\r\\n\\r\\n${last}This PC: Windows reports no wake setting for eth0. If one of them is this PC’s network card, check its Power Management and Advanced tabs (Device Manager); a phone’s connection or a virtual adapter cannot wake the PC.\\r\\n\\r\\n$firmware"
 expect() {  # expect DESCRIPTION COLUMN FINDINGS: after F5
   press F5
   check "$1" "$2 | $3" "$(eventually "$2 | $3" state)"
@@ -78,19 +79,18 @@ expect "the shutdown keyword off, named as the Advanced tab names it" "On" \
   "$(verdicts "$yes" "$no")This PC: “Shutdown Wake-On-Lan” is off for eth0, so it does not wake from shutdown. Turn it on in its Advanced properties (Device Manager).\\r\\n\\r\\n$firmware"
 reg add "$class\\0007" /v S5WakeOnLan /t REG_SZ /d 1 /f
 
-fast="This PC: Fast Startup is on. Shut down then leaves the PC half hibernated, and many cards are not armed for waking from that. Turn Fast Startup off, or use Sleep instead of Shut down.\\r\\n\\r\\n$firmware"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 1 /f
-expect "Fast Startup on: a shutdown arms no card" "On" "$(verdicts "$yes" "$cannot")$fast"
+expect "HiberbootEnabled 1 on Windows 7: no Fast Startup there" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg add "$power" /v HibernateEnabled /t REG_DWORD /d 0 /f
-expect "hibernation is not switched off in the Session Manager's key" "On" "$(verdicts "$yes" "$cannot")$fast"
+expect "hibernation is not switched off in the Session Manager's key" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg delete "$power" /v HibernateEnabled /f
 reg add "$hibernation" /v HibernateEnabled /t REG_DWORD /d 0 /f
-expect "Fast Startup off when hibernation is off" "On" "$(verdicts "no: hibernation is off." "$yes")$nothing"
+expect "hibernation off" "On" "$(verdicts "no: hibernation is off." "$yes" "$yes")$nothing"
 reg add "$power" /v HiberbootEnabled /t REG_DWORD /d 0 /f
 reg delete "$hibernation" /v HibernateEnabled /f
 expect "Fast Startup off" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 1 /f
-expect "the policy requires Fast Startup whatever the local setting" "On" "$(verdicts "$yes" "$cannot")$fast"
+expect "nor a policy that requires it" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg add "$policy" /v HiberbootEnabled /t REG_DWORD /d 0 /f
 expect "a policy of 0 leaves the local setting in force" "On" "$(verdicts "$yes" "$yes")$nothing"
 reg delete "$policy" /v HiberbootEnabled /f
@@ -116,6 +116,13 @@ check "/report exits 0" "exit 0" "$(tail -n 1 <<<"$out")"
 check_contains "/report holds the adapter's MAC" "$(printf 'mac\t%s\t6' "$mac")" "$out"
 check_contains "/report holds its wake values" "$shutdown_own" "$out"
 check_contains "/report holds Fast Startup's values" "$(printf 'HiberbootEnabled\t0')" "$out"
+# Wine's shape: S1, Windows 7, and no Hiberboot or hibernation file type to read.
+check_contains "/report holds the version the power states were read on" "$(printf 'GetPwrCapabilities\tyes\t6.1')" "$out"
+check_contains "/report holds S1" "$(printf 'SystemS1\tyes')" "$out"
+check_contains "/report: no hibernation file type before Windows 10" "$(printf 'HiberFileType\t0')" "$out"
+check_contains "/report: no Hiberboot before Windows 8" "$(printf 'Hiberboot\tunknown')" "$out"
+check_contains "/report says what decided Fast Startup" "$(printf 'FastStartup\tno\tbefore8')" "$out"
+check_contains "/report: Wine has no power data for the card" "$(printf 'powerDataRead\tno')" "$out"
 out="$(report ko_KR.UTF-8)"
 check "/report in Korean exits 0" "exit 0" "$(tail -n 1 <<<"$out")"
 check_contains "in Korean: the headings in Hangul" "# 네트워크 어댑터" "$out"

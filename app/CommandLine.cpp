@@ -93,8 +93,8 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         } else if (name == L"WAIT") {
             if (line.wait) return Refuse(L"CLI_TWICE", args[i - 1]);
             line.wait = true;
-            std::uint32_t address = 0;
-            if (ParseTarget(value, address) == TargetKind::Invalid) return Refuse(L"CLI_BAD_TARGET", value);
+            line.targetKind = ParseTarget(value, line.targetAddress);
+            if (line.targetKind == TargetKind::Invalid) return Refuse(L"CLI_BAD_TARGET", value);
             line.target = value;
         } else {
             if (seconds) return Refuse(L"CLI_TWICE", args[i - 1]);

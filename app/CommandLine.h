@@ -13,18 +13,15 @@
 
 #include "net/MacAddress.h"
 #include "wakewait/WaitLength.h"
+#include "wakewait/WakeTarget.h"
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
-    Sent = 0,            // and, with /wait, answered
-    NothingToSend = 0,   // /?, or with /wait the PC was on already
+    Succeeded = 0,       // sent (with /wait: answered, or on already, so nothing sent); /?; /report or /scan written or copied
     NoAnswer = 1,        // sent, no answer within the time
     BadCommandLine = 2,  // nothing sent
-    SendFailed = 3,
-    Refused = 4,         // the /wait address is refused, or another device answers there
-    Reported = 0,        // /report: the report written, or copied to the clipboard
-    Scanned = 0,         // /scan: the devices found written, or copied to the clipboard
-    NoNetwork = 3,       // /scan: this PC has no connected IPv4 network
+    SendFailed = 3,      // also /scan with no connected IPv4 network to ask on
+    WrongAddress = 4,    // the /wait address is no other PC (nothing sent), or another device answers there
 };
 
 struct CommandLine {
@@ -34,6 +31,8 @@ struct CommandLine {
     bool every = false;
     bool wait = false;
     std::wstring target;  // an IPv4 address or a name
+    TargetKind targetKind = TargetKind::Invalid;  // as ParseTarget read it, once
+    std::uint32_t targetAddress = 0;              // for an address
     std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;

@@ -3,24 +3,19 @@
 #include "CommandLine.h"
 #include "CommandScan.h"
 #include "ConsoleOutput.h"
+#include "framework/COwnedWindow.h"
 #include "framework/CWinApp.h"
-#include "net/AdapterSend.h"
+#include "lastwake/LastWakeRecordReader.h"
 #include "net/DirectedSend.h"
-#include "net/HostEntry.h"
 #include "net/Ipv4.h"
-#include "net/SocketSession.h"
 #include "net/SystemAdapterFacts.h"
-#include "net/WinsockStartup.h"
 #include "netcheck/CheckFactsReader.h"
-#include "report/ThisPcReport.h"
+#include "netcheck/ThisPcReport.h"
 #include "text/AnsiText.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
-#include "wakewait/NeighbourProbe.h"
-#include "wakewait/SystemProbes.h"
-#include "wakewait/WaitSession.h"
+#include "wakewait/WaitPump.h"
 #include "wakewait/WakeSend.h"
-#include "wakewait/WakeTarget.h"
 #include "wol/CMacErrorDlg.h"
 #include "wol/CSendErrorDlg.h"
 #include "wol/CSentNoticeDlg.h"
@@ -68,48 +63,45 @@ void SaySends(Steps& steps, const WakeSendResult& sent, const CommandLine& line,
     }
 }
 
-// A typed address as it stands; a name's first IPv4 address, in a session
-// of the socket layer of its own.
-bool Resolve(const std::wstring& target, std::uint32_t& address) {
-    if (ParseTarget(target, address) == TargetKind::Address) return true;
-    WinsockStartup winsock;
-    const SocketSession session(winsock, kWinsock2);
-    return session.Started() && LookUpFirstIpv4(ToAnsi(target).c_str(), address);
-}
-
 ExitCode WaitExit(const WaitSession& wait) {
-    if (wait.Refused()) return ExitCode::Refused;
+    if (wait.Refused()) return ExitCode::WrongAddress;
     switch (wait.State()) {
-    case WaitState::Answered: return ExitCode::Sent;
-    case WaitState::AlreadyOn: return ExitCode::NothingToSend;
+    case WaitState::Answered:
+    case WaitState::AlreadyOn: return ExitCode::Succeeded;
     case WaitState::Failed: return ExitCode::SendFailed;
-    default: return wait.SawOtherDevice() ? ExitCode::Refused : ExitCode::NoAnswer;
+    default: return wait.SawOtherDevice() ? ExitCode::WrongAddress : ExitCode::NoAnswer;
     }
 }
 
-// Wake and wait on this thread: each step the wait asks for, done here and
-// at once, until its verdict.
-ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter> adapters) {
-    WaitSession wait(line.mac, line.seconds, true);
-    std::uint32_t address = 0;
-    WaitStep step = wait.Begin(line.target, std::move(adapters));
-    if (step == WaitStep::Resolve) step = Resolve(line.target, address) ? wait.Resolved(address) : wait.Unresolved();
-    SystemProbes probes;
-    ProbeRounds rounds(probes, address, wait.NeighbourIndex(HasNeighbourProbe()));
-    ProbeRound round;
-    for (;;) {
-        for (const std::wstring& said : wait.TakeSaid()) steps.Say(said);
-        if (step == WaitStep::Done || step == WaitStep::None) return WaitExit(wait);
-        if (step == WaitStep::Send) {
-            const WakeSendResult sent =
-                SendWakePackets(line.mac, wait.Adapters(), wait.Subnets(), wait.SubnetRow(), line.every);
-            SaySends(steps, sent, line, wait.Adapters(), wait.Subnets(), wait.SubnetRow());
-            step = wait.SendDone(sent.AnySent(), sent.failure, ::GetTickCount());
-            continue;
-        }
-        const bool ran = (step == WaitStep::FirstRound || rounds.WaitForNext()) && rounds.Run(round);
-        step = ran ? wait.Round(round, ::GetTickCount()) : wait.Stop(::GetTickCount());
+// The console's view of the wait: each line it says, and each send.
+class ConsoleWait final : public WaitView {
+public:
+    ConsoleWait(Steps& steps, const CommandLine& line) : m_steps(steps), m_line(line) {}
+    void Said(const std::wstring& line) override { m_steps.Say(line); }
+    void Sent(const WaitSession& wait, const WakeSendResult& sent) override {
+        SaySends(m_steps, sent, m_line, wait.Adapters(), wait.Subnets(), wait.SubnetRow());
     }
+    void Changed(const WaitSession&) override {}
+
+private:
+    Steps& m_steps;
+    const CommandLine& m_line;
+};
+
+// Wake and wait through the dialog's own pump, on this thread's messages,
+// until its verdict.
+ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter> adapters) {
+    ConsoleWait view(steps, line);
+    WaitPump pump(view, line.mac, line.seconds, true);
+    const COwnedWindow window = MessageOnlyWindow();
+    pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every);
+    MSG msg{};
+    while (pump.IsRunning() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // No keys come to this thread: nothing to translate.
+        if (msg.hwnd == window.Get() && pump.OnPosted(msg.message, msg.wParam, msg.lParam)) continue;
+        ::DispatchMessageW(&msg);
+    }
+    return WaitExit(pump.Session());
 }
 
 // Where the lines go, else on the clipboard with one message to say so.
@@ -119,11 +111,11 @@ ExitCode Report(ConsoleOutput& out, bool quiet) {
         // A line at a time: older consoles refuse one write of a long report.
         for (std::size_t start = 0, end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
             out.Line(report.substr(start, end - start));
-        return ExitCode::Reported;
+        return ExitCode::Succeeded;
     }
     const bool copied = CopyReportWithoutWindow(report);
     if (!quiet) AfxMessageBox(Text(copied ? L"CLI_REPORT_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
-    return ExitCode::Reported;
+    return ExitCode::Succeeded;
 }
 
 }  // namespace
@@ -144,7 +136,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         } else if (windows) {
             AfxMessageBox(steps.Said().c_str(), line.help ? MB_OK | MB_ICONINFORMATION : MB_OK, 0);
         }
-        return static_cast<int>(line.help && !line.errorKey ? ExitCode::NothingToSend : ExitCode::BadCommandLine);
+        return static_cast<int>(line.help && !line.errorKey ? ExitCode::Succeeded : ExitCode::BadCommandLine);
     }
 
     if (line.report) return static_cast<int>(Report(out, line.quiet));
@@ -167,5 +159,5 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
         CSendErrorDlg notice;
         notice.DoModal();
     }
-    return static_cast<int>(sent.AnySent() ? ExitCode::Sent : ExitCode::SendFailed);
+    return static_cast<int>(sent.AnySent() ? ExitCode::Succeeded : ExitCode::SendFailed);
 }

@@ -3,7 +3,7 @@
 #include "findpcs/ScanLines.h"
 #include "findpcs/ScanRun.h"
 #include "framework/CWinApp.h"
-#include "report/ThisPcReport.h"
+#include "netcheck/ThisPcReport.h"
 #include "text/LangTexts.h"
 
 namespace {
@@ -27,16 +27,16 @@ ExitCode ScanCommand(ConsoleOutput& out, bool quiet) {
         const std::wstring sentence = LocalizedText(L"CLI_SCAN_NO_NETWORK");
         if (out.Available()) out.Line(sentence);
         else if (!quiet) AfxMessageBox(sentence.c_str(), MB_OK | MB_ICONINFORMATION, 0);
-        return ExitCode::NoNetwork;
+        return ExitCode::SendFailed;
     }
     const std::vector<std::wstring> lines = ScanLines(scan.plan, scan.adapters, scan.found);
     if (out.Available()) {
         for (const std::wstring& line : lines) out.Line(line);
-        return ExitCode::Scanned;
+        return ExitCode::Succeeded;
     }
     std::wstring text;
     for (const std::wstring& line : lines) text += line + L"\r\n";
     const bool copied = CopyReportWithoutWindow(text);
     if (!quiet) AfxMessageBox(LocalizedText(copied ? L"CLI_SCAN_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
-    return ExitCode::Scanned;
+    return ExitCode::Succeeded;
 }

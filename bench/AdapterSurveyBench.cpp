@@ -16,7 +16,7 @@
 #include "netcheck/DriverKeyRead.h"
 #include "netcheck/ReadinessRules.h"
 #include "power/PowerFacts.h"
-#include "report/CheckReport.h"
+#include "netcheck/CheckReport.h"
 
 namespace {
 

@@ -39,6 +39,7 @@ add_library(quorvane_win OBJECT
   framework/WindowsVersion.cpp
   lastwake/EventLogReader.cpp
   lastwake/FirmwareWakeUpReader.cpp
+  lastwake/LastWakeRecordReader.cpp
   lastwake/LastWakeWorker.cpp
   lastwake/LocalTimeText.cpp
   listener/CListenerDlg.cpp
@@ -55,7 +56,7 @@ add_library(quorvane_win OBJECT
   net/SystemAdapterFacts.cpp
   netcheck/CNetCheckDlg.cpp
   netcheck/CheckFactsReader.cpp
-  report/ThisPcReport.cpp
+  netcheck/ThisPcReport.cpp
   netcheck/WakeSettingsReader.cpp
   power/DevicePowerReader.cpp
   power/PowerStatesReader.cpp
@@ -64,6 +65,7 @@ add_library(quorvane_win OBJECT
   wakewait/EchoProbe.cpp
   wakewait/NeighbourProbe.cpp
   wakewait/ProbeWorker.cpp
+  wakewait/WaitPump.cpp
   wakewait/WakeSend.cpp
   net/WinsockResolver.cpp
   net/WinsockStartup.cpp

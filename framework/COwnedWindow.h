@@ -13,3 +13,9 @@ struct WindowKind {
 };
 
 using COwnedWindow = COwned<WindowKind>;
+
+// A message-only window of the calling thread: for a thread with no window
+// of its own, to own the clipboard or to receive what a worker posts.
+inline COwnedWindow MessageOnlyWindow() {
+    return COwnedWindow(::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+}

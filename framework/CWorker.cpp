@@ -15,9 +15,11 @@ CWorker::Context::Context(HWND window, unsigned serial, CHandle stop)
 
 bool CWorker::Context::Stopped() const { return ::WaitForSingleObject(m_stop.Get(), 0) == WAIT_OBJECT_0; }
 
+// The stop event first: when both are set, the wait reports the stop, so a
+// job stopped while its event was set goes no further.
 bool CWorker::Context::Wait(HANDLE event, DWORD ms) const {
-    const HANDLE eventOrStop[] = {event, m_stop.Get()};
-    return ::WaitForMultipleObjects(2, eventOrStop, FALSE, ms) == WAIT_OBJECT_0;
+    const HANDLE stopOrEvent[] = {m_stop.Get(), event};
+    return ::WaitForMultipleObjects(2, stopOrEvent, FALSE, ms) == WAIT_OBJECT_0 + 1;
 }
 
 bool CWorker::Context::Post(UINT message, LPARAM value) const {
@@ -30,7 +32,7 @@ bool CWorker::Start(HWND window, std::unique_ptr<Job> job) {
     if (!stop.IsSet()) return false;
     auto* shared = new Shared{Context(window, ++m_serial, static_cast<CHandle&&>(stop)), static_cast<std::unique_ptr<Job>&&>(job), 2};
     DWORD id = 0;
-    const CHandle thread(::CreateThread(nullptr, 0, &CWorker::Run, shared, 0, &id));  // never waited for
+    const CHandle thread(m_startThread(nullptr, 0, &CWorker::Run, shared, 0, &id));  // never waited for
     if (!thread.IsSet()) {
         delete shared;  // no thread holds it: the one clean-up of a failed start
         return false;

@@ -43,7 +43,11 @@ public:
         virtual void Run(const Context& context) = 0;
     };
 
-    CWorker() = default;
+    // How a thread is started: the system's CreateThread, or a test's
+    // stand-in that fails.
+    using ThreadStarter = HANDLE(WINAPI*)(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE, LPVOID, DWORD, LPDWORD);
+
+    explicit CWorker(ThreadStarter startThread = &::CreateThread) : m_startThread(startThread) {}
     CWorker(const CWorker&) = delete;
     CWorker& operator=(const CWorker&) = delete;
     ~CWorker() { Stop(); }
@@ -60,11 +64,17 @@ public:
     bool IsCurrent(WPARAM serial) const { return m_shared && serial == m_serial; }
     // The current job, or null after Stop.
     Job* Current() const;
+    // The current job as the type it was started with.
+    template <class T>
+    T* CurrentAs() const {
+        return static_cast<T*>(Current());
+    }
 
 private:
     struct Shared;
     static DWORD WINAPI Run(LPVOID shared);
 
+    ThreadStarter m_startThread;
     Shared* m_shared = nullptr;
     unsigned m_serial = 0;
 };

@@ -12,7 +12,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool IsCard(const std::wstring& source, const std::vector<Adapter>& adapters) {
+bool NamesAnAdapter(const std::wstring& source, const std::vector<Adapter>& adapters) {
     for (const Adapter& a : adapters)
         if (SameName(source, a.description) || SameName(source, a.label)) return true;
     return false;
@@ -36,7 +36,7 @@ Finding WakeFinding(const LastWake& wake, const std::vector<Adapter>& adapters, 
     }
     const WakeKeys& keys = wake.from == WokeFrom::Hibernation ? kFromHibernation : kFromSleep;
     if (wake.source.empty()) return {keys.noSource, {time}};
-    return {IsCard(wake.source, adapters) ? keys.byCard : keys.by, {time, wake.source}};
+    return {NamesAnAdapter(wake.source, adapters) ? keys.byCard : keys.by, {time, wake.source}};
 }
 
 // Each boot type with and without the firmware's word.

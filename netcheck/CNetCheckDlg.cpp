@@ -1,7 +1,8 @@
 #include "CNetCheckDlg.h"
 
+#include "CheckConclusions.h"
 #include "CheckFactsReader.h"
-#include "ReadinessRules.h"
+#include "ThisPcReport.h"
 #include "controls/ClipboardText.h"
 #include "framework/SystemLibrary.h"
 #include "lastwake/LocalTimeText.h"
@@ -50,17 +51,19 @@ std::wstring FindingsText(const std::vector<Finding>& findings) {
     return text;
 }
 
-// The verdicts, one power state a line; what Windows recorded of the last
-// wake, once read; then what stops this PC from waking.
-std::wstring ReadinessText(const std::vector<Adapter>& adapters, const PcPower& power, const LastWakeRecord& last) {
-    const int card = WakeCardOf(adapters);
-    std::wstring text;
-    if (card >= 0) text = FillArgs(LocalizedText(L"READY_VERDICTS_BY"), {adapters[static_cast<std::size_t>(card)].label});
-    for (const VerdictLine& line : WakeVerdicts(adapters, card, power))
+// The verdicts, one power state a line, after the card they are for; what
+// Windows recorded of the last wake, once read; then what stops this PC from
+// waking.
+std::wstring ReadinessText(const CheckConclusions& c) {
+    std::wstring text = FindingsText(c.verdictsBy);
+    for (const VerdictLine& line : c.verdicts)
         text += (text.empty() ? L"" : L"\r\n") + LocalizedText(line.state) + L" " + LocalizedText(line.answer);
-    const std::vector<Finding> lastTime = LastTimeFindings(last, adapters, {&LocalTimeText, &LocalizedText});
-    if (!lastTime.empty()) text += L"\r\n\r\n" + FindingsText(lastTime);
-    return text + L"\r\n\r\n" + FindingsText(ReadinessFindings(adapters, power));
+    if (!c.lastTime.empty()) text += L"\r\n\r\n" + FindingsText(c.lastTime);
+    return text + L"\r\n\r\n" + FindingsText(c.readiness);
+}
+
+CheckConclusions Conclusions(const CheckFacts& facts, const LastWakeRecord& last) {
+    return ConcludeCheck(facts, last, {&LocalTimeText, &LocalizedText});
 }
 
 }  // namespace
@@ -148,13 +151,13 @@ void CNetCheckDlg::ShowAdapters() {
         m_list.SetCell(row, kWake, wake ? LocalizedText(wake) : std::wstring());
     }
     m_list.FitColumns(kColumnShares);  // a scroll bar may have come or gone
-    SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(CheckFindings(m_facts.adapters, m_rows, m_facts.macComplete)));
+    SetDlgItemText(IDC_NETCHECK_FINDINGS, FindingsText(Conclusions(m_facts, m_lastWakeRecord).network));
     SetDlgItemText(IDC_NETCHECK_REPORT_STATUS, L"");  // a report copied before is of facts read before
     ShowReadiness();
 }
 
 void CNetCheckDlg::ShowReadiness() {
-    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(m_facts.adapters, PcPowerOf(m_facts.states, m_facts.fastStartup), m_lastWakeRecord));
+    SetDlgItemText(IDC_NETCHECK_READY, ReadinessText(Conclusions(m_facts, m_lastWakeRecord)));
 }
 
 void CNetCheckDlg::OnShown() {
@@ -162,7 +165,7 @@ void CNetCheckDlg::OnShown() {
 }
 
 void CNetCheckDlg::OnLastWakeRead(unsigned serial, std::uint32_t) {
-    if (serial != m_lastWake.Serial()) return;
+    if (!m_lastWake.IsCurrent(serial)) return;
     m_lastWakeRecord = m_lastWake.TakeRecord();
     ShowReadiness();
 }
@@ -174,8 +177,7 @@ void CNetCheckDlg::OnRefresh() {
 // The facts as the dialog shows them, not read again: the report is what
 // the user saw.
 void CNetCheckDlg::OnCopyReport() {
-    if (!m_reportOf) return;
-    const bool copied = WriteClipboardText(m_hWnd, m_reportOf(m_facts, m_lastWakeRecord));
+    const bool copied = WriteClipboardText(m_hWnd, ThisPcReport(m_facts, m_lastWakeRecord));
     SetDlgItemText(IDC_NETCHECK_REPORT_STATUS, LocalizedText(copied ? L"REPORT_COPIED" : L"REPORT_NOT_COPIED"));
 }
 

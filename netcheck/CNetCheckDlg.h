@@ -19,11 +19,6 @@ public:
     // null while its field is incomplete.
     explicit CNetCheckDlg(const MacAddress* pc, CWnd* pParentWnd = nullptr);
 
-    // What "Copy report" makes of the facts: the report lives above this
-    // dialog. Without one the button copies nothing.
-    using ReportBuilder = std::wstring (*)(const CheckFacts& facts, const LastWakeRecord& last);
-    void SetReportBuilder(ReportBuilder builder) { m_reportOf = builder; }
-
     // Loads the list view's class first.
     INT_PTR DoModal() override;
 
@@ -63,5 +58,4 @@ private:
     std::vector<AdapterSubnet> m_rows;  // as the list shows them, row for row
     LastWakeWorker m_lastWake;
     LastWakeRecord m_lastWakeRecord;  // empty until the worker has read it
-    ReportBuilder m_reportOf = nullptr;
 };

@@ -1,8 +1,6 @@
 #include "CWakeWaitDlg.h"
 
 #include "ArpCache.h"
-#include "NeighbourProbe.h"
-#include "WakeSend.h"
 #include "framework/SystemLibrary.h"
 #include "net/Ipv4.h"
 #include "net/SystemAdapterFacts.h"
@@ -21,7 +19,7 @@ const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_session(pc) {}
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_pc(pc) {}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -45,70 +43,48 @@ BOOL CWakeWaitDlg::OnInitDialog() {
                                      {IDC_WAIT_START, L"WAIT_START"},
                                      {IDCANCEL, L"WAIT_CLOSE"}};
     SetControlTexts(*this, texts);
-    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_session.Pc()));
+    SetDlgItemText(IDC_WAIT_MAC, FormatMacDisplay(m_pc));
     m_status.SetText(LocalizedText(L"WAIT_NOTE"));
     m_progress.SetRange(0, kWaitSeconds);
 
     // Where this PC last saw the MAC address, if it has.
     std::uint32_t address = 0;
-    if (FindAddressForMac(ReadArpCache(), m_session.Pc(), address)) m_edtAddress.SetWindowText(DottedQuad(address));
+    if (FindAddressForMac(ReadArpCache(), m_pc, address)) m_edtAddress.SetWindowText(DottedQuad(address));
     // The field the user acts on first, not the MAC address above it.
     ::SetFocus(m_edtAddress.m_hWnd);
     return FALSE;
 }
 
 void CWakeWaitDlg::OnCancel() {
-    m_worker.Stop();
+    m_pump.Abandon();
     CDialog::OnCancel();
 }
 
 void CWakeWaitDlg::OnStartOrStop() {
-    if (m_session.IsRunning()) {
-        Follow(m_session.Stop(::GetTickCount()));
+    if (m_pump.IsRunning()) {
+        m_pump.Stop();
         return;
     }
     const std::wstring target = Trimmed(m_edtAddress.GetWindowText(), L" ");
-    WaitStep step = m_session.Begin(target, SurveyThisPc());
-    if (step == WaitStep::Resolve) {
-        m_progress.SetPos(0);
-        // No thread for the lookup: the wait ends as it began.
-        if (!m_worker.Start(m_hWnd, ToAnsi(target))) step = m_session.Stop(::GetTickCount());
-    }
-    Follow(step);
+    std::uint32_t address = 0;
+    const TargetKind kind = ParseTarget(target, address);
+    m_progress.SetPos(0);
+    m_pump.Start(m_hWnd, target, kind, address, SurveyThisPc(), m_chkEveryAdapter.IsChecked());
 }
 
 void CWakeWaitDlg::OnResolved(unsigned serial, std::uint32_t address) {
-    if (IsCurrent(serial)) Follow(m_session.Resolved(address));
+    m_pump.OnPosted(ProbeWorker::kResolved, serial, static_cast<LPARAM>(address));
 }
 
-void CWakeWaitDlg::OnUnresolved(unsigned serial, std::uint32_t) {
-    if (IsCurrent(serial)) Follow(m_session.Unresolved());
-}
+void CWakeWaitDlg::OnUnresolved(unsigned serial, std::uint32_t) { m_pump.OnPosted(ProbeWorker::kUnresolved, serial, 0); }
 
-void CWakeWaitDlg::OnProbed(unsigned serial, std::uint32_t) {
-    if (!IsCurrent(serial)) return;
-    for (const ProbeRound& round : m_worker.TakeRounds())
-        if (m_session.IsRunning()) Follow(m_session.Round(round, ::GetTickCount()));
-}
+void CWakeWaitDlg::OnProbed(unsigned serial, std::uint32_t) { m_pump.OnPosted(ProbeWorker::kProbed, serial, 0); }
 
-void CWakeWaitDlg::Follow(WaitStep step) {
-    switch (step) {
-    case WaitStep::FirstRound: m_worker.Begin(m_session.NeighbourIndex(HasNeighbourProbe())); break;
-    case WaitStep::Send: {
-        const WakeSendResult sent = SendWakePackets(m_session.Pc(), m_session.Adapters(), m_session.Subnets(),
-                                                    m_session.SubnetRow(), m_chkEveryAdapter.IsChecked());
-        Follow(m_session.SendDone(sent.AnySent(), sent.failure, ::GetTickCount()));
-        return;
-    }
-    case WaitStep::NextRound: m_worker.Continue(); break;
-    case WaitStep::Done: m_worker.Stop(); break;
-    case WaitStep::Resolve: break;  // the worker looks it up as it starts
-    case WaitStep::None: break;
-    }
+void CWakeWaitDlg::Changed(const WaitSession& session) {
     // Set only when it changes: a screen reader says the focused button's
     // new name each time it is set.
-    const std::wstring label = LocalizedText(m_session.IsRunning() ? L"WAIT_STOP" : L"WAIT_START");
+    const std::wstring label = LocalizedText(session.IsRunning() ? L"WAIT_STOP" : L"WAIT_START");
     if (m_btnStart.GetWindowText() != label) m_btnStart.SetWindowText(label);
-    if (m_session.State() == WaitState::Waiting) m_progress.SetPos(static_cast<int>(m_session.ElapsedSeconds(::GetTickCount())));
-    m_status.SetText(m_session.Status());
+    if (session.State() == WaitState::Waiting) m_progress.SetPos(static_cast<int>(session.ElapsedSeconds(::GetTickCount())));
+    m_status.SetText(session.Status());
 }

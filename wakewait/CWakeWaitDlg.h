@@ -5,8 +5,7 @@
 // and whether the answer came from the PC's own MAC address. The probes run
 // off the window's thread, so the window never freezes and never waits for
 // them; Stop, Close and Escape end the wait at once.
-#include "ProbeWorker.h"
-#include "WaitSession.h"
+#include "WaitPump.h"
 #include "framework/CButton.h"
 #include "framework/CCheckBox.h"
 #include "framework/CDialog.h"
@@ -14,7 +13,7 @@
 #include "framework/CLiveStatic.h"
 #include "framework/CProgressCtrl.h"
 
-class CWakeWaitDlg final : public CDialog {
+class CWakeWaitDlg final : public CDialog, private WaitView {
 public:
     // `pc`: the main window's address.
     explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr);
@@ -34,9 +33,11 @@ private:
     void OnUnresolved(unsigned serial, std::uint32_t);
     void OnProbed(unsigned serial, std::uint32_t);
 
-    // Does what the wait asks next, then shows where it stands.
-    void Follow(WaitStep step);
-    bool IsCurrent(unsigned serial) const { return serial == m_worker.Serial() && m_session.IsRunning(); }
+    // The window shows where the wait stands; the lines and the sends are
+    // the console's.
+    void Said(const std::wstring&) override {}
+    void Sent(const WaitSession&, const WakeSendResult&) override {}
+    void Changed(const WaitSession& session) override;
 
     CEdit m_edtAddress;
     CCheckBox m_chkEveryAdapter;
@@ -45,6 +46,6 @@ private:
     SystemAccessibility m_accessibility;  // outlives the status line it marks
     CLiveStatic m_status{m_accessibility};
 
-    WaitSession m_session;
-    ProbeWorker m_worker;  // stopped before the dialog's window goes
+    MacAddress m_pc;
+    WaitPump m_pump{*this, m_pc};  // its worker is stopped before the dialog's window goes
 };

@@ -2,110 +2,92 @@
 
 #include <winsock2.h>
 
+#include <memory>
+
 #include "ProbeRounds.h"
 #include "SystemProbes.h"
+#include "framework/CCriticalSection.h"
+#include "framework/CHandle.h"
 #include "net/HostEntry.h"
 #include "net/SocketSession.h"
-#include "framework/CHandle.h"
 #include "net/WinsockStartup.h"
 
-// Shared by the dialog and the thread; whoever lets go of it last frees it,
-// so a thread still blocked in a probe when the dialog has gone never
-// touches freed memory.
-struct ProbeWorker::Job {
-    HWND window;
-    unsigned serial;
-    std::string host;
-    CHandle stop;  // manual reset: the dialog is done with this job
-    CHandle go;    // auto reset: Begin, then Continue
-    volatile LONG refs;
-    volatile LONG ifIndex;
-    CRITICAL_SECTION lock;  // guards rounds
-    std::vector<ProbeRound> rounds;
+class ProbeWorker::Job final : public CWorker::Job {
+public:
+    Job(const std::string& host, std::uint32_t address)
+        : m_host(host), m_address(address), m_go(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
-    bool Stopped() const { return ::WaitForSingleObject(stop.Get(), 0) == WAIT_OBJECT_0; }
-    void Post(UINT message, LPARAM value) const {
-        if (!Stopped()) ::PostMessageW(window, message, serial, value);
+    bool IsReady() const { return m_go.IsSet(); }
+    void Begin(unsigned long ifIndex) {
+        ::InterlockedExchange(&m_ifIndex, static_cast<LONG>(ifIndex));
+        Continue();
     }
-    void Report(const ProbeRound& round) {
-        ::EnterCriticalSection(&lock);
-        rounds.push_back(round);
-        ::LeaveCriticalSection(&lock);
-        Post(kProbed, 0);
+    void Continue() { ::SetEvent(m_go.Get()); }
+    std::vector<ProbeRound> Take() {
+        std::vector<ProbeRound> taken;
+        const CCriticalSection::Lock lock(m_lock);
+        taken.swap(m_rounds);
+        return taken;
     }
-    bool WaitGo() const {
-        const HANDLE goOrStop[] = {go.Get(), stop.Get()};
-        return ::WaitForMultipleObjects(2, goOrStop, FALSE, INFINITE) == WAIT_OBJECT_0;
+
+    void Run(const CWorker::Context& context) override {
+        // A name resolved after Stop is never probed.
+        if (!m_host.empty() && !LookUp(context)) return;
+        if (!context.Wait(m_go.Get(), INFINITE)) return;
+        SystemProbes system(context.StopEvent());
+        ProbeRounds rounds(system, m_address, static_cast<unsigned long>(m_ifIndex));
+        ProbeRound round;
+        if (rounds.Run(round)) Report(context, round);
+        if (!context.Wait(m_go.Get(), INFINITE)) return;
+        while (rounds.WaitForNext() && rounds.Run(round)) Report(context, round);
     }
-    void Release() {
-        if (::InterlockedDecrement(&refs) != 0) return;
-        ::DeleteCriticalSection(&lock);
-        delete this;
+
+private:
+    bool LookUp(const CWorker::Context& context) {
+        WinsockStartup winsock;
+        const SocketSession session(winsock, kWinsock2);
+        const bool resolved = session.Started() && LookUpFirstIpv4(m_host.c_str(), m_address);
+        context.Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(m_address));
+        return resolved;
     }
+    void Report(const CWorker::Context& context, const ProbeRound& round) {
+        {
+            const CCriticalSection::Lock lock(m_lock);
+            m_rounds.push_back(round);
+        }
+        context.Post(kProbed);
+    }
+
+    const std::string m_host;  // empty for an address already known
+    std::uint32_t m_address;
+    CHandle m_go;  // auto reset: Begin, then Continue
+    volatile LONG m_ifIndex = 0;
+    CCriticalSection m_lock;  // guards m_rounds
+    std::vector<ProbeRound> m_rounds;
 };
 
-bool ProbeWorker::Start(HWND window, const std::string& host) {
-    Stop();
-    Job* job = new Job{window, ++m_serial, host, CHandle(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-                       CHandle(::CreateEventW(nullptr, FALSE, FALSE, nullptr)), 2, 0, {}, {}};
-    ::InitializeCriticalSection(&job->lock);
-    DWORD id = 0;
-    // Never waited for: closed when Start returns.
-    const CHandle thread(job->stop.IsSet() && job->go.IsSet() ? ::CreateThread(nullptr, 0, &ProbeWorker::Run, job, 0, &id)
-                                                              : nullptr);
-    if (!thread.IsSet()) {
-        job->refs = 1;
-        job->Release();
+bool ProbeWorker::Start(HWND window, const std::string& host) { return Start(window, host, 0); }
+
+bool ProbeWorker::Start(HWND window, std::uint32_t address) { return Start(window, std::string(), address); }
+
+bool ProbeWorker::Start(HWND window, const std::string& host, std::uint32_t address) {
+    auto job = std::make_unique<Job>(host, address);
+    if (!job->IsReady()) {
+        Stop();  // a new wait ends the old one, started or not
         return false;
     }
-    m_job = job;
-    return true;
+    return m_worker.Start(window, std::move(job));
 }
 
 void ProbeWorker::Begin(unsigned long ifIndex) {
-    if (!m_job) return;
-    ::InterlockedExchange(&m_job->ifIndex, static_cast<LONG>(ifIndex));
-    ::SetEvent(m_job->go.Get());
+    if (Job* job = m_worker.CurrentAs<Job>()) job->Begin(ifIndex);
 }
 
 void ProbeWorker::Continue() {
-    if (m_job) ::SetEvent(m_job->go.Get());
-}
-
-void ProbeWorker::Stop() {
-    if (!m_job) return;
-    ::SetEvent(m_job->stop.Get());
-    m_job->Release();
-    m_job = nullptr;
+    if (Job* job = m_worker.CurrentAs<Job>()) job->Continue();
 }
 
 std::vector<ProbeRound> ProbeWorker::TakeRounds() {
-    std::vector<ProbeRound> taken;
-    if (!m_job) return taken;
-    ::EnterCriticalSection(&m_job->lock);
-    taken.swap(m_job->rounds);
-    ::LeaveCriticalSection(&m_job->lock);
-    return taken;
-}
-
-DWORD WINAPI ProbeWorker::Run(LPVOID param) {
-    Job* job = static_cast<Job*>(param);
-    WinsockStartup winsock;
-    {
-        const SocketSession session(winsock, kWinsock2);
-        std::uint32_t address = 0;
-        const bool resolved = session.Started() && LookUpFirstIpv4(job->host.c_str(), address);
-        job->Post(resolved ? kResolved : kUnresolved, static_cast<LPARAM>(address));
-        // A name resolved after Stop is never probed.
-        if (resolved && job->WaitGo()) {
-            SystemProbes system(job->stop.Get());
-            ProbeRounds rounds(system, address, static_cast<unsigned long>(job->ifIndex));
-            ProbeRound round;
-            if (rounds.Run(round)) job->Report(round);
-            if (job->WaitGo())
-                while (rounds.WaitForNext() && rounds.Run(round)) job->Report(round);
-        }
-    }
-    job->Release();
-    return 0;
+    Job* job = m_worker.CurrentAs<Job>();
+    return job ? job->Take() : std::vector<ProbeRound>();
 }

@@ -1,8 +1,6 @@
 #pragma once
 // The system's probes for ProbeRounds: the tick count, the neighbour probe,
-// the ping and the neighbour table, and a stop event (none: never stopped,
-// for a wait that runs to its end on its own thread, as the command line's
-// does).
+// the ping and the neighbour table, and the worker's stop event.
 #include <windows.h>
 
 #include "EchoProbe.h"
@@ -11,7 +9,7 @@
 
 class SystemProbes final : public ProbeSystem {
 public:
-    explicit SystemProbes(HANDLE stop = nullptr) : m_stop(stop) {}
+    explicit SystemProbes(HANDLE stop) : m_stop(stop) {}
     std::uint32_t Now() override { return ::GetTickCount(); }
     Neighbour Resolve(std::uint32_t address, unsigned long ifIndex, MacAddress& mac) override {
         return ResolveNeighbour(address, ifIndex, mac);
@@ -19,11 +17,7 @@ public:
     bool Ping(std::uint32_t address) override { return m_echo.Answers(address); }
     bool AnsweringMac(std::uint32_t address, MacAddress& mac) override { return ReadNeighbourMac(address, mac); }
     bool Stopped() override { return WaitStopped(0); }
-    bool WaitStopped(std::uint32_t ms) override {
-        if (m_stop) return ::WaitForSingleObject(m_stop, ms) == WAIT_OBJECT_0;
-        ::Sleep(ms);
-        return false;
-    }
+    bool WaitStopped(std::uint32_t ms) override { return ::WaitForSingleObject(m_stop, ms) == WAIT_OBJECT_0; }
 
 private:
     HANDLE m_stop;

@@ -35,6 +35,13 @@ unsigned long WaitSession::NeighbourIndex(bool systemHasNeighbourProbe) const {
 }
 
 WaitStep WaitSession::Begin(const std::wstring& target, std::vector<Adapter> adapters) {
+    std::uint32_t address = 0;
+    const TargetKind kind = ParseTarget(target, address);
+    return Begin(target, kind, address, std::move(adapters));
+}
+
+WaitStep WaitSession::Begin(const std::wstring& target, TargetKind kind, std::uint32_t address,
+                            std::vector<Adapter> adapters) {
     m_wait = WaitMachine();
     m_adapters = std::move(adapters);
     m_rows = SubnetsOf(m_adapters);
@@ -44,7 +51,7 @@ WaitStep WaitSession::Begin(const std::wstring& target, std::vector<Adapter> ada
     m_warning.clear();
     m_other.clear();
     m_said.clear();
-    const TargetKind kind = ParseTarget(target, m_address);
+    m_address = address;
     if (kind == TargetKind::Invalid) {
         m_status = LocalizedText(L"WAIT_BAD_ADDRESS");
         return WaitStep::Done;
@@ -138,7 +145,7 @@ void WaitSession::ShowProgress(std::uint32_t nowMs) {
 
 WaitStep WaitSession::Finish() {
     const bool timedOut = m_wait.State() == WaitState::TimedOut;
-    const std::wstring verdict = timedOut && m_ownLimit ? Text(L"CLI_NO_ANSWER", m_limitSeconds)
+    const std::wstring verdict = timedOut && m_ownLimit ? Text(kWaitNoAnswerInChosenTime, m_limitSeconds)
                                                         : Text(m_wait.VerdictKey(), m_wait.FinalSeconds());
     Say(verdict);
     m_status = Lines(m_warning, verdict);

@@ -1,9 +1,9 @@
 #pragma once
 // One "Wake and wait", from the address typed to the verdict, with every
-// text it says. The dialog pumps it on its window's messages and the command
-// line on its own thread: each does the step the session asks for (look the
-// name up, run a round of probes, send) and hands back what came of it.
-// Platform-free.
+// text it says. One WaitPump drives it, for the dialog on its window's
+// messages and for the command line on its main thread's: it does the step
+// the session asks for (look the name up, run a round of probes, send) and
+// hands back what came of it. Platform-free.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +30,8 @@ public:
 
     // `target` as typed, trimmed; `adapters`: this PC's, as surveyed now.
     WaitStep Begin(const std::wstring& target, std::vector<Adapter> adapters);
+    // The same, for a target whose kind and address ParseTarget has given.
+    WaitStep Begin(const std::wstring& target, TargetKind kind, std::uint32_t address, std::vector<Adapter> adapters);
     WaitStep Resolved(std::uint32_t address);
     // A magic packet needs no address: it still goes, but nothing can watch.
     WaitStep Unresolved();
@@ -41,6 +43,9 @@ public:
     bool IsRunning() const { return m_wait.IsRunning(); }
     const MacAddress& Pc() const { return m_pc; }
     const std::wstring& Target() const { return m_target; }
+    // A name is looked up; a typed address needs no lookup: it is Address().
+    bool IsName() const { return m_name; }
+    std::uint32_t Address() const { return m_address; }
     // The interface for the neighbour probe, 0 for the ping alone: ARP only
     // where the PC is on this PC's own subnet, through the adapter on it.
     unsigned long NeighbourIndex(bool systemHasNeighbourProbe) const;

@@ -13,7 +13,6 @@
 #include "framework/CWinApp.h"
 #include "listener/CListenerDlg.h"
 #include "netcheck/CNetCheckDlg.h"
-#include "report/ThisPcReport.h"
 #include "wakewait/CWakeWaitDlg.h"
 #include "net/WinsockStartup.h"
 #include "res/resource.h"
@@ -124,7 +123,6 @@ void CWakeDlg::OnSysCommand(UINT id) {
     case IDM_NETCHECK: {
         MacAddress mac{};
         CNetCheckDlg dlg(ParseMacAddress(m_editMac.GetMacText(), mac) ? &mac : nullptr);
-        dlg.SetReportBuilder(&ThisPcReport);
         dlg.DoModal();
         break;
     }

@@ -4,7 +4,7 @@
 
 #include "net/Ipv4.h"
 #include "netcheck/DriverKeyRead.h"
-#include "report/CheckReport.h"
+#include "netcheck/CheckReport.h"
 #include "text/TextArgs.h"
 
 namespace {
@@ -192,6 +192,8 @@ bool ReadLine(const std::vector<std::wstring>& f, ReadBack& out, std::vector<Ada
         out.last.wakeUpType = static_cast<int>(Num(f[1]));
     } else if (n == 3 && (name == L"checkFinding" || name == L"lastTimeFinding" || name == L"readyFinding")) {
         out.outcome.push_back(name + L" " + f[1]);
+    } else if (n == 3 && name == L"verdictsBy") {
+        out.outcome.push_back(name + L" " + f[2]);  // the card's name: which card the rules chose
     } else if (name == L"verdict" && n == 4) {
         out.outcome.push_back(name + L" " + f[1] + L" " + f[2]);
     } else {

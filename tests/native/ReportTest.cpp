@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ReportReader.h"
-#include "report/CheckReport.h"
+#include "netcheck/CheckReport.h"
 #include "text/TextArgs.h"
 
 namespace {

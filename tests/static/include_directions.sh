@@ -3,7 +3,7 @@
 # folders below it, never those above. Usage: include_directions.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
-layers=(core framework text power net lastwake controls ownmac listener netcheck wakewait report findpcs mypcs wol app)  # bottom to top
+layers=(core framework text power net lastwake controls ownmac listener netcheck wakewait findpcs mypcs wol app)  # bottom to top
 rank() { local i; for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && echo "$i" && return; done; echo -1; }
 failed=0
 for dir in "${layers[@]}"; do

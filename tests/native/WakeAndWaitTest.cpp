@@ -16,7 +16,7 @@ std::uint32_t Ip(const wchar_t* text) {
     return address;
 }
 
-TEST(WaitRules, TheFieldTakesFourDecimalPartsOrAName) {
+TEST(WakeTarget, TheFieldTakesFourDecimalPartsOrAName) {
     EXPECT_EQ(L"192.168.1.23", DottedQuad(Ip(L"192.168.1.23")));
     EXPECT_EQ(L"10.0.0.1", DottedQuad(Ip(L"010.0.0.1")));  // decimal, never octal
     std::uint32_t address = 0;
@@ -36,7 +36,7 @@ Adapter Lan(const wchar_t* address, const wchar_t* mask) {
     return a;
 }
 
-TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
+TEST(WakeTarget, AddressesThatAreNoOtherPcAreRefused) {
     const std::vector<Adapter> adapters{Lan(L"192.168.1.20", L"255.255.255.0"), Lan(L"10.8.0.6", L"255.255.255.252")};
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"192.168.1.20"), adapters));
     EXPECT_EQ(Refusal::OwnAddress, RefuseAddress(Ip(L"127.0.0.1"), adapters));
@@ -47,7 +47,7 @@ TEST(WaitRules, AddressesThatAreNoOtherPcAreRefused) {
     EXPECT_EQ(Refusal::None, RefuseAddress(Ip(L"172.16.0.9"), adapters));
 }
 
-TEST(WaitRules, TheArpCacheGivesTheLastValidAddressOfTheMac) {
+TEST(WakeTarget, TheArpCacheGivesTheLastValidAddressOfTheMac) {
     const MacAddress mac{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
     const MacAddress other{0x02, 0x1A, 0x2B, 0x3C, 0x4D, 0x5F};
     std::uint32_t address = 0;
@@ -58,7 +58,7 @@ TEST(WaitRules, TheArpCacheGivesTheLastValidAddressOfTheMac) {
     EXPECT_EQ(L"10.0.0.5", DottedQuad(address));
 }
 
-TEST(WaitRules, OnlyASuccessfulReplyFromThePcCounts) {
+TEST(WaitMachine, OnlyASuccessfulReplyFromThePcCounts) {
     const std::uint32_t pc = Ip(L"192.168.1.23"), self = Ip(L"192.168.1.20");
     EXPECT_TRUE(IsAnswerFrom(0, pc, pc));
     EXPECT_FALSE(IsAnswerFrom(11003, self, pc));  // destination host unreachable, from this PC
@@ -96,7 +96,7 @@ WaitMachine Wait(const ProbeRound& before, std::vector<ProbeRound> rounds, std::
     return wait;
 }
 
-TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
+TEST(WaitMachine, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_STREQ(L"WAIT_ALREADY_ON", Wait(Round(0, true), {}).VerdictKey());  // behind a router: no MAC
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::NoAnswer, &kPc), {}).VerdictKey());
     EXPECT_STREQ(L"WAIT_ALREADY_ON_MAC", Wait(Round(0, true, Neighbour::Answered, &kBridged), {}).VerdictKey());
@@ -110,7 +110,7 @@ TEST(WaitRules, AlreadyOnIsDecidedByPingAlone) {
     EXPECT_EQ(kOther, mac);
 }
 
-TEST(WaitRules, WhatEndsTheWait) {
+TEST(WaitMachine, WhatEndsTheWait) {
     const std::vector<ProbeRound> asleep(6, Round(0, false, Neighbour::NoAnswer));
     std::vector<ProbeRound> rounds = asleep;
 
@@ -142,7 +142,7 @@ TEST(WaitRules, WhatEndsTheWait) {
     EXPECT_STREQ(L"WAIT_TIMED_OUT", Wait(Round(0, false, Neighbour::Unavailable), std::vector<ProbeRound>(200, Round(0, false))).VerdictKey());
 }
 
-TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
+TEST(WaitMachine, AnotherDevicesAnswersNeverCount) {
     std::vector<ProbeRound> rounds(200, Round(0, true, Neighbour::Answered, &kOther));
     WaitMachine w = Wait(Round(0, false, Neighbour::NoAnswer), rounds);
     MacAddress mac{};
@@ -155,7 +155,7 @@ TEST(WaitRules, AnotherDevicesAnswersNeverCount) {
     EXPECT_TRUE(w.OtherDevice(mac));
 }
 
-TEST(WaitRules, TheWaitOnA32BitTickCountThatWraps) {
+TEST(WaitMachine, TheWaitOnA32BitTickCountThatWraps) {
     WaitMachine never = Wait(Round(0, false), std::vector<ProbeRound>(400, Round(0, false)), 0xFFFFF000u);
     EXPECT_EQ(WaitState::TimedOut, never.State());
     EXPECT_EQ(180u, never.FinalSeconds());

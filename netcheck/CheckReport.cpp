@@ -1,7 +1,7 @@
 #include "CheckReport.h"
 
+#include "CheckConclusions.h"
 #include "net/Ipv4.h"
-#include "netcheck/CheckRules.h"
 #include "core/HexDigits.h"
 #include "text/TextArgs.h"
 
@@ -191,12 +191,11 @@ std::wstring BuildReport(const ReportOrigin& origin, const CheckFacts& facts, co
     WriteLastWake(out, last);
 
     out.Heading(L"REPORT_FINDINGS");
-    const std::vector<Adapter>& adapters = facts.adapters;
-    out.Findings(L"checkFinding", CheckFindings(adapters, SubnetsOf(adapters), facts.macComplete));
-    const PcPower power = PcPowerOf(facts.states, facts.fastStartup);
-    for (const VerdictLine& v : WakeVerdicts(adapters, WakeCardOf(adapters), power))
-        out.Line(L"verdict", v.state, v.answer, out.Say(v.state) + L" " + out.Say(v.answer));
-    out.Findings(L"lastTimeFinding", LastTimeFindings(last, adapters, words));
-    out.Findings(L"readyFinding", ReadinessFindings(adapters, power));
+    const CheckConclusions c = ConcludeCheck(facts, last, words);
+    out.Findings(L"checkFinding", c.network);
+    out.Findings(L"verdictsBy", c.verdictsBy);
+    for (const VerdictLine& v : c.verdicts) out.Line(L"verdict", v.state, v.answer, out.Say(v.state) + L" " + out.Say(v.answer));
+    out.Findings(L"lastTimeFinding", c.lastTime);
+    out.Findings(L"readyFinding", c.readiness);
     return std::move(out.Text());
 }

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "lastwake/LastTimeFindings.h"
-#include "netcheck/CheckFacts.h"
+#include "CheckFacts.h"
 
 constexpr unsigned kReportFormat = 1;
 

@@ -4,13 +4,9 @@
 #include <string>
 
 #include "lastwake/LastTimeFindings.h"
-#include "netcheck/CheckFacts.h"
+#include "CheckFacts.h"
 
 std::wstring ThisPcReport(const CheckFacts& facts, const LastWakeRecord& last);
-
-// What Windows and the firmware recorded of the last wake, read on this
-// thread (the command line has no dialog to keep responsive).
-LastWakeRecord ReadLastWakeRecord();
 
 // On the clipboard, owned by a message-only window of its own: the command
 // line has no window to own it.

@@ -107,10 +107,11 @@ struct Parse {
     CommandLine Finish(const std::wstring& first) {
         if (line.help) return line;
         const bool sends = line.wake || line.every || line.wait || seconds || !seen.empty();
-        // The report and the list send nothing: nothing that belongs to a send goes with them.
-        if (line.report && (sends || line.list)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
+        // The report, the scan and the list send nothing: nothing that belongs to a send goes with them.
+        if (line.report && (sends || line.scan || line.list)) return Refuse(L"CLI_REPORT_ALONE", L"/report");
+        if (line.scan && (sends || line.list)) return Refuse(L"CLI_REPORT_ALONE", L"/scan");
         if (line.list && sends) return Refuse(L"CLI_LIST_ALONE", L"/list");
-        if (line.report || line.list) return line;
+        if (line.report || line.scan || line.list) return line;
         if (!line.wake) return Refuse(L"CLI_NEEDS_WAKE", first);
         if (seconds && !line.wait) return Refuse(L"CLI_NEEDS_WAIT", L"/seconds");
         if (!line.names.empty()) {
@@ -139,6 +140,7 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
                      : name == L"QUIET"  ? &line.quiet
                      : name == L"REPORT" ? &line.report
                      : name == L"LIST"   ? &line.list
+                     : name == L"SCAN"   ? &line.scan
                                          : nullptr;
         if (flag) {
             if (*flag) return Refuse(L"CLI_TWICE", args[i]);

@@ -5,6 +5,7 @@
 //   /wake NAME[,NAME...] or /wake * [/to ADDRESS-OR-NAME] [/port N]
 //         [/password PW] [/wait [ADDRESS-OR-NAME]] [/quiet]
 //   /report [/quiet], /list [/quiet]
+//   /scan [/quiet]
 //   /? or /help
 // Options are case-insensitive, with "/" or "-" before each; values are
 // separate arguments.
@@ -18,10 +19,10 @@
 
 // The exit codes, stable for scripts.
 enum class ExitCode : int {
-    Succeeded = 0,       // sent (with /wait: answered, or on already, so nothing sent); /?; /report written or copied
+    Succeeded = 0,       // sent (with /wait: answered, or on already, so nothing sent); /?; /report or /scan written or copied
     NoAnswer = 1,        // sent, no answer within the time
     BadCommandLine = 2,  // nothing sent
-    SendFailed = 3,
+    SendFailed = 3,      // also /scan with no connected IPv4 network to ask on
     WrongAddress = 4,    // the /wait address is no other PC (nothing sent), or another device answers there
 };
 
@@ -37,6 +38,7 @@ struct CommandLine {
     std::uint32_t seconds = kWaitSeconds;
     bool quiet = false;
     bool report = false;
+    bool scan = false;
     bool list = false;
     // Saved PCs' names (or MAC addresses among them, or "*"): what /wake
     // names when it is not one MAC address. Only the saved list can tell

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "CommandRunPcs.h"
+#include "CommandScan.h"
 #include "ConsoleOutput.h"
 #include "framework/COwnedWindow.h"
 #include "framework/CWinApp.h"
@@ -23,8 +24,8 @@
 namespace {
 
 const wchar_t* const kHelpKeys[] = {L"CLI_HELP_USAGE",  L"CLI_HELP_WAKE",  L"CLI_HELP_EVERY", L"CLI_HELP_WAIT",
-                                    L"CLI_HELP_PCS",    L"CLI_HELP_TO",    L"CLI_HELP_REPORT", L"CLI_HELP_QUIET",
-                                    L"CLI_HELP_EXIT"};
+                                    L"CLI_HELP_PCS",    L"CLI_HELP_TO",    L"CLI_HELP_REPORT", L"CLI_HELP_SCAN",
+                                    L"CLI_HELP_QUIET",  L"CLI_HELP_EXIT"};
 
 std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
     return FillArgs(LocalizedText(key), args);
@@ -147,6 +148,7 @@ int RunCommandLine(const std::vector<std::wstring>& args) {
     }
 
     if (line.report) return static_cast<int>(Report(out, line.quiet));
+    if (line.scan) return static_cast<int>(ScanCommand(out, line.quiet));
 
     std::vector<Adapter> adapters;
     if (line.every || line.wait) adapters = SurveyThisPc();

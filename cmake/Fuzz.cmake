@@ -7,7 +7,7 @@ set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-
 target_compile_options(quorvane_core PUBLIC ${sanitizers} -fsanitize=fuzzer-no-link -g)
 target_link_options(quorvane_core PUBLIC ${sanitizers})
 
-foreach(target Mask MacText AdapterChoice LineBreaks MagicPacketMatch NetCheck Readiness WakeAndWait CommandLine PowerFacts SmbiosWakeUp PcList)
+foreach(target Mask MacText AdapterChoice LineBreaks MagicPacketMatch NetCheck Readiness WakeAndWait CommandLine PowerFacts SmbiosWakeUp NodeStatus ScanPlan PcList)
   set(name fuzz_${target})
   add_executable(${name} tests/fuzz/${target}Fuzz.cpp)
   target_link_libraries(${name} PRIVATE quorvane_core)

@@ -26,7 +26,13 @@ add_library(quorvane_win OBJECT
   framework/CRegKey.cpp
   framework/CWinApp.cpp
   framework/CWorker.cpp
+  findpcs/CFindPcsDlg.cpp
   findpcs/FindPcs.cpp
+  findpcs/ScanJob.cpp
+  findpcs/NameLookups.cpp
+  findpcs/ScanRun.cpp
+  findpcs/SystemNeighbours.cpp
+  app/CommandScan.cpp
   mypcs/CPcFile.cpp
   mypcs/CPcsDlg.cpp
   mypcs/CPcEditDlg.cpp

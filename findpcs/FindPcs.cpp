@@ -1,4 +1,9 @@
 #include "FindPcs.h"
 
-// Until the scan's window exists, the button opens nothing.
-void ShowFindPcs(HWND, SavedPcBook&) {}
+#include "CFindPcsDlg.h"
+
+void ShowFindPcs(HWND owner, SavedPcBook& book) {
+    // The window that opens this one is one of the program's own dialogs.
+    CFindPcsDlg dialog(book, &RunScan, CWnd::FromHandlePermanent(owner));
+    dialog.DoModal();
+}

@@ -28,6 +28,18 @@ public:
         item.pszText = const_cast<wchar_t*>(text.c_str());
         return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     }
+    // A new row at `row`, the rows from there moving down; its index, or -1.
+    int InsertRow(int row, const std::wstring& text) {
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = const_cast<wchar_t*>(text.c_str());
+        return static_cast<int>(SendMessage(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    }
+    // The first selected row after `after` (-1: from the top); -1 when none.
+    int NextSelected(int after) const {
+        return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(after), MAKELPARAM(LVNI_SELECTED, 0)));
+    }
     void SetCell(int row, int column, const std::wstring& text) {
         LVITEMW item{};
         item.iSubItem = column;

@@ -107,6 +107,21 @@ hostent* WSAAPI gethostbyname(const char* name) {
     return fn ? fn(name) : nullptr;
 }
 
+hostent* WSAAPI gethostbyaddr(const char* address, int length, int type) {
+    static const auto fn = Ws2<decltype(&gethostbyaddr)>("gethostbyaddr");
+    return fn ? fn(address, length, type) : nullptr;
+}
+
+int WSAAPI select(int count, fd_set* read, fd_set* write, fd_set* except, const PTIMEVAL timeout) {
+    static const auto fn = Ws2<decltype(&select)>("select");
+    return fn ? fn(count, read, write, except, timeout) : SOCKET_ERROR;
+}
+
+int WSAAPI __WSAFDIsSet(SOCKET s, fd_set* set) {
+    static const auto fn = Ws2<decltype(&__WSAFDIsSet)>("__WSAFDIsSet");
+    return fn ? fn(s, set) : 0;
+}
+
 char* WSAAPI inet_ntoa(in_addr address) {
     static const auto fn = Ws2<decltype(&inet_ntoa)>("inet_ntoa");
     return fn ? fn(address) : nullptr;
@@ -125,6 +140,11 @@ DWORD WINAPI GetIfEntry(PMIB_IFROW row) {
 DWORD WINAPI GetIpNetTable(PMIB_IPNETTABLE table, PULONG size, BOOL sorted) {
     static const auto fn = IpHelper<decltype(&GetIpNetTable)>("GetIpNetTable");
     return fn ? fn(table, size, sorted) : ERROR_NOT_SUPPORTED;
+}
+
+DWORD WINAPI SendARP(IPAddr destination, IPAddr source, PVOID mac, PULONG length) {
+    static const auto fn = IpHelper<decltype(&SendARP)>("SendARP");
+    return fn ? fn(destination, source, mac, length) : ERROR_NOT_SUPPORTED;
 }
 
 DWORD WINAPI GetBestInterface(IPAddr destination, PDWORD index) {

@@ -21,3 +21,12 @@ bool LookUpFirstIpv4(const char* host, std::uint32_t& address) {
     address = ::ntohl(addresses[0].s_addr);
     return true;
 }
+
+bool LookUpReverseName(std::uint32_t address, std::string& name) {
+    in_addr a{};
+    a.s_addr = ::htonl(address);
+    const hostent* entry = ::gethostbyaddr(reinterpret_cast<const char*>(&a), sizeof a, AF_INET);
+    if (!entry || !entry->h_name || !*entry->h_name) return false;
+    name = entry->h_name;
+    return true;
+}

@@ -5,6 +5,7 @@
 #include <winsock2.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 enum class HostLookup {
@@ -18,3 +19,7 @@ HostLookup LookUpHost(const char* host, std::vector<in_addr>& addresses);
 
 // The entry's first IPv4 address, host order; false when there is none.
 bool LookUpFirstIpv4(const char* host, std::uint32_t& address);
+
+// The name an IPv4 address (host order) resolves back to (gethostbyaddr,
+// Windows 2000 and later), in the system's code page; false when none does.
+bool LookUpReverseName(std::uint32_t address, std::string& name);

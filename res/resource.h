@@ -72,6 +72,15 @@
 #define IDC_WAIT_MAC_LABEL 1056
 #define IDC_WAIT_ADDRESS_LABEL 1057
 
+// Find PCs
+#define IDD_FINDPCS 139
+#define IDC_FINDPCS_LIST 1070
+#define IDC_FINDPCS_ADD 1071
+#define IDC_FINDPCS_STOP 1072
+#define IDC_FINDPCS_PROGRESS 1073
+#define IDC_FINDPCS_STATUS 1074
+#define IDC_FINDPCS_LIST_LABEL 1075
+
 // Window messages of our own, posted to a dialog
 #define WM_APP_SOCKET (WM_APP + 1)       // the listener's sockets have datagrams
 #define WM_APP_RESOLVED (WM_APP + 10)    // Wake and wait's worker: the address of the name
@@ -79,6 +88,8 @@
 #define WM_APP_UNRESOLVED (WM_APP + 12)  // the name could not be found
 #define WM_APP_LAST_WAKE (WM_APP + 13)   // the readiness check's worker: what was recorded of the last wake
 #define WM_APP_NETCHECK_SHOWN (WM_APP + 14)  // the check is on screen: its worker may start
+#define WM_APP_SCAN_NEWS (WM_APP + 30)       // the scan's worker: devices, names or progress to show
+#define WM_APP_SCAN_DONE (WM_APP + 31)       // the scan is over
 
 // My PCs
 #define IDD_PCS 137

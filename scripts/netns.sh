@@ -24,6 +24,54 @@ link_netns() {
   ip -n "$1" link set eth0 up
   ip -n "$3" link set eth0 up
 }
+# The scan's network: sender namespace $1 on NET.1/24 and forty devices on
+# the same cable, each with a MAC address of its own (macvlans): NET.10 to
+# NET.39 with Intel's prefix 00:1B:21 in namespace $2, NET.200 to NET.209
+# with Raspberry Pi's B8:27:EB in namespace $3, which drops every ping. Each
+# address answers ARP only on its own device. Their /scan lines, without
+# names, go to array scan_expected, by address.
+make_scan_network() {  # make_scan_network SND PINGED SILENT NET
+  local hub="$1-hub" i
+  make_netns "$1"
+  make_netns "$hub"
+  make_netns "$2"
+  make_netns "$3"
+  link_netns "$1" "$4.1/24" "$hub" "$4.250/32"
+  ip -n "$hub" addr flush dev eth0
+  ip netns exec "$3" sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+  ip netns exec "$2" sysctl -qw net.ipv4.conf.all.arp_ignore=1 net.ipv4.conf.all.arp_announce=2
+  ip netns exec "$3" sysctl -qw net.ipv4.conf.all.arp_ignore=1 net.ipv4.conf.all.arp_announce=2
+  scan_expected=()
+  for i in $(seq 10 39); do
+    scan_device "$hub" "$2" "$4.$i" "$(printf '00:1b:21:00:00:%02x' "$i")"
+    scan_expected+=("$4.$i	$(printf '00-1B-21-00-00-%02X' "$i")		Intel")
+  done
+  for i in $(seq 200 209); do
+    scan_device "$hub" "$3" "$4.$i" "$(printf 'b8:27:eb:00:00:%02x' "$i")"
+    scan_expected+=("$4.$i	$(printf 'B8-27-EB-00-00-%02X' "$i")		Raspberry Pi")
+  done
+}
+scan_device() {  # scan_device HUB NS ADDRESS MAC
+  local name="m${3##*.}"
+  ip -n "$1" link add "$name" link eth0 address "$4" type macvlan mode bridge
+  ip -n "$1" link set "$name" netns "$2"
+  ip -n "$2" addr add "$3/24" dev "$name"
+  ip -n "$2" link set "$name" up
+}
+# A name server in namespace $1 on 127.0.0.1 that answers every query at
+# once with "no such name"; its pid in dns_pid. The namespace's hosts file
+# (/etc/netns/NS/hosts) is read before it.
+start_instant_dns() {  # start_instant_dns NS READY_FILE
+  mkdir -p "/etc/netns/$1"
+  printf 'nameserver 127.0.0.1\n' >"/etc/netns/$1/resolv.conf"
+  ip netns exec "$1" python3 "$(dirname "${BASH_SOURCE[0]}")/dns_answers_at_once.py" 127.0.0.1 "$2" &
+  dns_pid=$!
+  local i
+  for ((i = 0; i < 50; i++)); do [ -e "$2" ] && return 0; sleep 0.1; done
+  echo "the name server did not start"
+  return 1
+}
+
 # A copy of the test prefix for namespace $1, its path in variable $2. Wine
 # creates sockets in its wineserver, so the server is started inside the
 # namespace before anything else can start it elsewhere; every Wine program of

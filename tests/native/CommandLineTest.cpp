@@ -71,6 +71,11 @@ TEST(CommandLine, WhatIsWrongIsNamedAndNothingElseIsDone) {
         {{L"/report", L"/wake", L"0A1B2C3D4E5F"}, L"CLI_REPORT_ALONE /report"},
         {{L"/every", L"/report"}, L"CLI_REPORT_ALONE /report"},
         {{L"/report", L"/wait", L"pc", L"/seconds", L"5"}, L"CLI_REPORT_ALONE /report"},
+        {{L"/scan", L"-QUIET"}, L"ok"},
+        {{L"/scan", L"/scan"}, L"CLI_TWICE /scan"},
+        {{L"/scan", L"/every"}, L"CLI_REPORT_ALONE /scan"},
+        {{L"/wake", L"0A1B2C3D4E5F", L"/scan"}, L"CLI_REPORT_ALONE /scan"},
+        {{L"/report", L"/scan"}, L"CLI_REPORT_ALONE /report"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.outcome, Outcome(c.args)) << c.args.back();
     // Only a wrong MAC address opens the main window's own notice.

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedScan.h"
 #include "TestDialog.h"
+#include "findpcs/CFindPcsDlg.h"
 #include "WineTestSupport.h"
 #include "ownmac/COwnMacDlg.h"
 #include "listener/CListenerDlg.h"
@@ -177,6 +179,7 @@ TEST_P(Layout, EveryDialogFitsItsTexts) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); ExpectVerdictsInView(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
+    { TestBook b; CFindPcsDlg d(b, &ScriptedScan); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CPcsDlg d; RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
     { CPcEditDlg d(SavedPc(), true, nullptr); RunAndInspect(d, [](HWND h) { ExpectLaidOut(h, false); }, IDCANCEL); }
 }
@@ -187,6 +190,7 @@ TEST_P(Layout, EveryFieldIsNamedAndEveryMnemonicUnique) {
     { CListenerDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CNetCheckDlg d(nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CWakeWaitDlg d({0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
+    { TestBook b; CFindPcsDlg d(b, &ScriptedScan); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CPcsDlg d; RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
     { CPcEditDlg d(SavedPc(), true, nullptr); RunAndInspect(d, [](HWND h) { ExpectNamedAndReachable(h); }, IDCANCEL); }
 }

@@ -233,6 +233,25 @@ int Rows(int id, bool countOnly) {
     return 0;
 }
 
+// Selects every row of list `id`, as Shift+End from the first row does; the
+// item's state goes through the program's own memory.
+int SelectAll(int id) {
+    const HWND list = ::GetDlgItem(ActiveDialog(), id);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(list, &pid);
+    const HANDLE process = list ? ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid) : nullptr;
+    if (!process) return 1;
+    void* remote = ::VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    ::WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(remote));
+    ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    return 0;
+}
+
 // BM_CLICK is sent, not posted: the time it takes is the time the dialog's
 // handler takes.
 int Click(int id) {
@@ -317,6 +336,7 @@ int wmain(int argc, wchar_t** argv) {
         return SysCommand(static_cast<unsigned>(std::wcstoul(argv[2], nullptr, 0)), true);
     if (command == L"rows" && argc > 2) return Rows(_wtoi(argv[2]), argc > 3 && std::wstring(argv[3]) == L"count");
     if (command == L"click" && argc > 2) return Click(_wtoi(argv[2]));
+    if (command == L"select-all" && argc > 2) return SelectAll(_wtoi(argv[2]));
     if (command == L"taken" && argc > 2) return Taken(_wtoi(argv[2]));
     std::fputs("usage: probe dump|wait N S|center ID|rect|window|icon|colours ID|clipboard|set-clipboard TEXT|syscommand ID|rows ID [count]|click ID|taken S\n", stderr);
     return 2;

@@ -39,6 +39,7 @@ void CFindPcsDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_FINDPCS_LIST, m_list);
     DDX_Control(pDX, IDC_FINDPCS_PROGRESS, m_progress);
+    DDX_Control(pDX, IDC_FINDPCS_STATUS, m_status);
 }
 
 BOOL CFindPcsDlg::OnInitDialog() {
@@ -142,7 +143,7 @@ void CFindPcsDlg::OnAdd() {
         pcs.push_back({d.name.empty() ? address : d.name, d.mac, address});
     }
     const std::wstring said = pcs.empty() ? std::wstring() : m_book.Save(pcs);
-    ::SetDlgItemTextW(m_hWnd, IDC_FINDPCS_STATUS, (said + (said.empty() || leftOut.empty() ? L"" : L" ") + leftOut).c_str());
+    m_status.SetText(said + (said.empty() || leftOut.empty() ? L"" : L" ") + leftOut);
     for (std::size_t i = 0; i < m_devices.size(); ++i) ShowName(i);
 }
 
@@ -152,5 +153,5 @@ void CFindPcsDlg::ShowStatus(const wchar_t* key) {
                                                                       : static_cast<unsigned long>(m_devices.size()))});
     for (const ScanSubnet& s : m_plan)
         if (s.cut) text += L" " + FillArgs(LocalizedText(L"FINDPCS_CUT"), {SubnetText(s)});
-    ::SetDlgItemTextW(m_hWnd, IDC_FINDPCS_STATUS, text.c_str());
+    m_status.SetText(text);
 }

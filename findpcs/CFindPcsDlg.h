@@ -9,6 +9,7 @@
 #include "ScanJob.h"
 #include "framework/CDialog.h"
 #include "framework/CListView.h"
+#include "framework/CLiveStatic.h"
 #include "framework/CProgressCtrl.h"
 #include "framework/CWorker.h"
 
@@ -37,6 +38,8 @@ private:
     ScanFunction m_scan;
     CListView m_list;
     CProgressCtrl m_progress;
+    SystemAccessibility m_accessibility;  // outlives the status line it marks
+    CLiveStatic m_status{m_accessibility};
     CWorker m_worker;
     std::vector<ScanSubnet> m_plan;
     std::vector<FoundDevice> m_devices;  // as the list shows them, row for row, by address

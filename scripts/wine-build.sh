@@ -15,7 +15,9 @@ quorvane_choose_wine_build() {
     i686-w64-mingw32-gcc -O2 -s -o "$dir/check32.exe" "$root/scripts/arch_check.c"
   fi
   QUORVANE_WINE_ARCH=win64
-  if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if [ ! -e /usr/lib/wine/wine ]; then
+    QUORVANE_WINE_WHY="Wine's 32-bit half is not installed (install-deps.sh said why)"
+  elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
     QUORVANE_WINE_WHY="this kernel cannot execute 32-bit programs"
   else
     out="$(WINEPREFIX="$dir/prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \

@@ -1,7 +1,5 @@
 #include "CommandLine.h"
 
-#include <map>
-
 #include "core/HexDigits.h"
 #include "mypcs/PcFields.h"
 #include "wakewait/WakeTarget.h"
@@ -73,14 +71,15 @@ namespace {
 struct Parse {
     CommandLine line;
     bool seconds = false;
-    std::map<std::wstring, bool> seen;  // /to, /port, /password
+    std::vector<std::wstring> seen;  // of /to, /port, /password
     std::wstring wakeText;
 
     // An option's value: the key of what is wrong, "TWICE" naming the option.
     const wchar_t* TakeValue(const std::wstring& name, const std::wstring& value) {
         if (name == L"TO" || name == L"PORT" || name == L"PASSWORD") {
-            if (seen[name]) return L"CLI_TWICE";
-            seen[name] = true;
+            for (const std::wstring& taken : seen)
+                if (taken == name) return L"CLI_TWICE";
+            seen.push_back(name);
             return ParseSendValue(name, value, line);
         }
         if (name == L"WAKE") {

@@ -11,42 +11,38 @@
 
 namespace {
 
-std::wstring Text(const wchar_t* key, const std::vector<std::wstring>& args = {}) {
-    return FillArgs(LocalizedText(key), args);
-}
-
-PcSendOrder OrderFor(const SavedPc& pc) {
-    PcSendOrder order{pc.name, pc.mac, pc.address, pc.destination, pc.port, {}, false};
-    ParsePassword(pc.password, order.password);
-    return order;
+std::wstring Text(const wchar_t* key, const std::wstring& first, const std::wstring& second = std::wstring()) {
+    return FillArgs(LocalizedText(key), {first, second});
 }
 
 void SayList(const PcList& list, SayLine& say) {
     for (const SavedPc& pc : list.Pcs())
         say(pc.name + L"\t" + FormatMacDisplay(pc.mac) + L"\t" + pc.address + L"\t" + pc.destination + L"\t" +
-            (pc.port ? DecimalText(pc.port) : L""));
+            PortText(pc.port));
 }
 
 // The PCs the names stand for; false (said) when one is not saved.
 bool OrdersForNames(const CommandLine& line, const PcList& list, SayLine& say, std::vector<PcSendOrder>& orders) {
+    const std::wstring* missing = &line.names.front();  // said when no name stands for a PC
     for (const std::wstring& name : line.names) {
         MacAddress mac{};
         const int saved = list.Find(name);
         if (name == L"*") {
-            for (const SavedPc& pc : list.Pcs()) orders.push_back(OrderFor(pc));
+            for (const SavedPc& pc : list.Pcs()) orders.push_back(OrderForPc(pc));
         } else if (MacArgument(name, mac)) {
-            orders.push_back(PcSendOrder{FormatMacDisplay(mac), mac, L"", L"", 0, {}, true});
+            orders.push_back(OrderForMac(mac));
         } else if (saved >= 0) {
-            orders.push_back(OrderFor(list.Pcs()[static_cast<std::size_t>(saved)]));
+            orders.push_back(OrderForPc(list.Pcs()[static_cast<std::size_t>(saved)]));
         } else {
-            std::wstring names;
-            for (const SavedPc& pc : list.Pcs()) names += (names.empty() ? L"" : L", ") + pc.name;
-            say(Text(L"CLI_NO_SUCH_PC", {name, names}));
-            return false;
+            missing = &name;
+            orders.clear();
+            break;
         }
     }
     if (!orders.empty()) return true;
-    say(Text(L"CLI_NO_SUCH_PC", {line.names.front(), L""}));
+    std::wstring names;
+    for (const SavedPc& pc : list.Pcs()) AddToList(names, pc.name);
+    say(Text(L"CLI_NO_SUCH_PC", *missing, names));
     return false;
 }
 
@@ -97,15 +93,15 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
         code = ExitCode::BadCommandLine;
         if (!OrdersForNames(line, book.List(), say, orders)) return true;
     } else {
-        orders.push_back(PcSendOrder{FormatMacDisplay(line.mac), line.mac, L"", L"", 0, {}, true});
+        orders.push_back(OrderForMac(line.mac));
     }
     ApplyOverrides(line, orders);
     if (line.wait) {
         code = ExitCode::BadCommandLine;
         if (line.target.empty() && orders.size() == 1) line.target = orders.front().address;
         if (orders.size() != 1 || line.target.empty()) {
-            say(orders.size() != 1 ? Text(L"CLI_WAIT_ONE", {line.errorArg})
-                                   : Text(L"CLI_WAIT_NO_ADDRESS", {orders.front().name}));
+            const bool several = orders.size() != 1;
+            say(Text(several ? L"CLI_WAIT_ONE" : L"CLI_WAIT_NO_ADDRESS", several ? line.errorArg : orders.front().name));
             return true;
         }
         line.targetKind = ParseTarget(line.target, line.targetAddress);

@@ -5,8 +5,15 @@
 #include "res/resource.h"
 #include "text/ControlTexts.h"
 #include "text/LangTexts.h"
-#include "text/TextArgs.h"
 #include "text/Trimmed.h"
+
+namespace {
+
+std::wstring TrimmedText(const CWnd& edit) {
+    return Trimmed(edit.GetWindowText(), L" ");
+}
+
+}  // namespace
 
 CPcEditDlg::CPcEditDlg(const SavedPc& pc, bool isNew, CWnd* pParentWnd)
     : CDialog(IDD_PC_EDIT, pParentWnd), m_pc(pc), m_bNew(isNew) {}
@@ -33,7 +40,7 @@ BOOL CPcEditDlg::OnInitDialog() {
     if (!m_bNew || m_pc.mac != MacAddress{}) m_edtMac.SetWindowText(FormatMacDisplay(m_pc.mac));
     m_edtAddress.SetWindowText(m_pc.address);
     m_edtDestination.SetWindowText(m_pc.destination);
-    m_edtPort.SetWindowText(m_pc.port ? DecimalText(m_pc.port) : L"");
+    m_edtPort.SetWindowText(PortText(m_pc.port));
     m_edtPassword.SetWindowText(m_pc.password);
     return TRUE;
 }
@@ -46,17 +53,17 @@ void CPcEditDlg::Refuse(CWnd& field, const wchar_t* key) {
 
 void CPcEditDlg::OnOK() {
     SavedPc pc;
-    pc.name = Trimmed(m_edtName.GetWindowText(), L" ");
-    pc.address = Trimmed(m_edtAddress.GetWindowText(), L" ");
-    pc.destination = Trimmed(m_edtDestination.GetWindowText(), L" ");
-    pc.password = Trimmed(m_edtPassword.GetWindowText(), L" ");
-    const std::wstring port = Trimmed(m_edtPort.GetWindowText(), L" ");
+    pc.name = TrimmedText(m_edtName);
+    pc.address = TrimmedText(m_edtAddress);
+    pc.destination = TrimmedText(m_edtDestination);
+    pc.password = TrimmedText(m_edtPassword);
+    const std::wstring port = TrimmedText(m_edtPort);
     const wchar_t* key = nullptr;
     const PcField bad = FindBadField(pc, key);
     CWnd* fields[] = {nullptr, &m_edtName, &m_edtMac, &m_edtAddress, &m_edtDestination, &m_edtPort, &m_edtPassword};
     if (bad == PcField::Name) return Refuse(m_edtName, key);
     if (!ParseMacAddress(m_edtMac.GetMacText(), pc.mac)) return Refuse(m_edtMac, L"PCE_BAD_MAC");
-    if (bad != PcField::None && bad != PcField::Name) return Refuse(*fields[static_cast<int>(bad)], key);
+    if (bad != PcField::None) return Refuse(*fields[static_cast<int>(bad)], key);
     if (!port.empty() && !ParsePort(port, pc.port)) return Refuse(m_edtPort, L"PCS_BAD_PORT");
     m_pc = pc;
     CDialog::OnOK();

@@ -31,6 +31,10 @@ const int kColumnShares[] = {3, 4, 3, 3, 3};
 const wchar_t* const kStateKeys[] = {L"PCS_STATE_NONE", L"PCS_STATE_PROBING", L"PCS_STATE_AWAKE", L"PCS_STATE_ARP_ONLY",
                                      L"PCS_STATE_NOT_ANSWERING"};
 
+std::wstring StateText(PcState state) {
+    return LocalizedText(kStateKeys[static_cast<int>(state)]);
+}
+
 std::wstring SentTo(const SavedPc& pc) {
     const std::wstring where = pc.destination.empty() ? LocalizedText(L"PCS_SENT_BROADCAST") : pc.destination;
     return pc.port ? where + L":" + DecimalText(pc.port) : where;
@@ -39,7 +43,7 @@ std::wstring SentTo(const SavedPc& pc) {
 std::wstring UnreadableSentence(const PcList& list) {
     if (list.UnreadableLines().empty()) return std::wstring();
     std::wstring numbers;
-    for (const std::size_t n : list.UnreadableLines()) numbers += (numbers.empty() ? L"" : L", ") + DecimalText(n);
+    for (const std::size_t n : list.UnreadableLines()) AddToList(numbers, DecimalText(n));
     return L" " + FillArgs(LocalizedText(L"PCS_UNREADABLE"), {DecimalText(list.UnreadableLines().size()), numbers});
 }
 
@@ -90,7 +94,7 @@ void CPcsDlg::ShowList(const std::wstring& status) {
         m_list.SetCell(row, 2, pcs[i].address);
         m_list.SetCell(row, 3, SentTo(pcs[i]));
         if (pcs[i].address.empty()) m_states[i] = PcState::NoAddress;
-        m_list.SetCell(row, 4, LocalizedText(kStateKeys[static_cast<int>(m_states[i])]));
+        m_list.SetCell(row, 4, StateText(m_states[i]));
     }
     m_list.FitColumns(kColumnShares);
     std::wstring text = status + UnreadableSentence(m_book.List());
@@ -112,7 +116,7 @@ void CPcsDlg::OnProbed(unsigned serial, std::uint32_t) {
         // Only a change is written, so that a screen reader hears it once.
         if (states[i] == m_states[i]) continue;
         m_states[i] = states[i];
-        m_list.SetCell(static_cast<int>(i), 4, LocalizedText(kStateKeys[static_cast<int>(states[i])]));
+        m_list.SetCell(static_cast<int>(i), 4, StateText(states[i]));
     }
 }
 
@@ -139,10 +143,10 @@ void CPcsDlg::OnWake() {
     const std::vector<Adapter> adapters = SurveyThisPc();
     std::wstring said;
     for (const std::size_t row : rows) {
-        const SavedPc& pc = m_book.List().Pcs()[row];
-        PcSendOrder order{pc.name, pc.mac, pc.address, pc.destination, pc.port, {}, false};
-        ParsePassword(pc.password, order.password);
-        for (const std::wstring& line : SendForPc(order, adapters).lines) said += (said.empty() ? L"" : L" ") + line;
+        for (const std::wstring& line : SendForPc(OrderForPc(m_book.List().Pcs()[row]), adapters).lines) {
+            if (!said.empty()) said += L' ';
+            said += line;
+        }
     }
     m_status.SetText(said);
 }
@@ -168,7 +172,7 @@ void CPcsDlg::OnRemove() {
     const std::vector<std::size_t> rows = Selected();
     if (rows.empty()) return m_status.SetText(LocalizedText(L"PCS_SELECT"));
     std::wstring names;
-    for (const std::size_t row : rows) names += (names.empty() ? L"" : L", ") + m_book.List().Pcs()[row].name;
+    for (const std::size_t row : rows) AddToList(names, m_book.List().Pcs()[row].name);
     const std::wstring ask = FillArgs(LocalizedText(L"PCS_REMOVE_ASK"), {names});
     if (AfxMessageBoxOwned(m_hWnd, ask.c_str(), MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) != IDYES) return;
     const PcChange change = m_book.Remove(rows);

@@ -1,7 +1,5 @@
 #include "PcBook.h"
 
-#include <algorithm>
-
 bool PcBook::Load() {
     std::string bytes;
     const PcFileStore::Read read = m_store.ReadList(bytes, kMaxListBytes + 1);
@@ -23,15 +21,16 @@ PcChange PcBook::Edit(std::size_t index, const SavedPc& pc) {
     return changed.Replace(index, pc) ? Commit(changed) : PcChange::NameTaken;
 }
 
-PcChange PcBook::Remove(std::vector<std::size_t> indices) {
+PcChange PcBook::Remove(const std::vector<std::size_t>& indices) {
     PcList changed = m_list;
-    // From the last, so that the indices still to remove stay where they are.
-    std::sort(indices.rbegin(), indices.rend());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    std::vector<bool> chosen(changed.Pcs().size());
     for (const std::size_t index : indices) {
-        if (index >= changed.Pcs().size()) return PcChange::ReadAgain;
-        changed.Remove(index);
+        if (index >= chosen.size()) return PcChange::ReadAgain;
+        chosen[index] = true;
     }
+    // From the last, so that the indices still to remove stay where they are.
+    for (std::size_t index = chosen.size(); index-- > 0;)
+        if (chosen[index]) changed.Remove(index);
     return Commit(changed);
 }
 

@@ -31,7 +31,7 @@ public:
     PcChange Add(const SavedPc& pc);
     PcChange Edit(std::size_t index, const SavedPc& pc);
     // Several at once, in one write; `indices` in any order.
-    PcChange Remove(std::vector<std::size_t> indices);
+    PcChange Remove(const std::vector<std::size_t>& indices);
 
 private:
     PcChange Commit(const PcList& changed);

@@ -1,6 +1,7 @@
 #include "PcFields.h"
 
 #include "net/Ipv4.h"
+#include "text/TextArgs.h"
 #include "wakewait/WakeTarget.h"
 
 namespace {
@@ -93,4 +94,13 @@ PcField FindBadField(const SavedPc& pc, const wchar_t*& key) {
     }
     key = nullptr;
     return PcField::None;
+}
+
+std::wstring PortText(std::uint16_t port) {
+    return port ? DecimalText(port) : std::wstring();
+}
+
+void AddToList(std::wstring& list, const std::wstring& item) {
+    if (!list.empty()) list += L", ";
+    list += item;
 }

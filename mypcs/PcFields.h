@@ -16,6 +16,9 @@ DestinationCheck CheckDestination(const std::wstring& text, std::uint32_t& addre
 // 1 to 65535 in decimal digits.
 bool ParsePort(const std::wstring& text, std::uint16_t& port);
 
+// The port as the list and the editor write it: empty for 0.
+std::wstring PortText(std::uint16_t port);
+
 // Six bytes written like a MAC address or four like an IPv4 address; empty
 // text is no password.
 bool ParsePassword(const std::wstring& text, WakePassword& password);
@@ -29,3 +32,6 @@ enum class PcField { None, Name, Mac, Address, Destination, Port, Password };
 // The first field of `pc` that may not stand as it is (the MAC is always
 // whole here), with the language key of the sentence that says why.
 PcField FindBadField(const SavedPc& pc, const wchar_t*& key);
+
+// `item` added to a sentence's list of names or numbers, ", " between them.
+void AddToList(std::wstring& list, const std::wstring& item);

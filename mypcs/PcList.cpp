@@ -1,9 +1,10 @@
 #include "PcList.h"
 
+#include <algorithm>
+
 #include "CsvLine.h"
 #include "PcFields.h"
 #include "net/MacAddress.h"
-#include "text/TextArgs.h"
 #include "text/Trimmed.h"
 #include "text/Utf8.h"
 
@@ -41,6 +42,7 @@ PcList PcList::Read(const std::string& file) {
     list.m_lines.clear();
     list.m_tooLong = file.size() > kMaxListBytes;
     const std::size_t end = list.m_tooLong ? kMaxListBytes : file.size();
+    std::vector<std::wstring> names;
     for (std::size_t from = start; from < end;) {
         std::size_t next = file.find('\n', from);
         if (next == std::string::npos || next >= end) next = end;
@@ -56,15 +58,14 @@ PcList PcList::Read(const std::string& file) {
             list.m_tooLong = true;
             break;
         }
-        list.ReadLine(std::move(bytes), lineBreak);
+        list.ReadLine(std::move(bytes), lineBreak, names);
         from = next + 1;
     }
     list.m_tail = list.m_lines.back().lineBreak;
-    list.m_names.clear();
     return list;
 }
 
-void PcList::ReadLine(std::string bytes, std::string lineBreak) {
+void PcList::ReadLine(std::string bytes, std::string lineBreak, std::vector<std::wstring>& names) {
     const std::size_t number = m_lines.size() + 1;
     Line line{std::move(bytes), std::move(lineBreak), -1, {}};
     if (m_lines.empty()) {
@@ -74,9 +75,13 @@ void PcList::ReadLine(std::string bytes, std::string lineBreak) {
         SavedPc pc;
         const bool blank = line.bytes.find_first_not_of(" \t\r") == std::string::npos;
         const bool decoded = !blank && m_headerRead && line.bytes.size() <= kMaxLineBytes && DecodeUtf8(line.bytes, text);
-        if (decoded && ReadPc(text, pc, line.fields)) {
+        bool read = decoded && ReadPc(text, pc, line.fields);
+        std::wstring folded = read ? FoldedPcName(pc.name) : std::wstring();
+        const auto at = std::lower_bound(names.begin(), names.end(), folded);
+        read = read && (at == names.end() || *at != folded);  // the first of two with one name is the one read
+        if (read) {
             line.pc = static_cast<int>(m_pcs.size());
-            m_names.insert(FoldedPcName(pc.name));
+            names.insert(at, std::move(folded));
             m_pcs.push_back(pc);
         } else if (!blank && !(decoded && SplitCsvLine(text, line.fields) && AllEmpty(line.fields))) {
             m_unreadable.push_back(number);
@@ -107,10 +112,8 @@ bool PcList::ReadPc(const std::wstring& text, SavedPc& pc, std::vector<std::wstr
     pc.password = FieldAt(fields, m_column[5]);
     const std::wstring port = FieldAt(fields, m_column[4]);
     const wchar_t* key = nullptr;
-    if (!MacArgument(FieldAt(fields, m_column[1]), pc.mac) || (!port.empty() && !ParsePort(port, pc.port)) ||
-        FindBadField(pc, key) != PcField::None)
-        return false;
-    return m_names.count(FoldedPcName(pc.name)) == 0;  // the first of two with one name is the one read
+    return MacArgument(FieldAt(fields, m_column[1]), pc.mac) && (port.empty() || ParsePort(port, pc.port)) &&
+           FindBadField(pc, key) == PcField::None;
 }
 
 std::string PcList::Write() const {
@@ -140,7 +143,7 @@ int PcList::LineOf(std::size_t pc) const {
 void PcList::WriteFields(Line& line, const SavedPc& pc) {
     const std::wstring values[6] = {pc.name,        FormatMacDisplay(pc.mac),
                                     pc.address,     pc.destination,
-                                    pc.port ? DecimalText(pc.port) : L"", pc.password};
+                                    PortText(pc.port), pc.password};
     bool headerGrew = false;
     for (int k = 0; k < 6; ++k) {
         if (m_column[k] < 0 && values[k].empty()) continue;

@@ -7,7 +7,6 @@
 // Platform-free.
 #include <cstddef>
 #include <string>
-#include <set>
 #include <vector>
 
 #include "SavedPc.h"
@@ -45,7 +44,8 @@ private:
         std::vector<std::wstring> fields;
     };
 
-    void ReadLine(std::string bytes, std::string lineBreak);
+    // `names`: the names read so far, folded and sorted.
+    void ReadLine(std::string bytes, std::string lineBreak, std::vector<std::wstring>& names);
     void ReadHeader(const std::string& bytes);
     bool ReadPc(const std::wstring& text, SavedPc& pc, std::vector<std::wstring>& fields) const;
     void WriteFields(Line& line, const SavedPc& pc);
@@ -61,5 +61,4 @@ private:
     std::vector<Line> m_lines;     // the header first
     std::vector<SavedPc> m_pcs;
     std::vector<std::size_t> m_unreadable;
-    std::set<std::wstring> m_names;  // while reading: the names so far, folded
 };

@@ -13,14 +13,11 @@
 
 namespace {
 
-std::wstring PortsText(const std::vector<std::uint16_t>& ports) {
-    std::wstring text;
-    for (const std::uint16_t port : ports) text += (text.empty() ? L"" : L", ") + DecimalText(port);
-    return text;
-}
-
-std::wstring SentLine(const PcSendOrder& order, std::uint32_t to, const std::vector<std::uint16_t>& ports) {
-    return FillArgs(LocalizedText(L"CLI_PC_SENT"), {order.name, DottedQuad(to), PortsText(ports)});
+// `ports` 0: none named; 1: the PC's port, else the usual one; 2: the PC's port, else the usual two.
+std::wstring SentLine(const PcSendOrder& order, std::uint32_t to, int ports) {
+    std::wstring text = ports ? DecimalText(order.port ? order.port : kWakePort) : std::wstring();
+    if (!order.port && ports == 2) AddToList(text, DecimalText(kDiscardPort));
+    return FillArgs(LocalizedText(L"CLI_PC_SENT"), {order.name, DottedQuad(to), text});
 }
 
 std::wstring NotSentLine(const PcSendOrder& order, const std::wstring& why) {
@@ -49,7 +46,7 @@ PcSendOutcome SendToDestination(const PcSendOrder& order) {
     std::uint32_t sentTo = 0;
     if (SendMagicPacketVia(winsock, layer, report, order.mac, ToAnsi(order.destination), choice, &sentTo) == 0) {
         outcome.end = PcSendEnd::Sent;
-        outcome.lines.push_back(SentLine(order, sentTo, choice.ports));
+        outcome.lines.push_back(SentLine(order, sentTo, choice.ports.empty() ? 0 : 2));
     } else if (failure == kErrorResolve) {
         outcome.end = PcSendEnd::Unresolved;
         outcome.lines.push_back(NotSentLine(order, FillArgs(LocalizedText(L"PCS_UNRESOLVED"), {order.destination})));
@@ -61,6 +58,20 @@ PcSendOutcome SendToDestination(const PcSendOrder& order) {
 
 }  // namespace
 
+PcSendOrder OrderForPc(const SavedPc& pc) {
+    PcSendOrder order{pc.name, pc.mac, pc.address, pc.destination, pc.port, {}, false};
+    ParsePassword(pc.password, order.password);
+    return order;
+}
+
+PcSendOrder OrderForMac(const MacAddress& mac) {
+    PcSendOrder order;
+    order.name = FormatMacDisplay(mac);
+    order.mac = mac;
+    order.oneDefaultPort = true;
+    return order;
+}
+
 PcSendOutcome SendForPc(const PcSendOrder& order, const std::vector<Adapter>& adapters) {
     if (!order.destination.empty()) return SendToDestination(order);
     const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
@@ -69,14 +80,11 @@ PcSendOutcome SendForPc(const PcSendOrder& order, const std::vector<Adapter>& ad
     const WakeSendResult sent = SendWakePackets(order.mac, adapters, rows, row, false, WakeExtras{order.port, order.password});
     PcSendOutcome outcome;
     outcome.end = sent.AnySent() ? PcSendEnd::Sent : PcSendEnd::Failed;
-    const std::vector<std::uint16_t> one{order.port ? order.port : kWakePort};
-    outcome.lines.push_back(sent.powerOn ? SentLine(order, 0xFFFFFFFFu, one) : NotSentLine(order, sent.failure));
-    if (row >= 0) {
-        const AdapterSubnet& r = rows[static_cast<std::size_t>(row)];
-        const std::vector<std::uint16_t> ports =
-            order.port ? one : std::vector<std::uint16_t>{kWakePort, kDiscardPort};
-        outcome.lines.push_back(sent.subnet.Sent() ? SentLine(order, r.broadcast, ports)
-                                                   : NotSentLine(order, sent.subnet.FailureText()));
-    }
+    outcome.lines.push_back(sent.powerOn ? SentLine(order, 0xFFFFFFFFu, 1)
+                                         : NotSentLine(order, sent.failure));
+    if (row >= 0)
+        outcome.lines.push_back(sent.subnet.Sent()
+                                    ? SentLine(order, rows[static_cast<std::size_t>(row)].broadcast, 2)
+                                    : NotSentLine(order, sent.subnet.FailureText()));
     return outcome;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "SavedPc.h"
 #include "net/Adapter.h"
 #include "net/MagicPacketFormat.h"
 
@@ -17,6 +18,11 @@ struct PcSendOrder {
     WakePassword password;
     bool oneDefaultPort = false;  // /to without /port: in Power ON's place
 };
+
+// A saved PC's order, its password read; a bare MAC address's, sent as the
+// command line always sent it.
+PcSendOrder OrderForPc(const SavedPc& pc);
+PcSendOrder OrderForMac(const MacAddress& mac);
 
 enum class PcSendEnd { Sent, Refused, Unresolved, Failed };
 

@@ -69,21 +69,20 @@ std::vector<PcState> PcStateJob::Round() {
     const std::vector<AdapterSubnet> rows = SubnetsOf(m_adapters);
     std::vector<Probe> probes(m_addresses.size());
     std::vector<CHandle> threads;
-    std::vector<PcState> states(m_addresses.size(), PcState::NoAddress);
     for (std::size_t i = 0; i < m_addresses.size(); ++i) {
-        if (m_addresses[i].empty()) continue;
-        states[i] = PcState::NotAnswering;
-        if (!AddressOf(m_addresses[i], probes[i].address)) continue;
-        const int row = LocalRowFor(probes[i].address, m_adapters, rows);
-        if (row >= 0) probes[i].ifIndex = m_adapters[rows[static_cast<std::size_t>(row)].adapter].index;
+        Probe& probe = probes[i];
+        if (m_addresses[i].empty()) probe.state = PcState::NoAddress;
+        if (m_addresses[i].empty() || !AddressOf(m_addresses[i], probe.address) || !probe.address) continue;
+        const int row = LocalRowFor(probe.address, m_adapters, rows);
+        if (row >= 0) probe.ifIndex = m_adapters[rows[static_cast<std::size_t>(row)].adapter].index;
         DWORD id = 0;
-        CHandle thread(::CreateThread(nullptr, 0, &Probe::Run, &probes[i], 0, &id));
+        CHandle thread(::CreateThread(nullptr, 0, &Probe::Run, &probe, 0, &id));
         if (thread.IsSet()) threads.push_back(std::move(thread));
-        else Probe::Run(&probes[i]);
+        else Probe::Run(&probe);
     }
     // Each probe ends on its own within seconds; the probes' memory is this frame's.
     for (const CHandle& thread : threads) ::WaitForSingleObject(thread.Get(), INFINITE);
-    for (std::size_t i = 0; i < m_addresses.size(); ++i)
-        if (!m_addresses[i].empty() && probes[i].address) states[i] = probes[i].state;
+    std::vector<PcState> states(probes.size());
+    for (std::size_t i = 0; i < probes.size(); ++i) states[i] = probes[i].state;
     return states;
 }

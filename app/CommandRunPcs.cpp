@@ -16,9 +16,12 @@ std::wstring Text(const wchar_t* key, const std::wstring& first, const std::wstr
 }
 
 void SayList(const PcList& list, SayLine& say) {
-    for (const SavedPc& pc : list.Pcs())
-        say(pc.name + L"\t" + FormatMacDisplay(pc.mac) + L"\t" + pc.address + L"\t" + pc.destination + L"\t" +
-            PortText(pc.port));
+    for (const SavedPc& pc : list.Pcs()) {
+        const std::wstring fields[] = {FormatMacDisplay(pc.mac), pc.address, pc.destination, PortText(pc.port)};
+        std::wstring row = pc.name;
+        for (const std::wstring& field : fields) (row += L'\t') += field;
+        say(row);
+    }
 }
 
 // The PCs the names stand for; false (said) when one is not saved.

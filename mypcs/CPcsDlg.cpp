@@ -36,8 +36,9 @@ std::wstring StateText(PcState state) {
 }
 
 std::wstring SentTo(const SavedPc& pc) {
-    const std::wstring where = pc.destination.empty() ? LocalizedText(L"PCS_SENT_BROADCAST") : pc.destination;
-    return pc.port ? where + L":" + DecimalText(pc.port) : where;
+    std::wstring where = pc.destination.empty() ? LocalizedText(L"PCS_SENT_BROADCAST") : pc.destination;
+    if (pc.port) (where += L':') += DecimalText(pc.port);
+    return where;
 }
 
 std::wstring UnreadableSentence(const PcList& list) {
@@ -86,26 +87,23 @@ void CPcsDlg::OnCancel() {
 
 void CPcsDlg::ShowList(const std::wstring& status) {
     m_list.DeleteAllRows();
-    const std::vector<SavedPc>& pcs = m_book.List().Pcs();
-    m_states.assign(pcs.size(), PcState::Probing);
-    for (std::size_t i = 0; i < pcs.size(); ++i) {
-        const int row = m_list.AddRow(pcs[i].name);
-        m_list.SetCell(row, 1, FormatMacDisplay(pcs[i].mac));
-        m_list.SetCell(row, 2, pcs[i].address);
-        m_list.SetCell(row, 3, SentTo(pcs[i]));
-        if (pcs[i].address.empty()) m_states[i] = PcState::NoAddress;
+    const PcList& list = m_book.List();
+    std::vector<std::wstring> addresses;
+    m_states.assign(list.Pcs().size(), PcState::Probing);
+    for (std::size_t i = 0; i < m_states.size(); ++i) {
+        const SavedPc& pc = list.Pcs()[i];
+        const int row = m_list.AddRow(pc.name);
+        m_list.SetCell(row, 1, FormatMacDisplay(pc.mac));
+        m_list.SetCell(row, 2, pc.address);
+        m_list.SetCell(row, 3, SentTo(pc));
+        if (pc.address.empty()) m_states[i] = PcState::NoAddress;
         m_list.SetCell(row, 4, StateText(m_states[i]));
+        addresses.push_back(pc.address);
     }
     m_list.FitColumns(kColumnShares);
-    std::wstring text = status + UnreadableSentence(m_book.List());
-    if (m_book.List().TooLong()) text += L" " + LocalizedText(L"PCS_NOT_WRITABLE");
-    m_status.SetText(text.empty() ? FillArgs(LocalizedText(L"PCS_COUNT"), {DecimalText(pcs.size())}) : text);
-    StartProbes();
-}
-
-void CPcsDlg::StartProbes() {
-    std::vector<std::wstring> addresses;
-    for (const SavedPc& pc : m_book.List().Pcs()) addresses.push_back(pc.address);
+    std::wstring text = status + UnreadableSentence(list);
+    if (list.TooLong()) (text += L' ') += LocalizedText(L"PCS_NOT_WRITABLE");
+    m_status.SetText(text.empty() ? FillArgs(LocalizedText(L"PCS_COUNT"), {DecimalText(list.Pcs().size())}) : text);
     m_worker.Start(m_hWnd, std::make_unique<PcStateJob>(std::move(addresses), SurveyThisPc()));
 }
 

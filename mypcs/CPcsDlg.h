@@ -31,7 +31,6 @@ private:
     void OnProbed(unsigned serial, std::uint32_t);
 
     void ShowList(const std::wstring& status);
-    void StartProbes();
     std::vector<std::size_t> Selected() const;
     bool OneSelected(std::size_t& index);
     void Changed(PcChange change, const std::wstring& name);

@@ -11,43 +11,45 @@ bool PcBook::Load() {
 }
 
 PcChange PcBook::Add(const SavedPc& pc) {
-    PcList changed = m_list;
-    return changed.Add(pc) ? Commit(changed) : PcChange::NameTaken;
+    return m_list.Add(pc) ? Commit() : PcChange::NameTaken;
 }
 
 PcChange PcBook::Edit(std::size_t index, const SavedPc& pc) {
-    PcList changed = m_list;
-    if (index >= changed.Pcs().size()) return PcChange::ReadAgain;
-    return changed.Replace(index, pc) ? Commit(changed) : PcChange::NameTaken;
+    if (index >= m_list.Pcs().size()) return PcChange::ReadAgain;
+    return m_list.Replace(index, pc) ? Commit() : PcChange::NameTaken;
 }
 
 PcChange PcBook::Remove(const std::vector<std::size_t>& indices) {
-    PcList changed = m_list;
-    std::vector<bool> chosen(changed.Pcs().size());
+    std::vector<char> chosen(m_list.Pcs().size());
     for (const std::size_t index : indices) {
         if (index >= chosen.size()) return PcChange::ReadAgain;
-        chosen[index] = true;
+        chosen[index] = 1;
     }
     // From the last, so that the indices still to remove stay where they are.
     for (std::size_t index = chosen.size(); index-- > 0;)
-        if (chosen[index]) changed.Remove(index);
-    return Commit(changed);
+        if (chosen[index]) m_list.Remove(index);
+    return Commit();
 }
 
-PcChange PcBook::Commit(const PcList& changed) {
-    if (m_failed || !m_list.Writable()) return PcChange::NotWritable;
-    std::string now;
-    const PcFileStore::Read read = m_store.ReadList(now, kMaxListBytes + 1);
-    const bool same = read == PcFileStore::Read::Missing ? m_missing
-                                                         : read == PcFileStore::Read::Found && !m_missing && now == m_read;
-    if (!same) {
-        Load();
-        return PcChange::ReadAgain;
+PcChange PcBook::Commit() {
+    PcChange change = PcChange::NotWritable;
+    if (!m_failed && m_list.Writable()) {
+        std::string now;
+        const PcFileStore::Read read = m_store.ReadList(now, kMaxListBytes + 1);
+        const bool same = read == PcFileStore::Read::Missing ? m_missing
+                                                             : read == PcFileStore::Read::Found && !m_missing && now == m_read;
+        if (!same) {
+            Load();
+            return PcChange::ReadAgain;
+        }
+        const std::string bytes = m_list.Write();
+        change = m_store.ReplaceList(bytes) ? PcChange::Saved : PcChange::WriteFailed;
+        if (change == PcChange::Saved) {
+            m_read = bytes;
+            m_missing = false;
+        }
     }
-    const std::string bytes = changed.Write();
-    if (!m_store.ReplaceList(bytes)) return PcChange::WriteFailed;
-    m_list = PcList::Read(bytes);
-    m_read = bytes;
-    m_missing = false;
-    return PcChange::Saved;
+    // The list as the file now holds it: the change written, or none of it.
+    m_list = PcList::Read(m_read);
+    return change;
 }

@@ -34,7 +34,8 @@ public:
     PcChange Remove(const std::vector<std::size_t>& indices);
 
 private:
-    PcChange Commit(const PcList& changed);
+    // Writes the changed m_list, or reads it back from m_read when it may not be written.
+    PcChange Commit();
 
     PcFileStore& m_store;
     PcList m_list;

@@ -1,5 +1,6 @@
 #include "PcScanBook.h"
 
+#include "PcFields.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 
@@ -26,7 +27,7 @@ std::wstring PcScanBook::Save(const std::vector<PcToSave>& pcs) {
     for (const PcToSave& pc : pcs) {
         change = m_book.Add(SavedPc{pc.name, pc.mac, pc.address, L"", 0, L""});
         if (change != PcChange::Saved) return PcChangeSentence(change, pc.name);
-        names += (names.empty() ? L"" : L", ") + pc.name;
+        AddToList(names, pc.name);
     }
     return PcChangeSentence(change, names);
 }

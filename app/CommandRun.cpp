@@ -97,7 +97,8 @@ ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter>
     ConsoleWait view(steps, line);
     WaitPump pump(view, line.mac, line.seconds, true);
     const COwnedWindow window = MessageOnlyWindow();
-    pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every);
+    pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every,
+               WaitSending(line));
     MSG msg{};
     while (pump.IsRunning() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // No keys come to this thread: nothing to translate.

@@ -72,6 +72,21 @@ ExitCode SendAll(const std::vector<PcSendOrder>& orders, SayLine& say) {
     return code;
 }
 
+// A saved PC's wait sends as the PC is saved, the command line's values in
+// place of its own; a MAC address's wait sends as it always did.
+void WaitAsSaved(const PcList& list, const PcSendOrder& order, CommandLine& line) {
+    const int saved = order.oneDefaultPort ? -1 : list.Find(order.name);
+    if (saved < 0) {
+        line.to.clear();
+        line.port = 0;
+        line.password.clear();
+        return;
+    }
+    line.to = order.destination;
+    line.port = order.port;
+    if (line.password.empty()) line.password = list.Pcs()[static_cast<std::size_t>(saved)].password;
+}
+
 }  // namespace
 
 bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
@@ -108,6 +123,7 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
             return true;
         }
         line.targetKind = ParseTarget(line.target, line.targetAddress);
+        WaitAsSaved(book.List(), orders.front(), line);
         line.mac = orders.front().mac;
         line.errorKey = nullptr;
         line.badMac = false;
@@ -116,4 +132,12 @@ bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code) {
     }
     code = SendAll(orders, say);
     return true;
+}
+
+WakeExtras WaitSending(const CommandLine& line) {
+    WakeExtras extras;
+    extras.port = line.port;
+    extras.destination = line.to;
+    ParsePassword(line.password, extras.password);
+    return extras;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CommandLine.h"
+#include "wakewait/WakeSend.h"
 
 // Where each line goes.
 class SayLine {
@@ -18,3 +19,7 @@ protected:
 // Power ON's own after all: then `line` may have been given the saved PC's
 // MAC and address for /wait, and goes on as before.
 bool RunForSavedPcs(CommandLine& line, SayLine& say, ExitCode& code);
+
+// How the wait of such a line sends: a saved PC's destination, port and
+// password; nothing of them for a MAC address's.
+WakeExtras WaitSending(const CommandLine& line);

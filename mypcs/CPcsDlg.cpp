@@ -180,8 +180,8 @@ void CPcsDlg::OnRemove() {
 void CPcsDlg::OnWakeAndWait() {
     std::size_t index = 0;
     if (!OneSelected(index)) return;
-    const SavedPc pc = m_book.List().Pcs()[index];
-    CWakeWaitDlg dlg(pc.mac, this, pc.address);
+    const PcSendOrder pc = OrderForPc(m_book.List().Pcs()[index]);
+    CWakeWaitDlg dlg(pc.mac, this, pc.address, WakeExtras{pc.port, pc.password, pc.destination});
     dlg.DoModal();
 }
 

@@ -77,7 +77,7 @@ PcSendOutcome SendForPc(const PcSendOrder& order, const std::vector<Adapter>& ad
     const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     std::uint32_t address = 0;
     const int row = ParseDottedQuad(order.address, address) ? LocalRowFor(address, adapters, rows) : -1;
-    const WakeSendResult sent = SendWakePackets(order.mac, adapters, rows, row, false, WakeExtras{order.port, order.password});
+    const WakeSendResult sent = SendWakePackets(order.mac, adapters, rows, row, false, WakeExtras{order.port, order.password, std::wstring()});
     PcSendOutcome outcome;
     outcome.end = sent.AnySent() ? PcSendEnd::Sent : PcSendEnd::Failed;
     outcome.lines.push_back(sent.powerOn ? SentLine(order, 0xFFFFFFFFu, 1)

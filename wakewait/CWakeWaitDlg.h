@@ -16,8 +16,10 @@
 class CWakeWaitDlg final : public CDialog, private WaitView {
 public:
     // `pc`: the main window's address, or a saved PC's with its saved
-    // `address` (empty: where this PC last saw the MAC address).
-    explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr, const std::wstring& address = L"");
+    // `address` (empty: where this PC last saw the MAC address) and its way
+    // of sending.
+    explicit CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd = nullptr, const std::wstring& address = L"",
+                          WakeExtras extras = WakeExtras());
 
     // Loads the progress bar's class first.
     INT_PTR DoModal() override;
@@ -49,5 +51,6 @@ private:
 
     MacAddress m_pc;
     std::wstring m_strAddress;
+    WakeExtras m_extras;
     WaitPump m_pump{*this, m_pc};  // its worker is stopped before the dialog's window goes
 };

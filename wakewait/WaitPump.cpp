@@ -6,9 +6,10 @@
 #include "text/AnsiText.h"
 
 void WaitPump::Start(HWND window, const std::wstring& target, TargetKind kind, std::uint32_t address,
-                     std::vector<Adapter> adapters, bool everyAdapter) {
+                     std::vector<Adapter> adapters, bool everyAdapter, WakeExtras extras) {
     m_window = window;
     m_everyAdapter = everyAdapter;
+    m_extras = std::move(extras);
     Follow(m_session.Begin(target, kind, address, std::move(adapters)));
 }
 
@@ -62,7 +63,7 @@ WaitStep WaitPump::Resolve() {
 WaitStep WaitPump::Send() {
     Flush();  // what the wait said before the packet goes, before the sends
     const WakeSendResult sent = SendWakePackets(m_session.Pc(), m_session.Adapters(), m_session.Subnets(),
-                                                m_session.SubnetRow(), m_everyAdapter);
+                                                m_session.SubnetRow(), m_everyAdapter, m_extras);
     m_view.Sent(m_session, sent);
     return m_session.SendDone(sent.AnySent(), sent.failure, ::GetTickCount());
 }

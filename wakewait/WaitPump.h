@@ -34,7 +34,7 @@ public:
 
     // `window` receives the worker's posts; `target` as ParseTarget read it.
     void Start(HWND window, const std::wstring& target, TargetKind kind, std::uint32_t address,
-               std::vector<Adapter> adapters, bool everyAdapter);
+               std::vector<Adapter> adapters, bool everyAdapter, WakeExtras extras = WakeExtras());
     void Stop();
     // Ends the worker's job without a verdict: the view is going.
     void Abandon() { m_worker.Stop(); }
@@ -55,4 +55,5 @@ private:
     ProbeWorker m_worker;
     HWND m_window = nullptr;
     bool m_everyAdapter = false;
+    WakeExtras m_extras;  // a saved PC's way of sending
 };

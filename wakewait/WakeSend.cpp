@@ -24,6 +24,12 @@ WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>&
     SendChoice choice;
     if (extras.port) choice.ports = {extras.port};
     choice.password = extras.password;
+    if (!extras.destination.empty()) {
+        choice.exactDestination = true;
+        if (!extras.port) choice.ports = {kWakePort, kDiscardPort};
+        result.powerOn = SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(extras.destination), choice) == 0;
+        return result;
+    }
     result.powerOn = SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(kLimitedBroadcastHost), choice) == 0;
 
     const MagicPacket packet = BuildMagicPacket(pc);

@@ -21,10 +21,12 @@ struct WakeSendResult {
 };
 
 // What a saved PC adds: one port for every packet (0: Power ON's, and 40000
-// and 9 for the subnet's), its password.
+// and 9 for the subnet's), its password, and where its packet goes instead
+// of the broadcasts (looked up at the send; 40000 and 9 without a port).
 struct WakeExtras {
     std::uint16_t port = 0;
     WakePassword password;
+    std::wstring destination;
 };
 
 // `subnetRow`: the row of the PC's subnet, or -1.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Saved PCs on the command line of the real program, in namespaces of its
-# own: /wake NAME sends exactly the saved destination, port and password;
-# /to a name from the hosts file sends a unicast to the port given; wrong
-# values send nothing; /list writes the file's PCs; a read-only list is never
-# changed.
+# own: /wake NAME, with or without /wait, sends exactly the saved
+# destination, port and password; /to a name from the hosts file sends a
+# unicast to the port given; wrong values send nothing; /list writes the
+# file's PCs; a read-only list is never changed.
 source "$(dirname "$0")/lib.sh"
 trap 'kill ${listeners:-} 2>/dev/null || true; cleanup_netns; rm -rf "$scratch"' EXIT
 
@@ -86,6 +86,17 @@ run /wake office-pc,사무실 /wait
 check "/wait with two PCs: exit 2" "2" "$status"
 run /wake 사무실 /wait
 check "/wait for a PC without a saved address: exit 2" "2" "$status"
+# The wait sends as the PC is saved: to its destination and port alone, with its password.
+before9="$(wc -l <"$scratch/port9")" before40000="$(cat "$scratch/port40000" 2>/dev/null | wc -l)"
+run /wake office-pc /wait /seconds 3
+check "/wake NAME /wait against nobody: exit 1" "1" "$status"
+eventually $((before9 + 1)) bash -c "wc -l <'$scratch/port9'" >/dev/null
+read -r source destination port length payload < <(sed -n "$((before9 + 1))p" "$scratch/port9")
+check "the wait's datagram went to the saved destination and port" "10.231.0.1 10.231.0.255 9" \
+  "$source $destination $port"
+check "the wait's datagram carries the saved password" "$(expected_packet 0257414B4501)010203040506" "$payload"
+check "nothing else: one datagram, none to Power ON's port" "$((before9 + 1)) $before40000" \
+  "$(wc -l <"$scratch/port9") $(cat "$scratch/port40000" 2>/dev/null | wc -l)"
 check "the command line never wrote the list" "$(md5sum <"$scratch/list.before")" "$(md5sum <"$list")"
 
 mv "$list" "$scratch/list.moved"

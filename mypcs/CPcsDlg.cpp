@@ -181,7 +181,7 @@ void CPcsDlg::OnWakeAndWait() {
     std::size_t index = 0;
     if (!OneSelected(index)) return;
     const PcSendOrder pc = OrderForPc(m_book.List().Pcs()[index]);
-    CWakeWaitDlg dlg(pc.mac, this, pc.address, WakeExtras{pc.port, pc.password, pc.destination});
+    CWakeWaitDlg dlg(pc.mac, this, pc.address, WakeExtras{pc.port, pc.password, pc.destination, false});
     dlg.DoModal();
 }
 

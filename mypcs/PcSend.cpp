@@ -3,9 +3,6 @@
 #include "PcFields.h"
 #include "net/Ipv4.h"
 #include "net/SocketLayer.h"
-#include "net/WinsockLayer.h"
-#include "net/WinsockStartup.h"
-#include "text/AnsiText.h"
 #include "text/LangTexts.h"
 #include "text/TextArgs.h"
 #include "wakewait/WakeSend.h"
@@ -34,19 +31,12 @@ PcSendOutcome SendToDestination(const PcSendOrder& order) {
         outcome.lines.push_back(NotSentLine(order, LocalizedText(key)));
         return outcome;
     }
-    SendChoice choice;
-    choice.exactDestination = true;
-    choice.password = order.password;
-    if (order.port) choice.ports = {order.port};
-    else if (!order.oneDefaultPort) choice.ports = {kWakePort, kDiscardPort};
-    WinsockStartup winsock;
-    WinsockLayer layer;
-    std::wstring failure;
-    KeptReport report(failure);
-    std::uint32_t sentTo = 0;
-    if (SendMagicPacketVia(winsock, layer, report, order.mac, ToAnsi(order.destination), choice, &sentTo) == 0) {
+    const WakeExtras extras{order.port, order.password, order.destination, order.oneDefaultPort};
+    const WakeSendResult sent = SendWakePackets(order.mac, {}, {}, -1, false, extras);
+    const std::wstring& failure = sent.failure;
+    if (sent.powerOn) {
         outcome.end = PcSendEnd::Sent;
-        outcome.lines.push_back(SentLine(order, sentTo, choice.ports.empty() ? 0 : 2));
+        outcome.lines.push_back(SentLine(order, sent.sentTo, order.port || !order.oneDefaultPort ? 2 : 0));
     } else if (failure == kErrorResolve) {
         outcome.end = PcSendEnd::Unresolved;
         outcome.lines.push_back(NotSentLine(order, FillArgs(LocalizedText(L"PCS_UNRESOLVED"), {order.destination})));
@@ -77,7 +67,8 @@ PcSendOutcome SendForPc(const PcSendOrder& order, const std::vector<Adapter>& ad
     const std::vector<AdapterSubnet> rows = SubnetsOf(adapters);
     std::uint32_t address = 0;
     const int row = ParseDottedQuad(order.address, address) ? LocalRowFor(address, adapters, rows) : -1;
-    const WakeSendResult sent = SendWakePackets(order.mac, adapters, rows, row, false, WakeExtras{order.port, order.password, std::wstring()});
+    const WakeExtras extras{order.port, order.password, std::wstring(), false};
+    const WakeSendResult sent = SendWakePackets(order.mac, adapters, rows, row, false, extras);
     PcSendOutcome outcome;
     outcome.end = sent.AnySent() ? PcSendEnd::Sent : PcSendEnd::Failed;
     outcome.lines.push_back(sent.powerOn ? SentLine(order, 0xFFFFFFFFu, 1)

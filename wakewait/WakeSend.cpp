@@ -26,8 +26,9 @@ WakeSendResult SendWakePackets(const MacAddress& pc, const std::vector<Adapter>&
     choice.password = extras.password;
     if (!extras.destination.empty()) {
         choice.exactDestination = true;
-        if (!extras.port) choice.ports = {kWakePort, kDiscardPort};
-        result.powerOn = SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(extras.destination), choice) == 0;
+        if (!extras.port && !extras.onePort) choice.ports = {kWakePort, kDiscardPort};
+        result.powerOn =
+            SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(extras.destination), choice, &result.sentTo) == 0;
         return result;
     }
     result.powerOn = SendMagicPacketVia(winsock, layer, report, pc, ToAnsi(kLimitedBroadcastHost), choice) == 0;

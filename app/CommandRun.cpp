@@ -95,10 +95,9 @@ private:
 // until its verdict.
 ExitCode WakeAndWait(Steps& steps, const CommandLine& line, std::vector<Adapter> adapters) {
     ConsoleWait view(steps, line);
-    WaitPump pump(view, line.mac, line.seconds, true);
+    WaitPump pump(view, line.mac, line.seconds, true, WaitSending(line));
     const COwnedWindow window = MessageOnlyWindow();
-    pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every,
-               WaitSending(line));
+    pump.Start(window.Get(), line.target, line.targetKind, line.targetAddress, std::move(adapters), line.every);
     MSG msg{};
     while (pump.IsRunning() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // No keys come to this thread: nothing to translate.

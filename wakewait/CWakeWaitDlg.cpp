@@ -19,7 +19,8 @@ const MessageMapEntry CWakeWaitDlg::messageEntries[] = {
 const MessageMap CWakeWaitDlg::messageMap{&CDialog::messageMap, messageEntries};
 
 CWakeWaitDlg::CWakeWaitDlg(const MacAddress& pc, CWnd* pParentWnd, const std::wstring& address, WakeExtras extras)
-    : CDialog(IDD_WAKEWAIT, pParentWnd), m_pc(pc), m_strAddress(address), m_extras(std::move(extras)) {}
+    : CDialog(IDD_WAKEWAIT, pParentWnd), m_pc(pc), m_strAddress(address),
+      m_pump(*this, m_pc, kWaitSeconds, false, std::move(extras)) {}
 
 INT_PTR CWakeWaitDlg::DoModal() {
     InitCommonControlClasses(ICC_PROGRESS_CLASS);
@@ -70,7 +71,7 @@ void CWakeWaitDlg::OnStartOrStop() {
     std::uint32_t address = 0;
     const TargetKind kind = ParseTarget(target, address);
     m_progress.SetPos(0);
-    m_pump.Start(m_hWnd, target, kind, address, SurveyThisPc(), m_chkEveryAdapter.IsChecked(), m_extras);
+    m_pump.Start(m_hWnd, target, kind, address, SurveyThisPc(), m_chkEveryAdapter.IsChecked());
 }
 
 void CWakeWaitDlg::OnResolved(unsigned serial, std::uint32_t address) {

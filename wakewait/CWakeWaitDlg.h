@@ -51,6 +51,5 @@ private:
 
     MacAddress m_pc;
     std::wstring m_strAddress;
-    WakeExtras m_extras;
-    WaitPump m_pump{*this, m_pc};  // its worker is stopped before the dialog's window goes
+    WaitPump m_pump;  // its worker is stopped before the dialog's window goes
 };

@@ -6,10 +6,9 @@
 #include "text/AnsiText.h"
 
 void WaitPump::Start(HWND window, const std::wstring& target, TargetKind kind, std::uint32_t address,
-                     std::vector<Adapter> adapters, bool everyAdapter, WakeExtras extras) {
+                     std::vector<Adapter> adapters, bool everyAdapter) {
     m_window = window;
     m_everyAdapter = everyAdapter;
-    m_extras = std::move(extras);
     Follow(m_session.Begin(target, kind, address, std::move(adapters)));
 }
 

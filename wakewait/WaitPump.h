@@ -29,12 +29,14 @@ protected:
 
 class WaitPump {
 public:
-    WaitPump(WaitView& view, const MacAddress& pc, std::uint32_t limitSeconds = kWaitSeconds, bool ownLimit = false)
-        : m_view(view), m_session(pc, limitSeconds, ownLimit) {}
+    // `extras`: a saved PC's way of sending.
+    WaitPump(WaitView& view, const MacAddress& pc, std::uint32_t limitSeconds = kWaitSeconds, bool ownLimit = false,
+             WakeExtras extras = WakeExtras())
+        : m_view(view), m_session(pc, limitSeconds, ownLimit), m_extras(std::move(extras)) {}
 
     // `window` receives the worker's posts; `target` as ParseTarget read it.
     void Start(HWND window, const std::wstring& target, TargetKind kind, std::uint32_t address,
-               std::vector<Adapter> adapters, bool everyAdapter, WakeExtras extras = WakeExtras());
+               std::vector<Adapter> adapters, bool everyAdapter);
     void Stop();
     // Ends the worker's job without a verdict: the view is going.
     void Abandon() { m_worker.Stop(); }
@@ -55,5 +57,5 @@ private:
     ProbeWorker m_worker;
     HWND m_window = nullptr;
     bool m_everyAdapter = false;
-    WakeExtras m_extras;  // a saved PC's way of sending
+    const WakeExtras m_extras;
 };

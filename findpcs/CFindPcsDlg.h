@@ -31,6 +31,8 @@ private:
     void OnStop();
     void OnAdd();
     void AddDevice(const FoundDevice& device);
+    std::size_t RowOf(std::uint32_t address) const;
+    bool IsRow(std::size_t row, std::uint32_t address) const;
     void ShowName(std::size_t row);
     void ShowStatus(const wchar_t* key);
 
@@ -43,5 +45,4 @@ private:
     CWorker m_worker;
     std::vector<ScanSubnet> m_plan;
     std::vector<FoundDevice> m_devices;  // as the list shows them, row for row, by address
-    bool m_bSwept = false;
 };

@@ -47,7 +47,8 @@ void ScanJob::Progress(std::size_t done, std::size_t total) {
 void ScanJob::Swept(const std::vector<FoundDevice>& found) {
     const CCriticalSection::Lock lock(m_lock);
     m_news.swept = true;
-    m_news.sweptDevices = found;
+    for (const FoundDevice& d : found)
+        if (d.proxy) m_news.proxies.push_back(d.address);
     Tell();
 }
 

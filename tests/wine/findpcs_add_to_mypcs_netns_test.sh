@@ -32,8 +32,8 @@ press alt+d Home shift+Down shift+Down
 P click 1071 >/dev/null
 saved() { tail -n +2 "$list" | tr -d '\r' | cut -d, -f1-3; }
 check "Add to My PCs writes them at once: name, else address; MAC; address" \
-  "$(printf '%s\n' saved-pc,00-1B-21-00-00-0D,10.79.0.13 nas-one,00-1B-21-00-00-0A,10.79.0.10 \
-    10.79.0.11,00-1B-21-00-00-0B,10.79.0.11 10.79.0.12,B8-27-EB-00-00-0C,10.79.0.12)" "$(saved | sort -t, -k3)"
+  "$(printf '%s\n' nas-one,00-1B-21-00-00-0A,10.79.0.10 10.79.0.11,00-1B-21-00-00-0B,10.79.0.11 \
+    10.79.0.12,B8-27-EB-00-00-0C,10.79.0.12 saved-pc,00-1B-21-00-00-0D,10.79.0.13)" "$(saved | sort -t, -k3)"
 
 press Escape
 P wait 2 30 >/dev/null || true

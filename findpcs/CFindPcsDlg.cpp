@@ -1,7 +1,6 @@
 #include "CFindPcsDlg.h"
 
 #include <algorithm>
-#include <cwchar>
 
 #include "ScanLines.h"
 #include "framework/SystemLibrary.h"
@@ -72,7 +71,7 @@ void CFindPcsDlg::OnNews(unsigned serial, std::uint32_t) {
     if (news.planned) {
         m_plan.swap(news.plan);
         m_progress.SetRange(0, static_cast<int>(news.total));
-        ShowStatus(m_plan.empty() ? L"CLI_SCAN_NO_NETWORK" : L"FINDPCS_SCANNING");
+        ShowStatus(m_plan.empty() ? L"CLI_SCAN_NO_NETWORK" : L"FINDPCS_SCANNING", !m_plan.empty());
     }
     for (const FoundDevice& d : news.devices) AddDevice(d);
     if (news.swept) {
@@ -166,9 +165,9 @@ void CFindPcsDlg::OnAdd() {
     for (std::size_t i = 0; i < m_devices.size(); ++i) ShowName(i);
 }
 
-void CFindPcsDlg::ShowStatus(const wchar_t* key) {
-    const bool scanning = std::wcscmp(key, L"FINDPCS_SCANNING") == 0;
-    std::wstring text = FillArgs(LocalizedText(key), {DecimalText(static_cast<unsigned long>(scanning ? TargetCount(m_plan) : m_devices.size()))});
+void CFindPcsDlg::ShowStatus(const wchar_t* key, bool scanning) {
+    const std::size_t count = scanning ? TargetCount(m_plan) : m_devices.size();
+    std::wstring text = FillArgs(LocalizedText(key), {DecimalText(static_cast<unsigned long>(count))});
     for (const ScanSubnet& s : m_plan)
         if (s.cut) AddSentence(text, FillArgs(LocalizedText(L"FINDPCS_CUT"), {SubnetText(s)}));
     m_status.SetText(text);

@@ -34,7 +34,8 @@ private:
     std::size_t RowOf(std::uint32_t address) const;
     bool IsRow(std::size_t row, std::uint32_t address) const;
     void ShowName(std::size_t row);
-    void ShowStatus(const wchar_t* key);
+    // The count it says is of the addresses asked while scanning, else of the devices.
+    void ShowStatus(const wchar_t* key, bool scanning = false);
 
     SavedPcBook& m_book;
     ScanFunction m_scan;

@@ -1,6 +1,7 @@
 #include "NeighbourRules.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -64,5 +65,6 @@ void MarkProxyArp(std::vector<FoundDevice>& found) {
 // By insertion: the sweep finds devices nearly in address order already.
 void SortByAddress(std::vector<FoundDevice>& found) {
     for (std::size_t i = 1; i < found.size(); ++i)
-        for (std::size_t j = i; j > 0 && found[j].address < found[j - 1].address; --j) std::swap(found[j], found[j - 1]);
+        for (std::size_t j = i; j > 0 && found[j].address < found[j - 1].address; --j)
+            std::swap(found[j], found[j - 1]);
 }

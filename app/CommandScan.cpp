@@ -35,7 +35,10 @@ ExitCode ScanCommand(ConsoleOutput& out, bool quiet) {
         return ExitCode::Succeeded;
     }
     std::wstring text;
-    for (const std::wstring& line : lines) text += line + L"\r\n";
+    for (const std::wstring& line : lines) {
+        text += line;
+        text += L"\r\n";
+    }
     const bool copied = CopyReportWithoutWindow(text);
     if (!quiet) AfxMessageBox(LocalizedText(copied ? L"CLI_SCAN_COPIED" : L"REPORT_NOT_COPIED").c_str(), MB_OK | MB_ICONINFORMATION, 0);
     return ExitCode::Succeeded;

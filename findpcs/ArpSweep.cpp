@@ -24,14 +24,7 @@ public:
 
     // One address answered with `mac`; called under Exclusive where threads run.
     void Answer(const Target& t, const MacAddress& mac) {
-        if (std::any_of(m_found.begin(), m_found.end(), [&](const FoundDevice& d) { return d.address == t.address; }))
-            return;
-        FoundDevice d;
-        d.address = t.address;
-        d.mac = mac;
-        d.subnet = t.subnet;
-        m_found.push_back(d);
-        m_sink.Answered(d);
+        if (AddFound(m_found, t.address, mac, t.subnet)) m_sink.Answered(m_found.back());
     }
     void Done(std::size_t count) {
         m_done = std::min(m_total, m_done + count);

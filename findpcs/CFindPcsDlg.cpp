@@ -25,6 +25,12 @@ const wchar_t* const kColumnKeys[kColumns] = {L"FINDPCS_COL_ADDRESS", L"FINDPCS_
                                                L"FINDPCS_COL_MAKER", L"FINDPCS_COL_SUBNET"};
 const int kColumnShares[kColumns] = {5, 7, 7, 5, 7};
 
+// Sentences of the status line, one after another.
+void AddSentence(std::wstring& text, const std::wstring& sentence) {
+    if (!text.empty() && !sentence.empty()) text += L' ';
+    text += sentence;
+}
+
 }  // namespace
 
 CFindPcsDlg::CFindPcsDlg(SavedPcBook& book, ScanFunction scan, CWnd* pParentWnd)
@@ -63,28 +69,28 @@ void CFindPcsDlg::OnNews(unsigned serial, std::uint32_t) {
     if (!m_worker.IsCurrent(serial)) return;
     ScanNews news = static_cast<ScanJob*>(m_worker.Current())->Take();
     if (news.planned) {
-        m_plan = news.plan;
+        m_plan.swap(news.plan);
         m_progress.SetRange(0, static_cast<int>(news.total));
-        ShowStatus(m_plan.empty() ? L"CLI_SCAN_NO_NETWORK" : L"FINDPCS_SCANNING");
+        ShowStatus(m_plan.empty() ? L"CLI_SCAN_NO_NETWORK" : L"FINDPCS_SCANNING", !m_plan.empty());
     }
     for (const FoundDevice& d : news.devices) AddDevice(d);
     if (news.swept) {
         // Proxy ARP shows only once every address has been asked.
-        for (const FoundDevice& d : news.sweptDevices)
-            for (std::size_t i = 0; i < m_devices.size(); ++i)
-                if (m_devices[i].address == d.address && m_devices[i].proxy != d.proxy) {
-                    m_devices[i].proxy = d.proxy;
-                    ShowName(i);
-                }
-        m_bSwept = true;
-        ShowStatus(L"FINDPCS_NAMING");
-    }
-    for (const auto& named : news.names)
-        for (std::size_t i = 0; i < m_devices.size(); ++i)
-            if (m_devices[i].address == named.first) {
-                m_devices[i].name = named.second;
+        for (const std::uint32_t address : news.proxies) {
+            const std::size_t i = RowOf(address);
+            if (IsRow(i, address) && !m_devices[i].proxy) {
+                m_devices[i].proxy = true;
                 ShowName(i);
             }
+        }
+        ShowStatus(L"FINDPCS_NAMING");
+    }
+    for (const auto& named : news.names) {
+        const std::size_t i = RowOf(named.first);
+        if (!IsRow(i, named.first)) continue;
+        m_devices[i].name = named.second;
+        ShowName(i);
+    }
     m_progress.SetPos(static_cast<int>(news.done));
     m_list.FitColumns(kColumnShares);
 }
@@ -107,18 +113,29 @@ void CFindPcsDlg::OnStop() {
 
 // In its place by address, so that the list reads as /scan's lines do.
 void CFindPcsDlg::AddDevice(const FoundDevice& device) {
-    const auto at = std::lower_bound(m_devices.begin(), m_devices.end(), device,
-                                     [](const FoundDevice& a, const FoundDevice& b) { return a.address < b.address; });
-    if (at != m_devices.end() && at->address == device.address) return;
-    const int row = static_cast<int>(at - m_devices.begin());
-    m_devices.insert(at, device);
+    const std::size_t at = RowOf(device.address);
+    if (IsRow(at, device.address)) return;
+    const int row = static_cast<int>(at);
+    m_devices.push_back(device);
+    SortByAddress(m_devices);  // only the new one moves
     m_list.InsertRow(row, DottedQuad(device.address));
     m_list.SetCell(row, kMac, FormatMacDisplay(device.mac));
     m_list.SetCell(row, kMaker, MakerText(device.mac));
     if (device.subnet >= 0 && static_cast<std::size_t>(device.subnet) < m_plan.size())
         m_list.SetCell(row, kSubnet, SubnetText(m_plan[static_cast<std::size_t>(device.subnet)]));
-    ShowName(static_cast<std::size_t>(row));
+    ShowName(at);
     ::EnableWindow(GetDlgItem(IDC_FINDPCS_ADD), TRUE);
+}
+
+// The row of this address, or where it would go.
+std::size_t CFindPcsDlg::RowOf(std::uint32_t address) const {
+    const auto at = std::lower_bound(m_devices.begin(), m_devices.end(), address,
+                                     [](const FoundDevice& d, std::uint32_t a) { return d.address < a; });
+    return static_cast<std::size_t>(at - m_devices.begin());
+}
+
+bool CFindPcsDlg::IsRow(std::size_t row, std::uint32_t address) const {
+    return row < m_devices.size() && m_devices[row].address == address;
 }
 
 // A PC already saved shows its saved name; a router's proxy ARP says so.
@@ -126,7 +143,7 @@ void CFindPcsDlg::ShowName(std::size_t row) {
     const FoundDevice& d = m_devices[row];
     const std::wstring saved = m_book.SavedNameOf(d.mac);
     std::wstring name = saved.empty() ? d.name : saved;
-    if (d.proxy) name = name.empty() ? LocalizedText(L"FINDPCS_PROXY") : name + L", " + LocalizedText(L"FINDPCS_PROXY");
+    if (d.proxy) name += (name.empty() ? L"" : L", ") + LocalizedText(L"FINDPCS_PROXY");
     m_list.SetCell(static_cast<int>(row), kName, name);
 }
 
@@ -137,21 +154,21 @@ void CFindPcsDlg::OnAdd() {
         const FoundDevice& d = m_devices[static_cast<std::size_t>(row)];
         const std::wstring address = DottedQuad(d.address);
         if (d.proxy) {
-            leftOut += (leftOut.empty() ? L"" : L" ") + FillArgs(LocalizedText(L"FINDPCS_PROXY_LEFT_OUT"), {address});
+            AddSentence(leftOut, FillArgs(LocalizedText(L"FINDPCS_PROXY_LEFT_OUT"), {address}));
             continue;
         }
         pcs.push_back({d.name.empty() ? address : d.name, d.mac, address});
     }
-    const std::wstring said = pcs.empty() ? std::wstring() : m_book.Save(pcs);
-    m_status.SetText(said + (said.empty() || leftOut.empty() ? L"" : L" ") + leftOut);
+    std::wstring said = pcs.empty() ? std::wstring() : m_book.Save(pcs);
+    AddSentence(said, leftOut);
+    m_status.SetText(said);
     for (std::size_t i = 0; i < m_devices.size(); ++i) ShowName(i);
 }
 
-void CFindPcsDlg::ShowStatus(const wchar_t* key) {
-    std::wstring text = FillArgs(LocalizedText(key), {DecimalText(key == std::wstring(L"FINDPCS_SCANNING")
-                                                                      ? static_cast<unsigned long>(TargetCount(m_plan))
-                                                                      : static_cast<unsigned long>(m_devices.size()))});
+void CFindPcsDlg::ShowStatus(const wchar_t* key, bool scanning) {
+    const std::size_t count = scanning ? TargetCount(m_plan) : m_devices.size();
+    std::wstring text = FillArgs(LocalizedText(key), {DecimalText(static_cast<unsigned long>(count))});
     for (const ScanSubnet& s : m_plan)
-        if (s.cut) text += L" " + FillArgs(LocalizedText(L"FINDPCS_CUT"), {SubnetText(s)});
+        if (s.cut) AddSentence(text, FillArgs(LocalizedText(L"FINDPCS_CUT"), {SubnetText(s)}));
     m_status.SetText(text);
 }

@@ -31,8 +31,11 @@ private:
     void OnStop();
     void OnAdd();
     void AddDevice(const FoundDevice& device);
+    std::size_t RowOf(std::uint32_t address) const;
+    bool IsRow(std::size_t row, std::uint32_t address) const;
     void ShowName(std::size_t row);
-    void ShowStatus(const wchar_t* key);
+    // The count it says is of the addresses asked while scanning, else of the devices.
+    void ShowStatus(const wchar_t* key, bool scanning = false);
 
     SavedPcBook& m_book;
     ScanFunction m_scan;
@@ -43,5 +46,4 @@ private:
     CWorker m_worker;
     std::vector<ScanSubnet> m_plan;
     std::vector<FoundDevice> m_devices;  // as the list shows them, row for row, by address
-    bool m_bSwept = false;
 };

@@ -14,9 +14,11 @@
 namespace {
 
 struct ReverseJob {
+    explicit ReverseJob(const std::vector<std::uint32_t>& a) : addresses(a), names(a.size()), done(a.size()) {}
+
     std::vector<std::uint32_t> addresses;
     std::vector<std::wstring> names;  // under lock
-    std::vector<bool> done;           // under lock
+    std::vector<unsigned char> done;  // under lock
     CCriticalSection lock;
     CHandle changed;                  // auto reset: a name came in
     volatile LONG next = 0;
@@ -39,8 +41,9 @@ DWORD WINAPI ReverseThread(LPVOID param) {
             const bool found = session.Started() && LookUpReverseName(job->addresses[i], name);
             const CCriticalSection::Lock lock(job->lock);
             // A name that only repeats the address is no name.
-            if (found && FromAnsi(name.c_str()) != DottedQuad(job->addresses[i])) job->names[i] = FromAnsi(name.c_str());
-            job->done[i] = true;
+            std::wstring wide = found ? FromAnsi(name.c_str()) : std::wstring();
+            if (wide != DottedQuad(job->addresses[i])) job->names[i].swap(wide);
+            job->done[i] = 1;
             ::SetEvent(job->changed.Get());
         }
     }
@@ -49,10 +52,7 @@ DWORD WINAPI ReverseThread(LPVOID param) {
 }
 
 ReverseJob* StartReverseLookups(const std::vector<std::uint32_t>& addresses) {
-    auto* job = new ReverseJob;
-    job->addresses = addresses;
-    job->names.assign(addresses.size(), std::wstring());
-    job->done.assign(addresses.size(), false);
+    auto* job = new ReverseJob(addresses);
     job->changed = CHandle(::CreateEventW(nullptr, FALSE, FALSE, nullptr));
     for (std::size_t i = 0; i < kReverseLookupThreads && i < addresses.size(); ++i) {
         ::InterlockedIncrement(&job->refs);
@@ -124,7 +124,7 @@ void LookUpNames(const std::vector<std::uint32_t>& addresses, DWORD waitMs, HAND
     ReverseJob* job = StartReverseLookups(addresses);
     NodeStatusRound netbios(addresses);
     std::vector<std::wstring> netbiosNames(addresses.size());
-    std::vector<bool> told(addresses.size(), false);
+    std::vector<unsigned char> told(addresses.size());
     const DWORD start = ::GetTickCount();
     DWORD lastAnswer = start;
     for (std::size_t left = addresses.size(); left > 0;) {
@@ -143,7 +143,7 @@ void LookUpNames(const std::vector<std::uint32_t>& addresses, DWORD waitMs, HAND
             // The reverse name first; the NetBIOS name once the lookup gave none.
             const bool ready = !job->names[i].empty() || (job->done[i] && !netbiosNames[i].empty());
             if (told[i] || !ready) continue;
-            told[i] = true;
+            told[i] = 1;
             --left;
             named(i, job->names[i].empty() ? netbiosNames[i] : job->names[i]);
         }

@@ -1,6 +1,7 @@
 #include "NeighbourRules.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -9,15 +10,22 @@ constexpr unsigned kProbe = 2, kDelay = 3, kStale = 4, kReachable = 5;
 // MIB_IPNET_TYPE
 constexpr unsigned kDynamic = 3;
 
-bool Holds(const std::vector<FoundDevice>& found, std::uint32_t address) {
-    return std::any_of(found.begin(), found.end(), [&](const FoundDevice& d) { return d.address == address; });
-}
-
 bool Asks(const ScanSubnet& subnet, std::uint32_t address) {
     return std::binary_search(subnet.targets.begin(), subnet.targets.end(), address);
 }
 
 }  // namespace
+
+bool AddFound(std::vector<FoundDevice>& found, std::uint32_t address, const MacAddress& mac, int subnet) {
+    if (std::any_of(found.begin(), found.end(), [&](const FoundDevice& d) { return d.address == address; }))
+        return false;
+    FoundDevice d;
+    d.address = address;
+    d.mac = mac;
+    d.subnet = subnet;
+    found.push_back(d);
+    return true;
+}
 
 bool IsAnsweredState(NeighbourTableKind kind, unsigned state) {
     if (kind == NeighbourTableKind::Table) return state == kDynamic;
@@ -25,9 +33,8 @@ bool IsAnsweredState(NeighbourTableKind kind, unsigned state) {
 }
 
 bool IsAnswerMac(const MacAddress& mac, unsigned length) {
-    const bool zero = std::all_of(mac.begin(), mac.end(), [](std::uint8_t b) { return b == 0; });
-    const bool broadcast = std::all_of(mac.begin(), mac.end(), [](std::uint8_t b) { return b == 0xFF; });
-    return length == kMacBytes && !zero && !broadcast;
+    static const MacAddress kNone{}, kBroadcast{{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+    return length == kMacBytes && mac != kNone && mac != kBroadcast;
 }
 
 bool IsAnswer(NeighbourTableKind kind, const NeighbourEntry& entry) {
@@ -40,13 +47,7 @@ std::size_t TakeAnswers(const std::vector<ScanSubnet>& plan, NeighbourTableKind 
     for (const NeighbourEntry& e : table) {
         const int subnet = SubnetOf(plan, e.address);
         if (subnet < 0 || !Asks(plan[static_cast<std::size_t>(subnet)], e.address)) continue;
-        if (!IsAnswer(kind, e) || Holds(found, e.address)) continue;
-        FoundDevice d;
-        d.address = e.address;
-        d.mac = e.mac;
-        d.subnet = subnet;
-        found.push_back(d);
-        ++added;
+        if (IsAnswer(kind, e) && AddFound(found, e.address, e.mac, subnet)) ++added;
     }
     return added;
 }
@@ -61,6 +62,9 @@ void MarkProxyArp(std::vector<FoundDevice>& found) {
     }
 }
 
+// By insertion: the sweep finds devices nearly in address order already.
 void SortByAddress(std::vector<FoundDevice>& found) {
-    std::sort(found.begin(), found.end(), [](const FoundDevice& a, const FoundDevice& b) { return a.address < b.address; });
+    for (std::size_t i = 1; i < found.size(); ++i)
+        for (std::size_t j = i; j > 0 && found[j].address < found[j - 1].address; --j)
+            std::swap(found[j], found[j - 1]);
 }

@@ -44,6 +44,10 @@ struct FoundDevice {
     bool proxy = false;  // its MAC answers for more than kProxyArpAbove addresses of the subnet
 };
 
+// Adds the device that answered for this address unless `found` holds
+// one already; returns whether it did.
+bool AddFound(std::vector<FoundDevice>& found, std::uint32_t address, const MacAddress& mac, int subnet);
+
 // A router answering ARP for others (proxy ARP) gives its own MAC for many
 // addresses; no subnet holds so many cards with one address.
 constexpr std::size_t kProxyArpAbove = 16;

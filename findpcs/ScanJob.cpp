@@ -10,10 +10,12 @@ void ScanJob::Run(const CWorker::Context& context) {
 
 ScanNews ScanJob::Take() {
     const CCriticalSection::Lock lock(m_lock);
-    ScanNews news = std::move(m_news);
-    m_news = ScanNews();
-    m_news.done = news.done;
-    m_news.total = news.total;
+    ScanNews news = std::move(m_news);  // the counts stay
+    m_news.planned = m_news.swept = false;
+    m_news.plan.clear();
+    m_news.devices.clear();
+    m_news.names.clear();
+    m_news.proxies.clear();
     m_bTold = false;
     return news;
 }
@@ -47,7 +49,8 @@ void ScanJob::Progress(std::size_t done, std::size_t total) {
 void ScanJob::Swept(const std::vector<FoundDevice>& found) {
     const CCriticalSection::Lock lock(m_lock);
     m_news.swept = true;
-    m_news.sweptDevices = found;
+    for (const FoundDevice& d : found)
+        if (d.proxy) m_news.proxies.push_back(d.address);
     Tell();
 }
 

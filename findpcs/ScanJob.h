@@ -20,8 +20,8 @@ struct ScanNews {
     std::vector<ScanSubnet> plan;
     std::vector<FoundDevice> devices;  // answered since the last news
     std::vector<std::pair<std::uint32_t, std::wstring>> names;
-    bool swept = false;                // the sweep is over: proxy ARP is known
-    std::vector<FoundDevice> sweptDevices;
+    bool swept = false;  // the sweep is over: proxy ARP is known
+    std::vector<std::uint32_t> proxies;  // the addresses a router's proxy ARP answered for
     std::size_t done = 0, total = 0;
 };
 

@@ -32,12 +32,10 @@ bool ReadTable2(std::vector<NeighbourEntry>& table) {
     for (ULONG i = 0; i < rows.Get()->NumEntries; ++i) {
         const MIB_IPNET_ROW2& row = rows.Get()->Table[i];
         if (row.Address.si_family != AF_INET) continue;
-        NeighbourEntry e;
-        e.address = ::ntohl(row.Address.Ipv4.sin_addr.s_addr);
-        e.macLength = row.PhysicalAddressLength;
-        e.mac = MacFromBytes(row.PhysicalAddress, row.PhysicalAddressLength < kMacBytes ? row.PhysicalAddressLength : kMacBytes);
-        e.state = static_cast<unsigned>(row.State);
-        e.ifIndex = row.InterfaceIndex;
+        const unsigned length = row.PhysicalAddressLength;
+        const NeighbourEntry e{::ntohl(row.Address.Ipv4.sin_addr.s_addr),
+                               MacFromBytes(row.PhysicalAddress, length < kMacBytes ? length : kMacBytes), length,
+                               static_cast<unsigned>(row.State), row.InterfaceIndex};
         table.push_back(e);
     }
     return true;
@@ -101,7 +99,10 @@ bool SystemNeighbours::ReadTable(NeighbourTableKind& kind, std::vector<Neighbour
     kind = NeighbourTableKind::Table2;
     if (ReadTable2(table)) return true;
     kind = NeighbourTableKind::Table;
-    for (const ArpEntry& a : ReadArpCache()) table.push_back({a.address, a.mac, a.macLength, a.type, 0});
+    for (const ArpEntry& a : ReadArpCache()) {
+        const NeighbourEntry e{a.address, a.mac, a.macLength, a.type, 0};
+        table.push_back(e);
+    }
     return true;
 }
 
@@ -121,21 +122,23 @@ bool SystemNeighbours::Stopped() { return m_hStop && ::WaitForSingleObject(m_hSt
 // more than `inFlight` calls open, and each call's thread goes on to the next.
 void SystemNeighbours::RunBounded(std::size_t count, std::size_t inFlight, CallbackRef<void(std::size_t)> task) {
     Pool pool{&task, count, 0, m_hStop};
-    std::vector<CHandle> threads;
+    CHandle threads[MAXIMUM_WAIT_OBJECTS];
+    HANDLE handles[MAXIMUM_WAIT_OBJECTS];
+    DWORD started = 0;
     const std::size_t wanted = count < inFlight ? count : inFlight;
     for (std::size_t i = 0; i < wanted && i < MAXIMUM_WAIT_OBJECTS; ++i) {
         DWORD id = 0;
-        CHandle thread(::CreateThread(nullptr, 0, &PoolThread, &pool, 0, &id));
-        if (thread.IsSet()) threads.push_back(static_cast<CHandle&&>(thread));
+        threads[started] = CHandle(::CreateThread(nullptr, 0, &PoolThread, &pool, 0, &id));
+        if (!threads[started].IsSet()) continue;
+        handles[started] = threads[started].Get();
+        ++started;
     }
-    if (threads.empty()) {
+    if (started == 0) {
         PoolThread(&pool);  // no thread to be had: one at a time, here
         return;
     }
-    std::vector<HANDLE> handles;
-    for (const CHandle& t : threads) handles.push_back(t.Get());
     // The tasks use this frame: every thread ends before it goes, even after Stop.
-    ::WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), TRUE, INFINITE);
+    ::WaitForMultipleObjects(started, handles, TRUE, INFINITE);
 }
 
 void SystemNeighbours::Exclusive(CallbackRef<void()> step) {

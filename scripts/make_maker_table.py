@@ -76,6 +76,15 @@ def table(csv_path):
     return entries
 
 
+def varint(n):
+    groups = []
+    while True:
+        groups.append((n & 0x7F) | (0x80 if n > 0x7F else 0))
+        n >>= 7
+        if not groups[-1] & 0x80:
+            return groups
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
@@ -87,13 +96,22 @@ def main():
            '#include "findpcs/MakerTable.h"', "",
            "const wchar_t* const kMakerNames[] = {"]
     out += ['    L"%s",' % name for name, _ in MAKERS]
-    out += ["};", "const std::size_t kMakerNameCount = %d;" % len(MAKERS), "",
-            "// Prefix << 8 | maker, sorted by prefix.",
-            "const std::uint32_t kMakerPrefixes[] = {"]
-    items = sorted(entries.items())
-    for i in range(0, len(items), 6):
-        out.append("    " + " ".join("0x%08X," % (p << 8 | m) for p, m in items[i:i + 6]))
-    out += ["};", "const std::size_t kMakerPrefixCount = %d;" % len(items), ""]
+    out += ["};", "const std::size_t kMakerNameCount = %d;" % len(MAKERS), ""]
+    out += ["// Maker by maker, in the order of the names: how many prefixes it has, then",
+            "// each prefix as its distance from the one before (from 0), every number",
+            "// in seven-bit groups, low group first, the high bit set on all but the last.",
+            "const std::uint8_t kMakerRuns[] = {"]
+    stream = []
+    for index in range(len(MAKERS)):
+        prefixes = sorted(p for p, m in entries.items() if m == index)
+        stream += varint(len(prefixes))
+        previous = 0
+        for prefix in prefixes:
+            stream += varint(prefix - previous)
+            previous = prefix
+    for i in range(0, len(stream), 16):
+        out.append("    " + " ".join("%d," % b for b in stream[i:i + 16]))
+    out += ["};", "const std::size_t kMakerRunsSize = %d;" % len(stream), ""]
     text = "\n".join(out)
     try:
         with open(sys.argv[2], encoding="utf-8") as f:

@@ -131,14 +131,19 @@ TEST(MakerTable, NamesTheMakersOfKnownPrefixes) {
     EXPECT_STREQ(L"Synology", MakerOf(Mac(0x00, 0x11, 0x32)));
     EXPECT_EQ(nullptr, MakerOf(Mac(0x00, 0x00, 0x01)));  // a prefix of a maker not in the table
     EXPECT_EQ(nullptr, MakerOf(Mac(0xFF, 0xFF, 0xFF)));
-    // The table is in order and every entry names a maker.
-    for (std::size_t i = 0; i < kMakerPrefixCount; ++i) {
-        EXPECT_LT(kMakerPrefixes[i] & 0xFF, kMakerNameCount);
-        if (i > 0) {
-            EXPECT_LT(kMakerPrefixes[i - 1] >> 8, kMakerPrefixes[i] >> 8);
-        }
-    }
-    EXPECT_LE(kMakerPrefixCount * sizeof(std::uint32_t), 20u * 1024u);
+    // Every maker has prefixes, each rising, and the last one read ends the data.
+    std::vector<std::uint32_t> last(kMakerNameCount, 0);
+    std::vector<std::size_t> count(kMakerNameCount, 0);
+    bool rising = true;
+    ForEachMakerPrefix([&](std::uint32_t prefix, std::size_t maker) {
+        rising = rising && (count[maker] == 0 || prefix > last[maker]) && prefix <= 0xFFFFFF;
+        last[maker] = prefix;
+        ++count[maker];
+        return false;
+    });
+    EXPECT_TRUE(rising);
+    for (std::size_t maker = 0; maker < kMakerNameCount; ++maker) EXPECT_GT(count[maker], 0u) << kMakerNames[maker];
+    EXPECT_LE(kMakerRunsSize, 12u * 1024u);
 }
 
 TEST(MakerTable, ALocallyAdministeredAddressIsRandomNotAMakers) {

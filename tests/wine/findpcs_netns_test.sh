@@ -7,7 +7,7 @@
 # MACs, names and makers; the window the same rows, and hands every row
 # picked to the saved list.
 source "$(dirname "$0")/lib.sh"
-trap 'if [ -n "${dns_pid:-}" ]; then kill "$dns_pid" 2>/dev/null; wait "$dns_pid" 2>/dev/null || true; fi; cleanup_netns; rm -rf "$scratch"' EXIT
+trap 'stop_dns; cleanup_netns; rm -rf "$scratch"' EXIT
 
 scratch="$QUORVANE_SCRATCH/findpcs-$$"
 mkdir -p "$scratch"
@@ -16,8 +16,7 @@ make_scan_network "$snd" "$pinged" "$silent" 10.77.0
 expected=("${scan_expected[@]}")
 expected[2]="10.77.0.12	00-1B-21-00-00-0C	nas-one	Intel"
 expected[35]="10.77.0.205	B8-27-EB-00-00-CD	media-pc	Raspberry Pi"
-names_unknown_in "$snd" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
-start_instant_dns "$snd" "$scratch/dns.ready"
+scan_names_in "$snd" "$scratch/dns.ready" "10.77.0.12 nas-one" "10.77.0.205 media-pc"
 prefix_for_netns "$snd" prefix
 P() { probe_in "$snd" "$prefix" "$@"; }
 
@@ -60,8 +59,7 @@ in_netns "$snd" "$prefix" LANG=en_US.UTF-8 LC_ALL= wine "$QUORVANE_FIND_PCS_WIND
   </dev/null >/dev/null 2>"$scratch/window.log" &
 program_pid=$!
 P wait 1 30 >/dev/null || true
-status_of() { item_in "$snd" "$prefix" 1074 | cut -c1-12; }
-check "the window's scan ends" "FINDPCS_DONE" "$(for ((i = 0; i < 50; i++)); do [ "$(status_of)" = FINDPCS_DONE ] && break; sleep 0.2; done; status_of)"
+check "the window's scan ends" "FINDPCS_DONE" "$(scan_done_in "$snd" "$prefix" FINDPCS_DONE)"
 
 window_rows="$(P rows 1070 | grep -v "^rows " || true)"
 check "the window lists the same rows" "$(printf '%s\n' "${expected[@]}" | sed 's/\t/ | /g; s/$/ | 10.77.0.0\/24/')" "$window_rows"

@@ -197,3 +197,51 @@ close_program_in() {  # close_program_in NS PREFIX
   check "the program ends normally" "0" "$program_status"
 }
 
+
+# Sender $1 on NET.1/24 and, in namespace $2 on the same cable, one device
+# per MAC given at NET.10, NET.11, ... (macvlans, each address answering ARP
+# only on its own device).
+make_few_devices() {  # make_few_devices SND DEVICES NET MAC...
+  local snd="$1" devices="$2" net="$3" i=10
+  shift 3
+  make_netns "$snd"
+  make_netns "$snd-hub"
+  make_netns "$devices"
+  link_netns "$snd" "$net.1/24" "$snd-hub" "$net.250/32"
+  ip -n "$snd-hub" addr flush dev eth0
+  ip netns exec "$devices" sysctl -qw net.ipv4.conf.all.arp_ignore=1 net.ipv4.conf.all.arp_announce=2
+  for mac in "$@"; do
+    scan_device "$snd-hub" "$devices" "$net.$i" "$mac"
+    i=$((i + 1))
+  done
+}
+
+# The scan's names in namespace $1: those of the hosts lines given, every
+# other name unknown at once from a name server of the test's own; stop_dns
+# in the exit trap ends it.
+scan_names_in() {  # scan_names_in NS READY_FILE ["ADDRESS NAME"...]
+  local ns="$1" ready="$2"
+  shift 2
+  names_unknown_in "$ns" "$@"
+  start_instant_dns "$ns" "$ready"
+}
+stop_dns() {
+  if [ -n "${dns_pid:-}" ]; then kill "$dns_pid" 2>/dev/null; wait "$dns_pid" 2>/dev/null || true; fi
+}
+
+# Waits up to ten seconds for the status line of the scan's window to start
+# with DONE (its text or key for "done"); prints how it starts.
+scan_done_in() {  # scan_done_in NS PREFIX DONE
+  local i status=""
+  for ((i = 0; i < 50; i++)); do
+    status="$(item_in "$1" "$2" 1074 | cut -c1-${#3})"
+    [ "$status" = "$3" ] && break
+    sleep 0.2
+  done
+  printf '%s' "$status"
+}
+
+# The saved list of PCs in prefix $1: %APPDATA%\Quorvane\PCs.csv.
+pcs_file_of() {  # pcs_file_of PREFIX
+  echo "$(ls -d "$1"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n 1)/Quorvane/PCs.csv"
+}

@@ -17,7 +17,7 @@ prefix_for_netns "$snd" prefix
 P() { probe_in "$snd" "$prefix" "$@"; }
 start_listener "$rcv" "$scratch/port9" 9
 
-list="$(ls -d "$prefix"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n 1)/Quorvane/PCs.csv"
+list="$(pcs_file_of "$prefix")"
 mkdir -p "$(dirname "$list")"
 {
   printf '\xEF\xBB\xBFName,MAC,Address,Destination,Port,Comment\r\n'

@@ -2,6 +2,7 @@
 
 #include "core/HexDigits.h"
 #include "mypcs/PcFields.h"
+#include "text/TextArgs.h"
 #include "wakewait/WakeTarget.h"
 
 namespace {
@@ -15,14 +16,9 @@ std::wstring OptionName(const std::wstring& arg) {
 }
 
 bool ParseSeconds(const std::wstring& text, std::uint32_t& seconds) {
-    if (text.empty() || text.size() > 4) return false;
-    std::uint32_t value = 0;
-    for (const wchar_t c : text) {
-        if (c < L'0' || c > L'9') return false;
-        value = value * 10 + static_cast<std::uint32_t>(c - L'0');
-    }
-    if (value < 1 || value > 3600) return false;
-    seconds = value;
+    unsigned long value = 0;
+    if (!ParseDecimal(text, 4, 1, 3600, value)) return false;
+    seconds = static_cast<std::uint32_t>(value);
     return true;
 }
 

@@ -34,13 +34,8 @@ DestinationCheck CheckDestination(const std::wstring& text, std::uint32_t& addre
 }
 
 bool ParsePort(const std::wstring& text, std::uint16_t& port) {
-    if (text.empty() || text.size() > 5) return false;
-    std::uint32_t value = 0;
-    for (const wchar_t c : text) {
-        if (c < L'0' || c > L'9') return false;
-        value = value * 10 + static_cast<std::uint32_t>(c - L'0');
-    }
-    if (value < 1 || value > 65535) return false;
+    unsigned long value = 0;
+    if (!ParseDecimal(text, 5, 1, 65535, value)) return false;
     port = static_cast<std::uint16_t>(value);
     return true;
 }

@@ -27,3 +27,16 @@ std::wstring DecimalText(unsigned long value, unsigned width) {
     } while (value != 0 || digits.size() < width);
     return digits;
 }
+
+bool ParseDecimal(const std::wstring& text, std::size_t maxDigits, unsigned long low, unsigned long high,
+                  unsigned long& value) {
+    if (text.empty() || text.size() > maxDigits) return false;
+    unsigned long number = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') return false;
+        number = number * 10 + static_cast<unsigned long>(c - L'0');
+    }
+    if (number < low || number > high) return false;
+    value = number;
+    return true;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Numbers and arguments put into language texts. Platform-free, and without
 // the printf family, which would link a whole formatter into the program.
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -12,3 +13,8 @@ std::wstring FillArgs(const std::wstring& pattern, const std::vector<std::wstrin
 
 // Decimal digits of a number, at least `width` of them (leading zeros).
 std::wstring DecimalText(unsigned long value, unsigned width = 1);
+
+// A number typed as 1 to `maxDigits` decimal digits and nothing else, from
+// `low` to `high`; `value` is set only when it is.
+bool ParseDecimal(const std::wstring& text, std::size_t maxDigits, unsigned long low, unsigned long high,
+                  unsigned long& value);
